@@ -1,0 +1,59 @@
+# `make run` and `make test` do all the set-up on a fresh Debian 12 machine.
+BUILD    ?= build
+JOBS     ?= $(shell nproc)
+GENERATOR = $(if $(shell command -v ninja),Ninja,Unix Makefiles)
+
+# Debian packages the build, the tests and the window need.
+PACKAGES = build-essential cmake ninja-build pkg-config \
+           qt6-base-dev qt6-charts-dev libgl-dev \
+           libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev \
+           fonts-liberation xvfb xauth \
+           apertium-eng-spa lttoolbox
+FUZZ_PACKAGES = clang libclang-rt-14-dev
+
+SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
+
+.PHONY: all deps build run test fuzz bench screenshots clean
+
+all: build
+
+# Installs only what is missing, so a prepared machine skips apt entirely.
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -G "$(GENERATOR)"
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD)/run && ./parlavo
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && (cd $(BUILD)/run && "$$OLDPWD/$$b"); done
+
+fuzz: deps
+	@missing=$$(for p in $(FUZZ_PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; fi
+	cmake -S . -B $(BUILD)-fuzz -G "$(GENERATOR)" -DCMAKE_CXX_COMPILER=clang++ \
+	  -DPARLAVO_WITH_UI=OFF -DPARLAVO_WITH_BENCH=OFF -DPARLAVO_WITH_FUZZ=ON
+	cmake --build $(BUILD)-fuzz -j $(JOBS)
+	@for f in $(BUILD)-fuzz/fuzz/fuzz_*; do \
+	  [ -x "$$f" ] || continue; echo "== $$f"; \
+	  mkdir -p $(BUILD)-fuzz/corpus/$$(basename $$f); \
+	  "$$f" -max_total_time=60 $(BUILD)-fuzz/corpus/$$(basename $$f) || exit 1; \
+	done
+
+screenshots: build
+	cd $(BUILD)/run && QT_QPA_PLATFORM=offscreen ./parlavo --screenshots $(CURDIR)/$(BUILD)/screenshots
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-fuzz
