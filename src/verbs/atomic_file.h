@@ -1,0 +1,22 @@
+// Whole-file writes that never leave a half-written file behind. Shared by the
+// exports, the settings file and the results file.
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace parlavo {
+
+// Writes a temporary file beside `path` with `writer`, flushes it to disk and
+// renames it into place. On any failure the temporary is removed, the old file
+// (if any) is untouched, and the error is returned as text a user understands
+// (naming the file and the system's reason). Returns "" on success.
+std::string WriteFileAtomically(const std::string& path,
+                                const std::function<void(std::ostream&)>& writer);
+
+// Reads a whole file as bytes. Returns false (and the reason in *error) when it
+// cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error = nullptr);
+
+}  // namespace parlavo

@@ -1,0 +1,88 @@
+// One conjugation item: a verb in one tense and one person, with its form.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace parlavo {
+
+inline constexpr int kTenseCount = 15;
+inline constexpr int kPersonCount = 11;
+inline constexpr int kItemsPerVerb = 153;  // 13 tenses x 11 + Imperative 9 + Gerund 1
+
+// Tense codes, in item order.
+enum Tense : std::uint8_t {
+  kPresent = 1, kSimplePast, kImperfect, kPerfect, kPluperfect, kFuture, kConditional,
+  kImperative, kSubjPresent, kSubjImperfect, kSubjPerfect, kSubjPluperfect,
+  kCondPerfect, kFuturePerfect, kGerund
+};
+
+// Person codes.
+enum Person : std::uint8_t {
+  kYo = 1, kTu, kVos, kEl, kElla, kUsted, kNosotros, kVosotros, kEllos, kEllas, kUstedes
+};
+
+using PeopleFlags = std::array<bool, 17>;  // slot p-1 selects person p (slots 11..16: saved form only)
+using TenseFlags = std::array<bool, 25>;   // slot t-1 selects tense t <= 14, slot 24 the Gerund
+using ClassFlags = std::array<bool, 3>;    // -ar, -er, -ir
+
+// The single-verb filter: an infinitive, or empty for any verb.
+struct TExtra {
+  std::string Verb;
+  bool operator==(const TExtra&) const = default;
+};
+
+// Display names ("ERROR" for codes outside the tables), Windows-1252.
+std::string_view PersonNameOf(int person);
+std::string_view TenseNameOf(int tense);
+
+bool IsCompoundTense(int tense);
+// Whether the item (tense, person) exists: the Imperative has no Yo or Nosotros,
+// the Gerund only person 1.
+bool ItemExists(int tense, int person);
+
+// Infinitive without a trailing "se".
+std::string_view BaseOf(std::string_view infinitive);
+// Last two characters of the base ("ar", "ér"...).
+std::string EndingOf(std::string_view infinitive);
+// 0 for -ar/-ár, 1 for -er/-ér, 2 for anything else.
+std::uint8_t VerbClassOf(std::string_view infinitive);
+
+class TVerb {
+ public:
+  TVerb() { ResetVerb(); }
+
+  void ResetVerb();
+  void InitVerb(std::string infinitive, std::string form, bool irregular, std::uint8_t person,
+                std::uint8_t tense, std::string translation);
+
+  std::string_view PersonName() const { return PersonNameOf(Person); }
+  std::string_view TenseName() const { return TenseNameOf(Tense); }
+  std::string Ending() const { return EndingOf(Infinitive); }
+
+  // Person name and tab (a tab alone for the Gerund), the form, and for an
+  // irregular item a tab and "(Irregular)".
+  std::string DisplayLine() const;
+  // Form,Infinitive,Person,Tense,Irregular(1/0),number
+  std::string ResultLine(int number) const;
+
+  bool MatchesFilter(const PeopleFlags& people, const TenseFlags& tenses, const ClassFlags& classes,
+                     int irregMode, const TExtra& extra) const;
+
+  std::string Infinitive;
+  std::string Form;
+  bool Irregular;
+  std::uint8_t Person;
+  std::uint8_t Tense;
+  std::string Translation;
+  std::uint8_t VerbClass;
+};
+
+// The verb item list: all items of all verbs in file order. Items never move once
+// the load is done, so tests may keep pointers to them.
+using VerbList = std::vector<TVerb>;
+
+}  // namespace parlavo

@@ -1,0 +1,63 @@
+// Reads the scrambled verb data file and turns every verb into its 153 items.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "load_observer.h"
+#include "verb.h"
+
+namespace parlavo {
+
+// The opening and closing line of the data file.
+inline constexpr std::string_view kVerbFileMarker = "*CHECKOK987654321.123456789";
+
+// Irregular forms of one verb block: row = file tense code + 2 (codes -2..7),
+// column = form 1..6 stored at index 0..5. "ERROR" means "generate it".
+using FormTable = std::array<std::array<std::string, 6>, 10>;
+FormTable EmptyFormTable();
+
+class TVerbMaker {
+ public:
+  // ---- Conjugation engine ----
+  // Regular form of any infinitive (or the bare ending when withStem is false).
+  // For a compound tense also sets LastAuxiliary; the result never holds it.
+  std::string Conjugate(std::string_view infinitive, int person, int tense, bool withStem);
+  // The form of haber that opens a compound tense ("" for other tenses); also
+  // stored in LastAuxiliary.
+  std::string AuxiliaryOf(int tense, int person);
+  // Column (1..6) of a tense line that holds the person's form.
+  static int PersonColumn(int person);
+  // Row code (-2..7) of the data file that holds the tense's forms.
+  static int FileTenseCode(int tense);
+  // Appends the verb's 153 items to `list`, tense 1..15, person 1..11.
+  void BuildVerbItems(const std::string& infinitive, const std::string& translation,
+                      const FormTable& forms, VerbList& list);
+
+  // ---- Loader ----
+  // Loads the whole file, appending items to `list` (never cleared). True only
+  // when the file was read without error and both markers and the count agree.
+  bool LoadVerbFile(const std::string& fileName, VerbList& list, LoadObserver* observer = nullptr);
+  // The same for file bytes already in memory (scrambled, as stored).
+  bool LoadVerbBytes(std::string_view bytes, VerbList& list, LoadObserver* observer = nullptr);
+
+  static bool IsVerbHeader(std::string_view line);
+  // Reads the block whose header is FileLines[headerIndex] and builds its items.
+  // Throws std::runtime_error on a non-numeric tense code.
+  void ParseVerbBlock(std::size_t headerIndex);
+  // Takes the next field off FieldBuffer.
+  std::string NextField(char separator);
+  static unsigned char Unscramble(unsigned char byte);
+
+  std::string LastAuxiliary;
+  std::vector<std::string> FileLines;
+  std::string FieldBuffer;
+
+ private:
+  VerbList* verbList_ = nullptr;
+  LoadObserver* observer_ = nullptr;
+};
+
+}  // namespace parlavo
