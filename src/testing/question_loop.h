@@ -1,0 +1,165 @@
+// The question loop of the "VERB TESTER" page as a state machine. The window
+// forwards its events here and then shows View(); it also performs the Steps an
+// event returns that only it can (beeps, starting the pause timer). Nothing here
+// waits: the pause after a right answer is a state, ended by PauseEnded().
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "answer_check.h"
+#include "options.h"
+#include "selection.h"
+#include "verb.h"
+
+namespace parlavo {
+
+// What an event did, in order. Beep and StartPause are the window's to carry out;
+// the others are already applied to View() and are listed so the order can be seen.
+enum class Step : std::uint8_t {
+  Beep,          // one system beep (a right answer gives three)
+  StartPause,    // start the single-shot pause timer, LoopUpdate::pauseMs
+  ClearBox,      // the box was emptied (and that empty text checked)
+  RecordResult,  // a result line was appended to the results
+  MoveQuestion,  // another row became the current question
+};
+
+struct LoopUpdate {
+  bool correct = false;             // this event completed the answer
+  int score = 10;                   // Score after the event
+  std::vector<ColourRun> colours;   // colours the user's text was checked with
+  std::vector<Step> steps;
+  int pauseMs = 0;                  // with Step::StartPause
+  std::vector<std::string> recorded;  // lines appended to the results, in order
+};
+
+// Everything the question panel and the answer box show.
+struct QuestionView {
+  std::string lbTense, lbPerson, lbVerb, lbTrans, lbAnswer;  // Windows-1252
+  bool lbVerbVisible = true, lbVerbHiddenVisible = false;
+  bool lbTransVisible = true, lbNoTranVisible = false;
+  bool lbAnswerVisible = false;
+  std::string boxText;               // reVerb's text (one line)
+  std::vector<ColourRun> boxColours; // colours of boxText
+  int maxLength = kAnswerBoxMaxLength;
+  int caret = 0;                     // where reVerb's caret goes
+  int currentRow = -1;               // selected row of lbVerbs, -1 for none
+};
+
+// Time of day as a fraction of a day (0 at midnight), millisecond resolution.
+using TimeOfDay = std::function<double()>;
+// The local time of day from the system clock.
+double LocalTimeOfDay();
+
+// Virtual keys that move the caret backwards or keep it (reVerbKeyDown).
+inline constexpr int kVkBack = 8;
+inline constexpr int kVkDelete = 46;
+
+class QuestionLoop {
+ public:
+  // `options` is the window's record, read at every check; `resultLines` is
+  // TFileMan::ResultLines (null: results are not kept). Both must outlive the loop.
+  QuestionLoop(const TOptions& options, std::vector<std::string>* resultLines,
+               TimeOfDay clock = LocalTimeOfDay);
+
+  // ---- Tests ----
+  // A new test (SelectTest's end): the rows replace the old ones; row 0 becomes the
+  // question (score as the last question left it), or with no rows the panel empties
+  // and nothing can be answered.
+  LoopUpdate StartTest(TestList rows);
+  // "Randomise": new rows, row 0 selected, the question on display stays.
+  void ReplaceRows(TestList rows);
+  const TestList& Rows() const { return rows_; }
+
+  // ---- Events of the window ----
+  // reVerb's text changed (or it gained or lost the focus): checked when it differs
+  // from the text last seen, so the window's own writes to the box are no-ops.
+  LoopUpdate TextChanged(const std::string& text);
+  // reVerbKeyDown: remembers where the caret goes after the check.
+  void KeyDown(int caretPosition, int virtualKey);
+  // An option check box or radio button was clicked: re-check the box as it is.
+  LoopUpdate OptionsChanged();
+  // "Answer": score -10 and the expected form shown under the box.
+  LoopUpdate AnswerClicked();
+  // "Next Letter": score -5; outside the pause also corrects the first wrong letter or
+  // adds the next one. `caretPosition` is reVerb's caret when clicked.
+  LoopUpdate NextLetterClicked(int caretPosition);
+  // An accent button: its caption replaces the selection (or goes in at the caret).
+  LoopUpdate InsertAccent(const std::string& caption, int selectionStart, int selectionLength);
+  // "Next->" (+1) and "<- Previous" (-1), wrapping around the rows.
+  LoopUpdate MoveQuestion(int delta);
+  // A click on row `row` of lbVerbs: that question starts, the score carries over.
+  LoopUpdate RowClicked(int row);
+  // The pause timer fired.
+  LoopUpdate PauseEnded();
+  // The application lost the foreground or the user left the tester page: the
+  // question's clock stops.
+  void Deactivate();
+  // The application came back, or the user switched pages from the keyboard; the
+  // clock resumes (time away left out) only when the tester page is the current page.
+  void Activate(bool testerPageCurrent);
+
+  // ---- The steps of the loop, public so each can be driven alone ----
+  // Loads one item into the panel, checks the (normally empty) box, starts the clock.
+  LoopUpdate ShowQuestion(const TVerb& item);
+  // Checks `text` as the box's new text, whether or not it changed.
+  LoopUpdate CheckAnswer(const std::string& text);
+  // Score := min(Score, value), signed.
+  void LowerScore(int value);
+  // Appends item.ResultLine(score) + "," + seconds to the results.
+  std::string RecordResult(int score, int seconds);
+  // lbAnswer shows the expected form.
+  void RevealAnswer();
+  // The box text with its first wrong letter corrected, or the next letter added.
+  std::string InsertNextLetter(const std::string& text) const;
+
+  // ---- State ----
+  const QuestionView& View() const { return view_; }
+  const TVerb* CurrentItem() const { return item_; }
+  const std::string& ExpectedForm() const { return expectedForm_; }
+  std::int8_t Score() const { return score_; }
+  double StartTime() const { return startTime_; }
+  double AnswerTime() const { return answerTime_; }
+  bool Answered() const { return answered_; }
+  int CaretPos() const { return caretPos_; }
+  bool PauseDone() const { return pauseDone_; }
+  bool Pausing() const { return !pauseDone_; }
+  const std::string& LastText() const { return lastText_; }
+
+ private:
+  // The box's text becomes `text`: checked when it differs from LastText.
+  void SetBoxText(const std::string& text, LoopUpdate& update);
+  // The check proper; returns the colours the text was given.
+  std::vector<ColourRun> Check(const std::string& text, LoopUpdate& update);
+  void Show(const TVerb& item, LoopUpdate& update);
+  // With the `move` option: empty the box, record, move on by `delta` (0: stay).
+  void FinishAnswer(LoopUpdate& update, int delta);
+  // A pause still running when the user moves on ends here, so the answered
+  // question is recorded once and the user's own move replaces the automatic one.
+  void EndPauseEarly(LoopUpdate& update);
+  void ShowCurrentQuestion(LoopUpdate& update);
+  void Move(int delta, LoopUpdate& update);
+  void ClearPanel();
+  void PlaceCaret();
+  LoopUpdate Done(LoopUpdate update) const;
+
+  const TOptions* options_;
+  std::vector<std::string>* resultLines_;
+  TimeOfDay clock_;
+
+  TestList rows_;
+  const TVerb* item_ = nullptr;
+  std::string expectedForm_;
+  std::int8_t score_ = 10;
+  double startTime_ = 0;
+  double answerTime_ = 0;
+  bool answered_ = false;
+  int caretPos_ = 0;
+  bool pauseDone_ = true;
+  std::string lastText_;
+  QuestionView view_;
+};
+
+}  // namespace parlavo

@@ -1,0 +1,77 @@
+#include "selection.h"
+
+#include <algorithm>
+#include <chrono>
+#include <numeric>
+#include <utility>
+
+namespace parlavo {
+
+TestList SelectTest(const TFilter& criteria, const VerbList& verbs, TFileMan* results,
+                    bool untestedOnly, const SelectionProgress& progress) {
+  if (results) results->BuildTestedIndex();
+  const bool skipTested = untestedOnly && results;
+  TestList test;
+  const std::size_t total = verbs.size();
+  std::size_t done = 0;
+  for (const TVerb& item : verbs) {
+    if (progress) progress(++done, total);
+    if (!item.MatchesFilter(criteria.People, criteria.Tenses, criteria.Verbs, criteria.Irreg,
+                            criteria.Extra))
+      continue;
+    if (skipTested && results->IsTested(item.Form)) continue;
+    test.push_back(&item);
+  }
+  return test;
+}
+
+std::mt19937 ClockSeededGenerator() {
+  const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+  std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32)};
+  return std::mt19937(seed);
+}
+
+TestList FillQuestionList(const TestList& testList, int limit, bool shuffle,
+                          std::mt19937& random, const SelectionProgress& progress) {
+  const std::size_t n = testList.size();
+  const std::size_t m = limit <= 0 ? 0 : std::min(n, static_cast<std::size_t>(limit));
+  TestList rows;
+  rows.reserve(m);
+  if (!shuffle) {
+    rows.assign(testList.begin(), testList.begin() + static_cast<std::ptrdiff_t>(m));
+  } else {
+    // Partial Fisher-Yates: step i draws uniformly among the indices not drawn yet,
+    // which is the draw without replacement, in O(n) instead of erasing from a list.
+    std::vector<std::size_t> remaining(n);
+    std::iota(remaining.begin(), remaining.end(), std::size_t{0});
+    for (std::size_t i = 0; i < m; ++i) {
+      std::uniform_int_distribution<std::size_t> pick(i, n - 1);
+      std::swap(remaining[i], remaining[pick(random)]);
+      rows.push_back(testList[remaining[i]]);
+    }
+  }
+  if (progress)
+    for (std::size_t i = 1; i <= m; ++i) progress(i, m);
+  return rows;
+}
+
+TestList FillQuestionList(const TestList& testList, int limit, bool shuffle,
+                          const SelectionProgress& progress) {
+  std::mt19937 random = ClockSeededGenerator();
+  return FillQuestionList(testList, limit, shuffle, random, progress);
+}
+
+std::string RowText(const TVerb& item) {
+  std::string text = item.Infinitive;
+  text += " : ";
+  text += item.TenseName();
+  text += " , ";
+  text += item.PersonName();
+  return text;
+}
+
+std::string VerbTitle(std::size_t rows) {
+  return std::to_string(rows) + " conjugations in the test";
+}
+
+}  // namespace parlavo
