@@ -19,6 +19,9 @@ inline constexpr std::string_view kVerbFileMarker = "*CHECKOK987654321.123456789
 using FormTable = std::array<std::array<std::string, 6>, 10>;
 FormTable EmptyFormTable();
 
+// FileTenseCode of a tense outside 1..15.
+inline constexpr int kNoFileTenseCode = 99;
+
 class TVerbMaker {
  public:
   // ---- Conjugation engine ----
@@ -54,8 +57,14 @@ class TVerbMaker {
   std::string LastAuxiliary;
   std::vector<std::string> FileLines;
   std::string FieldBuffer;
+  // Why the last load returned false ("" after a good load), for tools and logs.
+  std::string LastError;
 
  private:
+  // Markers and count; records every problem in LastError. Throws when the count
+  // line holds no number.
+  bool CheckIntegrity(long long expected);
+
   VerbList* verbList_ = nullptr;
   LoadObserver* observer_ = nullptr;
 };

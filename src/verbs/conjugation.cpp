@@ -1,0 +1,220 @@
+// The regular conjugation system and the item builder that merges it with the
+// irregular forms of the data file.
+#include <string_view>
+
+#include "text.h"
+#include "verb.h"
+#include "verb_maker.h"
+
+namespace parlavo {
+
+namespace {
+
+using std::string_view;
+
+// Rows of every ending table: the six persons a tense line distinguishes.
+enum Row { kRowYo, kRowTu, kRowEl, kRowNosotros, kRowVosotros, kRowEllos, kRowCount };
+
+// Row of a person in the tables (vos takes the Tu row; Present and Imperative
+// give vos its own ending separately). -1 outside 1..11.
+int RowOf(int person) {
+  switch (person) {
+    case kYo: return kRowYo;
+    case kTu: case kVos: return kRowTu;
+    case kEl: case kElla: case kUsted: return kRowEl;
+    case kNosotros: return kRowNosotros;
+    case kVosotros: return kRowVosotros;
+    case kEllos: case kEllas: case kUstedes: return kRowEllos;
+    default: return -1;
+  }
+}
+
+using ClassTable = string_view[3][kRowCount];  // [verb class][row]
+using SharedTable = string_view[kRowCount];
+
+// A null view marks a cell without an ending.
+constexpr ClassTable kPresentEndings = {
+    {"o", "as", "a", "amos", "\xE1is", "an"},
+    {"o", "es", "e", "emos", "\xE9is", "en"},
+    {"o", "es", "e", "imos", "\xEDs", "en"}};
+constexpr string_view kPresentVosEndings[3] = {"\xE1s", "\xE9s", "\xEDs"};
+
+constexpr ClassTable kSimplePastEndings = {
+    {"\xE9", "aste", "\xF3", "amos", "asteis", "aron"},
+    {"\xED", "iste", "i\xF3", "imos", "isteis", "ieron"},
+    {"\xED", "iste", "i\xF3", "imos", "isteis", "ieron"}};
+
+constexpr ClassTable kImperfectEndings = {
+    {"aba", "abas", "aba", "\xE1" "bamos", "abais", "aban"},
+    {"\xED" "a", "\xED" "as", "\xED" "a", "\xED" "amos", "\xED" "ais", "\xED" "an"},
+    {"\xED" "a", "\xED" "as", "\xED" "a", "\xED" "amos", "\xED" "ais", "\xED" "an"}};
+
+constexpr SharedTable kFutureEndings = {"r\xE9", "r\xE1s", "r\xE1", "remos", "r\xE9is", "r\xE1n"};
+constexpr SharedTable kConditionalEndings = {"r\xED" "a", "r\xED" "as", "r\xED" "a", "r\xED" "amos",
+                                      "r\xED" "ais", "r\xED" "an"};
+constexpr string_view kThemeVowel[3] = {"a", "e", "i"};
+
+constexpr ClassTable kImperativeEndings = {
+    {{}, "a", "e", {}, "ad", "en"},
+    {{}, "e", "a", {}, "ed", "an"},
+    {{}, "e", "a", {}, "id", "an"}};
+constexpr string_view kImperativeVosEndings[3] = {"\xE1", "\xE9", "\xED"};
+
+constexpr ClassTable kSubjPresentEndings = {
+    {"e", "es", "e", "emos", "\xE9is", "en"},
+    {"a", "as", "a", "amos", "\xE1is", "an"},
+    {"a", "as", "a", "amos", "\xE1is", "an"}};
+
+constexpr ClassTable kSubjImperfectEndings = {
+    {"ara", "aras", "ara", "\xE1ramos", "arais", "aran"},
+    {"iera", "ieras", "iera", "i\xE9ramos", "ierais", "ieran"},
+    {"iera", "ieras", "iera", "i\xE9ramos", "ierais", "ieran"}};
+
+constexpr string_view kParticiple[3] = {"ado", "ido", "ido"};
+constexpr string_view kGerundEnding[3] = {"ando", "iendo", "iendo"};
+
+constexpr SharedTable kAuxPerfect = {"he", "has", "ha", "hemos", "hab\xE9is", "han"};
+constexpr SharedTable kAuxPluperfect = {"hab\xED" "a", "hab\xED" "as", "hab\xED" "a",
+                                        "hab\xED" "amos", "hab\xED" "ais", "hab\xED" "an"};
+constexpr SharedTable kAuxSubjPerfect = {"haya", "hayas", "haya", "hayamos", "hay\xE1is", "hayan"};
+constexpr SharedTable kAuxSubjPluperfect = {"hubiera", "hubieras", "hubiera", "hubi\xE9ramos",
+                                            "hubierais", "hubieran"};
+constexpr SharedTable kAuxCondPerfect = {"habr\xED" "a", "habr\xED" "as", "habr\xED" "a",
+                                         "habr\xED" "amos", "habr\xED" "ais", "habr\xED" "an"};
+constexpr SharedTable kAuxFuturePerfect = {"habr\xE9", "habr\xE1s", "habr\xE1", "habremos",
+                                           "habr\xE9is", "habr\xE1n"};
+
+const SharedTable* AuxiliaryTable(int tense) {
+  switch (tense) {
+    case kPerfect: return &kAuxPerfect;
+    case kPluperfect: return &kAuxPluperfect;
+    case kSubjPerfect: return &kAuxSubjPerfect;
+    case kSubjPluperfect: return &kAuxSubjPluperfect;
+    case kCondPerfect: return &kAuxCondPerfect;
+    case kFuturePerfect: return &kAuxFuturePerfect;
+    default: return nullptr;
+  }
+}
+
+// The ending of a regular form, or a null view when the tables hold none.
+// `theme` receives the vowel Future and Conditional put before their ending.
+string_view RegularEnding(int tense, int person, int verbClass, string_view& theme) {
+  const int row = RowOf(person);
+  switch (tense) {
+    case kFuture: case kConditional:
+      theme = kThemeVowel[verbClass];
+      if (row < 0) return {};
+      return tense == kFuture ? kFutureEndings[row] : kConditionalEndings[row];
+    default: break;
+  }
+  if (row < 0) return {};
+  switch (tense) {
+    case kPresent: return person == kVos ? kPresentVosEndings[verbClass] : kPresentEndings[verbClass][row];
+    case kSimplePast: return kSimplePastEndings[verbClass][row];
+    case kImperfect: return kImperfectEndings[verbClass][row];
+    case kImperative: return person == kVos ? kImperativeVosEndings[verbClass] : kImperativeEndings[verbClass][row];
+    case kSubjPresent: return kSubjPresentEndings[verbClass][row];
+    case kSubjImperfect: return kSubjImperfectEndings[verbClass][row];
+    case kGerund: return kGerundEnding[verbClass];
+    default: return IsCompoundTense(tense) ? kParticiple[verbClass] : string_view();
+  }
+}
+
+// Present vos forms of up to four characters lose the accent of their ending
+// (das, ves), longer ones keep it (hablás).
+void DropShortVosAccent(std::string& form) {
+  if (form.size() > 4 || form.size() < 2 || form.back() != 's') return;
+  char& vowel = form[form.size() - 2];
+  switch (static_cast<unsigned char>(vowel)) {
+    case 0xE1: vowel = 'a'; break;
+    case 0xE9: vowel = 'e'; break;
+    case 0xED: vowel = 'i'; break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+std::string TVerbMaker::Conjugate(std::string_view infinitive, int person, int tense, bool withStem) {
+  const string_view base = BaseOf(infinitive);
+  const string_view stem = base.size() >= 2 ? base.substr(0, base.size() - 2) : string_view();
+  const int verbClass = VerbClassOf(infinitive);
+  string_view theme;
+  string_view ending = RegularEnding(tense, person, verbClass, theme);
+  if (ending.data() == nullptr) ending = kError;
+  if (IsCompoundTense(tense)) AuxiliaryOf(tense, person);
+
+  std::string result;
+  result.reserve(stem.size() + theme.size() + ending.size());
+  if (withStem) result += stem;
+  result += theme;
+  result += ending;
+  TrimInPlace(result);
+  return result;
+}
+
+std::string TVerbMaker::AuxiliaryOf(int tense, int person) {
+  const SharedTable* table = AuxiliaryTable(tense);
+  const int row = RowOf(person);
+  LastAuxiliary = table && row >= 0 ? (*table)[row] : string_view();
+  return LastAuxiliary;
+}
+
+int TVerbMaker::PersonColumn(int person) {
+  switch (person) {
+    case kYo: return 1;
+    case kTu: case kVos: return 2;
+    case kEl: case kElla: case kUsted: return 3;
+    case kNosotros: return 4;
+    case kEllos: case kEllas: case kUstedes: return 5;
+    case kVosotros: return 6;
+    default: return 0;
+  }
+}
+
+int TVerbMaker::FileTenseCode(int tense) {
+  static constexpr int kCodes[kTenseCount] = {1, 3, 2, -2, -2, 4, 5, 0, 6, 7, -2, -2, -2, -2, -1};
+  return tense >= 1 && tense <= kTenseCount ? kCodes[tense - 1] : kNoFileTenseCode;
+}
+
+void TVerbMaker::BuildVerbItems(const std::string& infinitive, const std::string& translation,
+                                const FormTable& forms, VerbList& list) {
+  for (int t = 1; t <= kTenseCount; ++t) {
+    const auto& row = forms[FileTenseCode(t) + 2];
+    const bool vosHasOwnForm = t == kPresent || t == kImperative;
+    for (int p = 1; p <= kPersonCount; ++p) {
+      if (!ItemExists(t, p)) continue;
+      string_view source = infinitive;
+      string_view special = kError;
+      int g = p;
+      if (p == kVos) {
+        g = vosHasOwnForm ? kVos : kTu;
+        if (infinitive == "ir" && t == kImperative) {
+          source = "andar";
+          special = "and\xE1";
+        } else if (infinitive == "ser" && t == kPresent) {
+          special = "sos";
+        } else if (infinitive == "ir" && t == kPresent) {
+          special = "vas";
+        }
+      }
+      LastAuxiliary.clear();
+      std::string form = Conjugate(source, g, t, true);
+      if (!(g == kVos && vosHasOwnForm)) special = row[PersonColumn(g) - 1];
+      const bool irregular = special != kError;
+      if (irregular) form.assign(special);
+      if (p == kVos && t == kPresent) DropShortVosAccent(form);
+      if (!LastAuxiliary.empty()) {
+        form.insert(0, 1, ' ');
+        form.insert(0, LastAuxiliary);
+      }
+      TrimInPlace(form);
+
+      TVerb& item = list.emplace_back();
+      item.InitVerb(infinitive, std::move(form), irregular, static_cast<std::uint8_t>(p),
+                    static_cast<std::uint8_t>(t), translation);
+    }
+  }
+}
+
+}  // namespace parlavo

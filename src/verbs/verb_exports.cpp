@@ -1,0 +1,73 @@
+#include "verb_exports.h"
+
+#include <string_view>
+#include <unordered_map>
+
+#include "text.h"
+
+namespace parlavo {
+
+namespace {
+
+constexpr std::string_view kEol = "\r\n";
+constexpr std::string_view kStars = "****************************************************************";
+constexpr std::string_view kHyphens = "----------------------------------------------";
+
+void Line(std::ostream& out, std::string_view text) { out << text << kEol; }
+
+}  // namespace
+
+void WriteAllVerbs(std::ostream& out, const std::vector<std::string>& infinitives, const VerbList& items) {
+  // Items grouped by infinitive once, so the listing takes time linear in the items
+  // however many verbs there are. A duplicated infinitive collects the items of both verbs.
+  std::unordered_map<std::string_view, std::vector<std::size_t>> byInfinitive;
+  byInfinitive.reserve(infinitives.size());
+  for (const std::string& verb : infinitives) byInfinitive.try_emplace(verb);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const auto group = byInfinitive.find(items[i].Infinitive);
+    if (group != byInfinitive.end()) group->second.push_back(i);
+  }
+
+  std::string line;
+  for (const std::string& verb : infinitives) {
+    const std::vector<std::size_t>& group = byInfinitive.find(verb)->second;
+    int lastTense = -1;
+    for (std::size_t k = 0; k < group.size(); ++k) {
+      const TVerb& item = items[group[k]];
+      if (k == 0) {
+        Line(out, kStars);
+        line = "*  ";
+        line += UpperAZ(verb);
+        line += " : ";
+        line += item.Translation;
+        Line(out, line);
+        Line(out, kStars);
+        Line(out, "");
+        Line(out, "");
+      }
+      if (item.Tense != lastTense) {
+        const std::string_view name = item.TenseName();
+        Line(out, "");
+        Line(out, name);
+        Line(out, kHyphens.substr(0, name.size()));
+        lastTense = item.Tense;
+      }
+      Line(out, item.DisplayLine());
+    }
+    Line(out, "");
+    Line(out, "");
+    Line(out, "");
+  }
+}
+
+void WriteSpecialVerbs(std::ostream& out, const VerbList& items) {
+  Line(out, R"("Count","Verb","Translation","Tense","Conjugation","Irregular","Person")");
+  std::size_t n = 0;
+  for (const TVerb& item : items) {
+    out << ++n << " , \"" << item.Infinitive << "\",\"" << item.Translation << "\",\"" << item.TenseName()
+        << "\",\"" << item.Form << "\",\"" << (item.Irregular ? "true" : "false") << "\",\""
+        << item.PersonName() << '"' << kEol;
+  }
+}
+
+}  // namespace parlavo

@@ -1,0 +1,88 @@
+#include "export_command.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "atomic_file.h"
+#include "verb_fixtures.h"
+
+namespace parlavo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs the command inside a scratch folder, as the program would in its own.
+class ExportCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old = fs::current_path();
+    dir = fs::path(::testing::TempDir()) / ("export_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fs::current_path(dir);
+  }
+  void TearDown() override {
+    fs::current_path(old);
+    fs::permissions(dir, fs::perms::owner_all);
+    fs::remove_all(dir);
+  }
+  void WriteVerbIni(const std::string& stored) {
+    ASSERT_EQ(WriteFileAtomically("verb.ini", [&](std::ostream& o) { o << stored; }), "");
+  }
+  int Run(ExportKind kind) {
+    err.str("");
+    return RunExportCommand(kind, err);
+  }
+  fs::path old, dir;
+  std::ostringstream err;
+};
+
+TEST_F(ExportCommandTest, MissingOrDamagedVerbIni) {
+  EXPECT_EQ(Run(ExportKind::AllVerbs), 1);
+  EXPECT_EQ(err.str(), "No verb datafile found.  Unable to continue\n");
+  WriteVerbIni(ComposeVerbFile(testing::CrLf({"@ser;to be", ""})).substr(1));
+  EXPECT_EQ(Run(ExportKind::SpecialVerbs), 1);
+  EXPECT_FALSE(fs::exists("AllVerbs.txt"));
+  EXPECT_FALSE(fs::exists("SpecialVerbs.txt"));
+}
+
+TEST_F(ExportCommandTest, WritesBothListings) {
+  WriteVerbIni(ComposeVerbFile(testing::CrLf({"@ser;to be", "", "@ser;to exist", ""})));
+  ASSERT_EQ(Run(ExportKind::AllVerbs), 0) << err.str();
+  ASSERT_EQ(Run(ExportKind::SpecialVerbs), 0) << err.str();
+  std::string all, special;
+  ASSERT_TRUE(ReadWholeFile("AllVerbs.txt", all));
+  ASSERT_TRUE(ReadWholeFile("SpecialVerbs.txt", special));
+  EXPECT_EQ(all.rfind("****", 0), 0u);
+  // Both entries of the duplicated infinitive list the items of both verbs.
+  std::size_t blocks = 0;
+  for (std::size_t at = 0; (at = all.find("*  SER : to be\r\n", at)) != std::string::npos; ++at) ++blocks;
+  EXPECT_EQ(blocks, 2u);
+  EXPECT_EQ(std::count(special.begin(), special.end(), '\n'), 307);
+}
+
+TEST_F(ExportCommandTest, UnwritableFolderLeavesNoFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
+  WriteVerbIni(ComposeVerbFile(testing::CrLf({"@ser;to be", ""})));
+  fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ(Run(ExportKind::AllVerbs), 2);
+  EXPECT_NE(err.str().find("AllVerbs.txt"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("Permission denied"), std::string::npos) << err.str();
+  fs::permissions(dir, fs::perms::owner_all);
+  EXPECT_FALSE(fs::exists("AllVerbs.txt"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(ExportCommandTest, FailedWriteKeepsNoPartialFile) {
+  WriteVerbIni(ComposeVerbFile(testing::CrLf({"@ser;to be", ""})));
+  fs::create_directories("SpecialVerbs.txt/inner");
+  EXPECT_EQ(Run(ExportKind::SpecialVerbs), 2);
+  EXPECT_NE(err.str().find("SpecialVerbs.txt"), std::string::npos) << err.str();
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+}
+
+}  // namespace
+}  // namespace parlavo

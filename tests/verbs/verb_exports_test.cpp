@@ -1,0 +1,116 @@
+#include "verb_exports.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "verb_fixtures.h"
+
+namespace parlavo {
+namespace {
+
+std::vector<std::string> SplitCrLf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
+    lines.push_back(text.substr(start, at - start));
+  EXPECT_EQ(start, text.size()) << "text after the last CR LF";
+  return lines;
+}
+
+std::string AllVerbs(const std::vector<std::string>& infinitives, const VerbList& items) {
+  std::ostringstream out;
+  WriteAllVerbs(out, infinitives, items);
+  return out.str();
+}
+
+TEST(WriteAllVerbs, BlockLayout) {
+  const VerbList items = testing::ItemsOf({"@ser;to be", "01:soy,eres,es,somos,son,sois"});
+  const std::vector<std::string> lines = SplitCrLf(AllVerbs({"ser"}, items));
+  // 5 head lines, 15 tense groups of 3 lines, 153 item lines, 3 closing empty lines.
+  ASSERT_EQ(lines.size(), 5u + 45u + 153u + 3u);
+  EXPECT_EQ(lines[0], std::string(64, '*'));
+  EXPECT_EQ(lines[1], "*  SER : to be");
+  EXPECT_EQ(lines[2], std::string(64, '*'));
+  EXPECT_EQ(lines[3], "");
+  EXPECT_EQ(lines[4], "");
+  EXPECT_EQ(lines[5], "");
+  EXPECT_EQ(lines[6], "Present");
+  EXPECT_EQ(lines[7], "-------");
+  EXPECT_EQ(lines[8], "Yo\tsoy\t(Irregular)");
+  EXPECT_EQ(lines[10], "Vos\tsos\t(Irregular)");
+  // The Simple Past follows the Present's eleven lines.
+  EXPECT_EQ(lines[19], "");
+  EXPECT_EQ(lines[20], "Simple Past");
+  EXPECT_EQ(lines[22], "Yo\ts\xED");  // regular, no tag
+  const auto at = [&](const std::string& name) { return std::find(lines.begin(), lines.end(), name) - lines.begin(); };
+  const std::size_t subjPluperfect = at("Subjunctive - Pluperfect");
+  EXPECT_EQ(lines[subjPluperfect + 1], std::string(24, '-'));
+  const std::size_t gerund = at("Gerund");
+  EXPECT_EQ(lines[gerund + 2], "\tsiendo");
+  EXPECT_EQ(lines[gerund + 3], "");
+  const std::size_t imperative = at("Imperative");
+  EXPECT_EQ(lines[imperative + 2], "T\xFA\tse");
+  EXPECT_EQ(lines[imperative + 11], "");  // nine lines, then the next group
+  // Only the Present (file line) and the vos special are irregular.
+  std::size_t tagged = 0;
+  for (const std::string& line : lines)
+    tagged += line.size() > 12 && line.compare(line.size() - 12, 12, "\t(Irregular)") == 0;
+  EXPECT_EQ(tagged, 11u);
+}
+
+TEST(WriteAllVerbs, IrregularTagExactlyOnIrregularItems) {
+  const VerbList items = testing::ItemsOf({"@hablar;to speak"});
+  const std::string text = AllVerbs({"hablar"}, items);
+  EXPECT_EQ(text.find("(Irregular)"), std::string::npos);
+  EXPECT_NE(text.find("*  HABLAR : to speak\r\n"), std::string::npos);
+}
+
+TEST(WriteAllVerbs, UnmatchedEntryIsThreeEmptyLines) {
+  EXPECT_EQ(AllVerbs({"nada"}, {}), "\r\n\r\n\r\n");
+  EXPECT_EQ(AllVerbs({}, testing::ItemsOf({"@ser;to be"})), "");
+}
+
+TEST(WriteAllVerbs, UpperCasesOnlyAsciiLetters) {
+  const VerbList items = testing::ItemsOf({"@re\xEDr;to laugh"});
+  EXPECT_EQ(SplitCrLf(AllVerbs({"re\xEDr"}, items))[1], "*  RE\xEDR : to laugh");
+}
+
+TEST(WriteAllVerbs, DuplicateInfinitiveBlocksHoldBothVerbs) {
+  bool ok = false;
+  const VerbList items = testing::Load(
+      ComposeVerbFile(testing::CrLf({"@ser;to be", "", "@estar;to be", "", "@ser;to exist", "01:soy", ""})), ok);
+  ASSERT_TRUE(ok);
+  const std::vector<std::string> lines = SplitCrLf(AllVerbs({"ser", "estar", "ser"}, items));
+  const std::size_t serBlock = 5 + 2 * 153 + 15 * 2 * 3 + 3;  // both verbs' groups; tense changes at each verb start too
+  const std::size_t estarBlock = 5 + 153 + 45 + 3;
+  ASSERT_EQ(lines.size(), 2 * serBlock + estarBlock);
+  EXPECT_EQ(lines[1], "*  SER : to be");              // translation of the block's first item
+  EXPECT_EQ(lines[serBlock + 1], "*  ESTAR : to be");
+  EXPECT_EQ(lines[serBlock + estarBlock + 1], "*  SER : to be");
+  const std::vector<std::string> first(lines.begin(), lines.begin() + serBlock);
+  const std::vector<std::string> second(lines.begin() + serBlock + estarBlock, lines.end());
+  EXPECT_EQ(first, second);
+  EXPECT_EQ(std::count(first.begin(), first.end(), "Yo\tsoy\t(Irregular)"), 1);
+  EXPECT_EQ(std::count(first.begin(), first.end(), "Yo\tso"), 1);
+}
+
+TEST(WriteSpecialVerbs, HeaderAndItemLines) {
+  bool ok = false;
+  const VerbList items = testing::Load(
+      ComposeVerbFile(testing::CrLf({"@hablar;to speak, talk", "", "@ser;to be \"it\"", "01:soy", ""})), ok);
+  ASSERT_TRUE(ok);
+  std::ostringstream out;
+  WriteSpecialVerbs(out, items);
+  const std::vector<std::string> lines = SplitCrLf(out.str());
+  ASSERT_EQ(lines.size(), 307u);
+  EXPECT_EQ(lines[0], R"("Count","Verb","Translation","Tense","Conjugation","Irregular","Person")");
+  EXPECT_EQ(lines[1], R"(1 , "hablar","to speak, talk","Present","hablo","false","Yo")");
+  EXPECT_EQ(lines[153], R"(153 , "hablar","to speak, talk","Gerund","hablando","false","Yo")");
+  EXPECT_EQ(lines[154], R"(154 , "ser","to be "it"","Present","soy","true","Yo")");
+  EXPECT_EQ(lines[156], "156 , \"ser\",\"to be \"it\"\",\"Present\",\"sos\",\"true\",\"Vos\"");
+  EXPECT_EQ(lines[306].substr(0, 6), "306 , ");
+}
+
+}  // namespace
+}  // namespace parlavo
