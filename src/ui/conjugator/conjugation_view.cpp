@@ -1,0 +1,162 @@
+#include "conjugation_view.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <vector>
+
+#include "rich_text_writer.h"
+#include "text.h"
+#include "text_codec.h"
+#include "verb_maker.h"
+
+namespace parlavo {
+
+namespace {
+
+constexpr char kConjugatorTitle[] = "Verb Conjugations for : ";
+constexpr char kRegularTitle[] = "Regular Verb Conjugations";
+
+// Opens a tense block: heading at indent 10 without bullet, forms at indent 20
+// with bullets.
+void OpenTenseBlock(RichTextWriter& out, std::string_view tenseName) {
+  out.SetFirstIndentPoints(10);
+  out.SetBullet(false);
+  out.AddLine("");
+  out.AddLine("");
+  out.TenseHeadingStyle();
+  out.AddLine(tenseName);
+}
+
+void StartForms(RichTextWriter& out) {
+  out.SetFirstIndentPoints(20);
+  out.SetBullet(true);
+}
+
+}  // namespace
+
+void ShowConjugations(QTextEdit* reConj, const VerbList& items, const std::string& verb) {
+  RichTextWriter out(reConj);
+  out.Clear();
+  out.BaseHeight = 14;
+  const std::string upper = UpperAZ(verb);
+
+  out.TitleStyle();
+  out.SetAlignment(Qt::AlignHCenter);
+  out.AddLine(kConjugatorTitle + upper);
+
+  // One pass sorts the verb's items by tense, keeping list order within a tense;
+  // walking the tenses in display order then gives the same lines as scanning
+  // the whole list once per tense.
+  std::array<std::vector<const TVerb*>, kTenseCount + 1> byTense;
+  for (const TVerb& item : items) {
+    if (item.Tense >= 1 && item.Tense <= kTenseCount && item.Infinitive == verb)
+      byTense[item.Tense].push_back(&item);
+  }
+
+  bool first = true;
+  int last = -1;
+  for (int tense : kTenseDisplayOrder) {
+    for (const TVerb* item : byTense[tense]) {
+      if (first) {
+        first = false;
+        out.AddLine("");
+        out.VerbHeaderStyle();
+        out.AddLine(upper + " : " + item->Translation);
+        out.SetAlignment(Qt::AlignLeft);
+        out.SetBullet(true);
+        out.SetFirstIndentPoints(10);
+      }
+      if (item->Tense != last) {
+        OpenTenseBlock(out, item->TenseName());
+        StartForms(out);
+        last = item->Tense;
+      }
+      if (item->Irregular)
+        out.IrregularFormStyle();
+      else
+        out.RegularFormStyle();
+      out.ConjugationTabs();
+      out.AddLine(item->DisplayLine());
+      if (tense == kGerund) break;  // the Gerund is shown once
+    }
+  }
+  out.AddLine("");
+  out.CaretToStart();
+}
+
+void bnConjugateClick(QComboBox* cbConj, QTextEdit* reConj, const VerbList& items) {
+  const QString text = cbConj->currentText();
+  if (text.isEmpty()) return;
+  ShowConjugations(reConj, items, FromQString(text));
+}
+
+bool cbConjKeyDown(QComboBox* cbConj, QTextEdit* reConj, const VerbList& items, int key) {
+  if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+  ShowConjugations(reConj, items, FromQString(cbConj->currentText()));
+  return true;
+}
+
+void BuildRegularTable(QTextEdit* reConjugations) {
+  RichTextWriter out(reConjugations);
+  out.Clear();
+  out.BaseHeight = 14;
+
+  out.TitleStyle();
+  out.SetAlignment(Qt::AlignHCenter);
+  out.AddLine(kRegularTitle);
+  out.SetAlignment(Qt::AlignLeft);
+
+  TVerbMaker engine;
+  for (int tense : kTenseDisplayOrder) {
+    OpenTenseBlock(out, TenseNameOf(tense));
+    out.TenseHeadingStyle();
+    out.ConjugationTabs();
+    out.AddLine("\tAR\tER\tIR");
+    StartForms(out);
+
+    const bool compound = IsCompoundTense(tense);
+    const bool imperative = tense == kImperative;
+    const int lastPerson = tense == kGerund ? 1 : kPersonCount;
+    std::string auxiliary;
+    for (int person = 1; person <= lastPerson; ++person) {
+      if (imperative && (person == kYo || person == kNosotros)) continue;
+      // Vos has endings of its own only in the Present and the Imperative.
+      const int q = (person == kVos && tense != kPresent && tense != kImperative) ? kTu : person;
+      if (compound) auxiliary = engine.AuxiliaryOf(tense, q);
+      std::string row = "   ";
+      if (tense != kGerund) row += PersonNameOf(person);
+      if (!auxiliary.empty()) row += " (" + auxiliary + ")";
+      for (const char* model : {"hablar", "comer", "subir"})
+        row += "\t" + engine.Conjugate(model, q, tense, false);
+      out.EndingsRow(row);
+    }
+  }
+  out.SetBullet(false);
+  out.AddLine("");
+  out.AddLine("");
+  out.CaretToStart();
+}
+
+ConjugatorController::ConjugatorController(QComboBox* cbConj, QPushButton* bnConjugate,
+                                           QTextEdit* reConj, const VerbList& items)
+    : QObject(cbConj), cbConj_(cbConj), reConj_(reConj), items_(items) {
+  cbConj_->setInsertPolicy(QComboBox::NoInsert);
+  cbConj_->installEventFilter(this);
+  if (cbConj_->lineEdit() != nullptr) cbConj_->lineEdit()->installEventFilter(this);
+  connect(bnConjugate, &QPushButton::clicked, this,
+          [this] { bnConjugateClick(cbConj_, reConj_, items_); });
+}
+
+bool ConjugatorController::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (cbConjKeyDown(cbConj_, reConj_, items_, key->key())) return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace parlavo
