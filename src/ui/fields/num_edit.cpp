@@ -23,6 +23,7 @@ constexpr char32_t kTab = 9;
 constexpr char32_t kFormFeed = 12;
 constexpr char32_t kEnter = 13;
 constexpr char32_t kEscape = 27;
+constexpr char32_t kDelete = 127;  // what Ctrl+Backspace types
 
 // Surrounding blanks are forgiven: they can only come from a paste, and " 12 "
 // plainly means 12.
@@ -86,9 +87,9 @@ std::optional<char32_t> TypedCharacter(const QKeyEvent* event) {
     if (event->matches(command.key)) return command.code;
   }
   const int key = event->key();
-  if (key == Qt::Key_Backspace) return kBackspace;
-  if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return kTab;
   const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+  if (key == Qt::Key_Backspace) return control ? kDelete : kBackspace;
+  if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return kTab;
   if (control && key >= Qt::Key_A && key <= Qt::Key_Z) return char32_t(key - Qt::Key_A + 1);
   const QString text = event->text();
   if (text.isEmpty()) return std::nullopt;
@@ -243,7 +244,8 @@ bool TNewNumEdit::ValidateNumber(double value, double last_value, QString& error
   } else if (Required() && HasMax() && value > Max()) {
     message = IsBlank(description) ? QStringLiteral("Maximum value is %1").arg(Max())
                                    : QStringLiteral("Maximum value of %1 is %2").arg(description).arg(Max());
-  } else if (!NegativeAllowed() && value < 0 && last_value != kNoValue) {
+  } else if (!NegativeAllowed() && value < 0 && !IsBlank(text())) {
+    // Only blank text is exempt: a typed -29999 is as negative as any other number.
     message = description.isEmpty() ? QStringLiteral("Negative values are not allowed")
                                     : QStringLiteral("%1 must not be negative").arg(description);
   } else {

@@ -129,6 +129,7 @@ class NumEditTest : public QObject {
 
     QTest::keyClicks(field.get(), "3");
     QTest::keyClick(field.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(field.get(), Qt::Key_Backspace, Qt::ControlModifier);
     QCOMPARE(field->text(), QStringLiteral("3"));
 
     QApplication::clipboard()->setText(QStringLiteral("abc"));
@@ -268,6 +269,7 @@ class NumEditTest : public QObject {
     QTest::newRow("exponent") << "1e3" << -1.0 << none;
     QTest::newRow("infinity") << "inf" << -1.0 << none;
     QTest::newRow("hex") << "0x1A" << -1.0 << none;
+    QTest::newRow("beyond double range") << "1" + QString(400, QLatin1Char('0')) << -1.0 << none;
   }
   void realValue() {
     QFETCH(QString, text);
@@ -365,8 +367,11 @@ class NumEditTest : public QObject {
     QTest::newRow("zero allowed") << true << true << "0" << "" << "";
     QTest::newRow("negative refused") << true << false << "-4" << "" << "Negative values are not allowed";
     QTest::newRow("negative refused, described") << true << false << "-4" << "Count" << "Count must not be negative";
+    QTest::newRow("blank optional field with negatives refused") << true << false << "" << "" << "";
     QTest::newRow("positive with negatives refused") << true << false << "4" << "" << "";
-    QTest::newRow("no-value mark passes the negative check") << true << false << "-29999" << "" << "";
+    QTest::newRow("typed no-value mark is negative too") << true << false << "-29999" << ""
+                                                         << "Negative values are not allowed";
+    QTest::newRow("negative zero is zero") << false << false << "-0" << "" << "Zero is not allowed";
   }
   void zeroAndNegativeChecks() {
     QFETCH(bool, zeroAllowed);
@@ -375,6 +380,7 @@ class NumEditTest : public QObject {
     QFETCH(QString, description);
     QFETCH(QString, message);
     TNewIntEdit field;
+    field.setRequired(false);  // so blank text reaches the number checks
     field.setZeroAllowed(zeroAllowed);
     field.setNegativeAllowed(negativeAllowed);
     field.setDescription(description);
