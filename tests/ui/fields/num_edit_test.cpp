@@ -99,6 +99,15 @@ class NumEditTest : public QObject {
     QCOMPARE(field->text(), expected);
   }
 
+  // Text committed by an input method passes the same filter as typed keys.
+  void inputMethodTextIsFiltered() {
+    TNewRealEdit field;
+    QInputMethodEvent event;
+    event.setCommitString(QString::fromUtf8("a1,5.é2"));
+    QApplication::sendEvent(&field, &event);
+    QCOMPARE(field.text(), QStringLiteral("15.2"));
+  }
+
   void backspaceStillEdits() {
     TNewIntEdit field;
     QTest::keyClicks(&field, "123");
