@@ -1,0 +1,15 @@
+#include "filter.h"
+
+namespace parlavo {
+
+TFilter ResetFilter(bool value) {
+  TFilter filter;
+  filter.People.fill(value);
+  filter.Tenses.fill(value);
+  filter.Verbs.fill(value);
+  filter.Irreg = value ? 2 : 1;
+  filter.Extra = TExtra{};
+  return filter;
+}
+
+}  // namespace parlavo

@@ -1,0 +1,37 @@
+// A settings file that behaves like a Windows private-profile file: sections and
+// keys are found without regard to case (accented Windows-1252 letters included),
+// names and values are trimmed, a missing or unreadable file reads as empty, and
+// every write is on disk when it returns.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace parlavo {
+
+class IniFile {
+ public:
+  explicit IniFile(std::string path);
+
+  const std::string& Path() const { return path_; }
+
+  // Reads the file afresh, so nothing goes stale; `fallback` when the key is missing.
+  std::string Read(std::string_view section, std::string_view key,
+                   std::string_view fallback = "") const;
+
+  using Entry = std::pair<std::string, std::string>;
+  // Sets the keys of one section in a single rewrite of the whole file (new
+  // sections and keys go last, everything else keeps its place). The new file is
+  // written beside the old one and renamed into place, so a failure leaves the old
+  // file whole. A file that exists but cannot be read is not overwritten, since
+  // that would lose what it holds. Returns "" or the error, naming the file.
+  std::string Write(std::string_view section, const std::vector<Entry>& entries);
+  std::string Write(std::string_view section, std::string_view key, std::string_view value);
+
+ private:
+  std::string path_;
+};
+
+}  // namespace parlavo

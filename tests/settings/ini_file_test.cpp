@@ -1,0 +1,127 @@
+#include "ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "temp_files.h"
+
+namespace parlavo {
+namespace {
+
+using namespace testing_files;
+
+class IniFileTest : public testing_files::ScratchFileTest {
+ protected:
+  IniFile WithContent(const std::string& bytes) { return IniFile(Put(bytes)); }
+};
+
+TEST_F(IniFileTest, FindsSectionsAndKeysIgnoringCaseAndBlanks) {
+  const IniFile ini = WithContent(
+      "; exact=7 is only a comment\r\n"
+      "  [ Options ]  \r\n"
+      "  Exact  =  0  \r\n"
+      "exact=5\r\n"  // a repeated key: the first one counts
+      "[Filter]\n"   // LF alone ends a line too
+      "\xC9lPEOPLE=True,False\n"
+      "Broken line without equals\n"
+      "[options]\r\n"
+      "beep=9\r\n");
+  const struct {
+    const char* section;
+    const char* key;
+    const char* value;
+  } cases[] = {
+      {"Options", "exact", "0"},
+      {"OPTIONS", "EXACT", "0"},
+      {" options ", " exact ", "0"},
+      {"filter", "\xE9lpeople", "True,False"},  // accented letters fold too
+      {"Options", "beep", "<none>"},             // only the first [Options] counts
+      {"Options", "; exact", "<none>"},
+      {"Nowhere", "exact", "<none>"},
+      {"Filter", "Broken line without equals", "<none>"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ini.Read(c.section, c.key, "<none>"), c.value) << c.section << "/" << c.key;
+}
+
+TEST_F(IniFileTest, MissingFileReadsAsEmptyAndFirstWriteCreatesIt) {
+  IniFile ini(path_);
+  EXPECT_EQ(ini.Read("Options", "exact", "dflt"), "dflt");
+  EXPECT_FALSE(std::filesystem::exists(path_));
+  ASSERT_EQ(ini.Write("Filter", "List", "a,b"), "");
+  EXPECT_EQ(ReadBytes(path_), "[Filter]\r\nList=a,b\r\n");
+  EXPECT_EQ(ini.Read("filter", "list"), "a,b");
+}
+
+TEST_F(IniFileTest, WriteEditsInPlaceAndKeepsEveryOtherLine) {
+  IniFile ini = WithContent(
+      "; kept comment\n"
+      "[Options]\n"
+      "  exact = 1  \n"
+      "odd line\n"
+      "\n"
+      "[Default]\n"
+      "Count=1\n"
+      "1=Present");  // no line end at the end of the file
+  ASSERT_EQ(ini.Write("OPTIONS", {{"EXACT", "0"}, {"beep", "1"}}), "");
+  ASSERT_EQ(ini.Write("Filter", "List", "x"), "");
+  EXPECT_EQ(ReadBytes(path_),
+            "; kept comment\r\n"
+            "[Options]\r\n"
+            "EXACT=0\r\n"
+            "odd line\r\n"
+            "beep=1\r\n"  // a new key follows the section's last line, before the blank
+            "\r\n"
+            "[Default]\r\n"
+            "Count=1\r\n"
+            "1=Present\r\n"
+            "\r\n"
+            "[Filter]\r\n"
+            "List=x\r\n");
+}
+
+TEST_F(IniFileTest, ValueIsWrittenVerbatimButCannotBreakTheLine) {
+  IniFile ini(path_);
+  ASSERT_EQ(ini.Write("Filter", "MineEXTRA", "  hablar  "), "");
+  EXPECT_EQ(ReadBytes(path_), "[Filter]\r\nMineEXTRA=  hablar  \r\n");
+  ASSERT_EQ(ini.Write("Filter", "MineEXTRA", "x\r\n[Options]\r\nexact=0"), "");
+  EXPECT_EQ(ini.Read("Options", "exact", "none"), "none");
+  EXPECT_EQ(ini.Read("Filter", "MineEXTRA"), "x  [Options]  exact=0");
+}
+
+TEST_F(IniFileTest, FileThatCannotBeReadIsNeverOverwritten) {
+  std::filesystem::create_directory(path_);  // a folder where the file should be
+  IniFile ini(path_);
+  EXPECT_EQ(ini.Read("Options", "exact", "dflt"), "dflt");
+  const std::string error = ini.Write("Options", "exact", "0");
+  EXPECT_NE(error.find(path_), std::string::npos) << error;
+  EXPECT_TRUE(std::filesystem::is_directory(path_));
+}
+
+class IniFileWriteFailure : public ::testing::TestWithParam<WriteFailure> {};
+
+TEST_P(IniFileWriteFailure, ReportsTheFileAndLeavesTheOldOneWhole) {
+  TempDir dir;
+  const std::string path = dir.File("Parlavo.ini");
+  const std::string before = "[Options]\r\nexact=1\r\n";
+  WriteBytes(path, before);
+  IniFile ini(path);
+  std::string error;
+  {
+    FailingWrites failing(GetParam(), dir.Path());
+    if (!failing.Works()) GTEST_SKIP() << "this user can write into read-only folders";
+    error = ini.Write("Options", {{"exact", "0"}, {"beep", "0"}, {"pausetime", "0.75"}});
+  }
+  EXPECT_NE(error.find(path), std::string::npos) << error;
+  EXPECT_EQ(ReadBytes(path), before);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1)
+      << "no temporary file is left behind";
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, IniFileWriteFailure,
+                         ::testing::Values(WriteFailure::kReadOnlyFolder, WriteFailure::kDiskFull),
+                         [](const auto& info) { return testing_files::Describe(info.param); });
+
+}  // namespace
+}  // namespace parlavo
