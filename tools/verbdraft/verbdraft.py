@@ -121,24 +121,50 @@ def read_corrections(path):
     return likes, sets
 
 
+VOWELS = "aeiouáéíóúü"
+
+
+def split_stem(infinitive):
+    """Stem around its last vowel: (before, after) the vowel."""
+    stem = infinitive[:-2]
+    i = max(stem.rfind(v) for v in VOWELS)
+    return stem[:i], stem[i + 1:]
+
+
 def swap_prefix(form, model, verb):
-    """Moves a model verb's form onto a verb that ends like it (sentir -> mentir)."""
+    """Moves a model verb's form onto a verb conjugated like it: swap the part
+    before their shared ending (volar -> colar), or else the letters around the
+    stem vowel, keeping its change (pensar -> helar: piensa -> hiela)."""
     n = 0
     while n < min(len(model), len(verb)) and model[-1 - n] == verb[-1 - n]:
         n += 1
     old, new = model[:len(model) - n], verb[:len(verb) - n]
-    if not form.startswith(old):
-        return "#" + form
-    return new + form[len(old):]
+    if form.startswith(old):
+        return new + form[len(old):]
+    (mb, ma), (vb, va) = split_stem(model), split_stem(verb)
+    if form.startswith(mb):
+        rest = form[len(mb):]
+        j = 0
+        while j < len(rest) and rest[j] in VOWELS:
+            j += 1
+        if j > 0 and rest[j:].startswith(ma):
+            return vb + rest[:j] + va + rest[j + len(ma):]
+    return "#" + form
 
 
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--generator", default=GENERATOR)
     ap.add_argument("--show", action="store_true")
+    ap.add_argument("--models", help="verbs the generator lacks, with a model verb")
     ap.add_argument("--corrections", help="file of reviewed corrections (see corrections.txt)")
     args = ap.parse_args()
     likes, sets = read_corrections(args.corrections)
+    if args.models:
+        for raw in open(args.models, encoding="utf-8"):
+            words = raw.split("#", 1)[0].split()
+            if len(words) == 2:
+                likes[words[0]] = words[1]
     verbs = []
     for line in sys.stdin:
         line = line.strip()
@@ -171,16 +197,15 @@ def main():
     for inf, tr in verbs:
         print("@%s;%s" % (inf, tr))
         model = likes.get(inf, inf)
-        if model not in kinds:
-            print("# generator does not know this verb")
-            print()
-            continue
+        known = model in kinds
+        if not known:
+            print("%s: generator does not know this verb" % inf, file=sys.stderr)
         for code, tense, _ in ROWS:
             cells = [""] * 6
             for col in cells_of(code):
                 person = COLUMNS[col][0]
                 reg = regular(inf, person, tense)
-                gen = got[(model, code, col)]
+                gen = got[(model, code, col)] if known else "#"
                 if model != inf:
                     gen = swap_prefix(gen, model, inf)
 
@@ -189,7 +214,9 @@ def main():
                 if (inf, code, col) in sets:
                     gen = sets[(inf, code, col)] or reg
                 if gen.startswith("#") or "/" in gen:
-                    print("# check %d col %d: generator gives %s" % (code, col + 1, gen))
+                    if known:
+                        print("%s: check %d col %d: generator gives %s" % (inf, code, col + 1, gen),
+                              file=sys.stderr)
                     continue
                 if gen != reg:
                     cells[col] = gen
