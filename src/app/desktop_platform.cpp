@@ -1,0 +1,50 @@
+#include "desktop_platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QTime>
+#include <QUrl>
+#include <iostream>
+
+#include "oem_code_page.h"
+
+namespace parlavo {
+
+int DesktopPlatform::OemCodePage() { return CurrentOemCodePage(); }
+
+void DesktopPlatform::Beep() { QApplication::beep(); }
+
+double DesktopPlatform::TimeOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 86400000.0; }
+
+QString DesktopPlatform::HelpFile() const { return const_cast<DesktopPlatform*>(this)->ProgramFolder() + "Parlavo.hlp"; }
+
+void DesktopPlatform::ShowHelp(int context) {
+  // The help viewer of the program opens here once it is part of the build.
+  (void)context;
+}
+
+bool DesktopPlatform::OpenWebPage(const QString& address) {
+  if (address.isEmpty()) return false;
+  return QDesktopServices::openUrl(QUrl(address));
+}
+
+QString DesktopPlatform::ProgramFolder() {
+  QString folder = QCoreApplication::applicationDirPath();
+  if (!folder.endsWith('/')) folder += '/';
+  return folder;
+}
+
+void DesktopPlatform::ShowMessage(const QString& title, const QString& text, MessageIcon icon) {
+  if (quietMessages_) {
+    std::cerr << title.toStdString() << ": " << text.toStdString() << '\n';
+    return;
+  }
+  QMessageBox box(icon == MessageIcon::Error         ? QMessageBox::Critical
+                  : icon == MessageIcon::Exclamation ? QMessageBox::Warning
+                                                     : QMessageBox::Information,
+                  title, text, QMessageBox::Ok, QApplication::activeWindow());
+  box.exec();
+}
+
+}  // namespace parlavo

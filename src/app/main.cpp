@@ -1,0 +1,52 @@
+// Program entry: the window, or one of the exports without a window.
+#include <CLI/CLI.hpp>
+#include <QApplication>
+#include <iostream>
+
+#include "desktop_platform.h"
+#include "export_command.h"
+#include "fonts.h"
+#include "main_window.h"
+#include "screenshots.h"
+
+namespace {
+
+int RunWindow(int argc, char** argv, const std::string& screenshotDir) {
+  const bool screenshots = !screenshotDir.empty();
+  if (screenshots && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Parlavo");
+  QApplication::setApplicationDisplayName("Parlavo");
+  QApplication::setApplicationVersion(PARLAVO_VERSION);
+  parlavo::InstallFontSubstitutes();
+
+  parlavo::DesktopPlatform platform(screenshots);
+  parlavo::TfrmVerbTester window(platform);
+  if (screenshots) return parlavo::TakeScreenshots(window, QString::fromStdString(screenshotDir)) ? 0 : 1;
+  window.show();
+  return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App cli{"Parlavo - Verb Tutor: practise the conjugation of Spanish verbs.", "parlavo"};
+  bool exportAll = false;
+  bool exportSpecial = false;
+  std::string screenshotDir;
+  cli.set_version_flag("--version", std::string("parlavo ") + PARLAVO_VERSION);
+  cli.add_flag("--export-all", exportAll, "Write AllVerbs.txt from the verb.ini of the current folder and exit");
+  cli.add_flag("--export-special", exportSpecial,
+               "Write SpecialVerbs.txt from the verb.ini of the current folder and exit");
+  cli.add_option("--screenshots", screenshotDir, "Write a picture of every page to this folder and exit");
+  cli.allow_extras();  // Qt's own options (-platform, -style...) pass through
+  CLI11_PARSE(cli, argc, argv);
+
+  if (exportAll || exportSpecial) {
+    int status = 0;
+    if (exportAll) status = parlavo::RunExportCommand(parlavo::ExportKind::AllVerbs, std::cerr);
+    if (status == 0 && exportSpecial) status = parlavo::RunExportCommand(parlavo::ExportKind::SpecialVerbs, std::cerr);
+    return status;
+  }
+  return RunWindow(argc, argv, screenshotDir);
+}

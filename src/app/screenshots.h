@@ -1,0 +1,15 @@
+// Pictures of every page and of the loading windows, for looking at the layout.
+#pragma once
+
+#include <QString>
+
+namespace parlavo {
+
+class TfrmVerbTester;
+
+// Writes <dir>/<page object name>.png for every page of the window, plus
+// TfrmLoadingSplash.png and TfrmLoading.png. Returns false when a file could not
+// be written.
+bool TakeScreenshots(TfrmVerbTester& window, const QString& dir);
+
+}  // namespace parlavo

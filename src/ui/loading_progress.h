@@ -1,0 +1,43 @@
+// The progress window of long loops such as building a test.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+class QTimer;
+
+namespace parlavo {
+
+class TfrmLoading : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TfrmLoading(QWidget* owner = nullptr);
+
+  // Shows the window with the title and the bar at `start` of `maximum`. With
+  // counterText the title gains "<n> of <maximum>"; visibleAtFirstStep is the
+  // window's visibility from the first StepProgress on.
+  void ShowProgress(const QString& title, int start, int maximum, bool counterText,
+                    bool visibleAtFirstStep);
+  void StepProgress();
+  // One tick of tmLoader: update the counter text and creep the bar forward.
+  void tmLoaderTimer();
+
+  int Counter() const { return counter_; }
+
+  QLabel* imgBand = nullptr;
+  QLabel* imgEmblem = nullptr;
+  QLabel* lbTitle = nullptr;
+  QProgressBar* prLoading = nullptr;
+  QTimer* tmLoader = nullptr;
+
+ private:
+  int counter_ = 0;
+  QString title_;
+  bool counterText_ = false;
+  bool visibleAtFirstStep_ = true;
+  bool firstStepPending_ = false;
+};
+
+}  // namespace parlavo

@@ -1,0 +1,292 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <clocale>
+
+#include "atomic_file.h"
+#include "clickable_label.h"
+#include "fonts.h"
+#include "loading_splash.h"
+#include "page_control.h"
+#include "platform.h"
+#include "round_half_even.h"
+#include "text_codec.h"
+#include "verb_exports.h"
+#include "verb_maker.h"
+
+namespace parlavo {
+
+namespace {
+constexpr const char* kVerbFile = "verb.ini";
+constexpr const char* kWebAddress = "https://www.parlavo.app/";
+}  // namespace
+
+TfrmVerbTester::TfrmVerbTester(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
+  InstallFontSubstitutes();
+  BuildWindow();
+  WireHandlers();
+  FormCreate();
+}
+
+TfrmVerbTester::~TfrmVerbTester() { FormDestroy(); }
+
+void TfrmVerbTester::WireHandlers() {
+  for (ClickableLabel* image : {imgVTutor, imgvtestP, imgAdv, imgadvP, imgReg, Image13, imgconj, Image14, imgOpt,
+                                Image15, imgHelp, Image16})
+    connect(image, &ClickableLabel::clicked, this, [this, image] { imgVTutorClick(image); });
+  connect(Image7, &ClickableLabel::clicked, this, &TfrmVerbTester::Button71Click);
+  connect(Image17, &ClickableLabel::clicked, this, &TfrmVerbTester::Image17Click);
+  connect(Image18, &ClickableLabel::clicked, this, &TfrmVerbTester::Image18Click);
+  connect(Label7, &ClickableLabel::clicked, this, &TfrmVerbTester::Label7Click);
+  connect(tsParlavo, &TPageControl::pageChangedByUser, this, &TfrmVerbTester::tsParlavoChange);
+
+  const std::pair<QPushButton*, int> helpTopics[] = {
+      {Button53, 9999}, {Button54, 13}, {Button58, 4}, {Button55, 1},  {Button56, 13},
+      {Button57, 5},    {Button62, 2},  {Button63, 3}, {Button64, 6},  {Button51, 10},
+      {Button61, 7},    {Button66, 11}, {Button60, 8}, {Button52, 12}, {Button59, 14}};
+  for (const auto& [button, context] : helpTopics)
+    connect(button, &QPushButton::clicked, this, [this, context = context] { platform_.ShowHelp(context); });
+
+  connect(bnVerbToFile, &QPushButton::clicked, this, &TfrmVerbTester::bnVerbToFileClick);
+  connect(bnSpecialOutput, &QPushButton::clicked, this, &TfrmVerbTester::bnSpecialOutputClick);
+}
+
+// ---------------------------------------------------------------- start-up
+
+void TfrmVerbTester::FormCreate() { StartUp(); }
+
+void TfrmVerbTester::StartUp() {
+  ShownPage = -99;
+  UpdateNavigationButtons();
+  CreateResultsManager();
+  // Real numbers in the settings file use a point whatever the user's locale.
+  std::setlocale(LC_NUMERIC, "C");
+  QLocale::setDefault(QLocale::c());
+
+  const int codePage = platform_.OemCodePage();
+  if (codePage != 437 && codePage != 850)
+    platform_.ShowMessage("Error",
+                          "You must be using an ASCII code 437 or 850 Code Page.  This error is being shown "
+                          "because the keyboard and language settings are not necessarily compatible.  Please set "
+                          "the PC in a mode where the language and keyboard are English.",
+                          MessageIcon::Exclamation);
+
+  FirstPresetIndex = 0;
+  StartingUp = true;
+  CopyingOptions = false;
+  ReadSettings();
+  OptionsToControls();
+  LoadCurrentFilter();
+  for (int i = 0; i < cbVerbType->count(); ++i) cbVerbType->item(i)->setCheckState(Qt::Checked);
+
+  Splash = new TfrmLoadingSplash(this);
+  Splash->OnInfinitive = [this](const std::string& infinitive) { cbConj->addItem(ToQString(infinitive)); };
+  CloseAtShow = false;
+  PauseDone = true;
+  Answered = false;
+  SetAdvancedTabVisible(cbAdvanced->isChecked());
+  VerbItems.clear();
+  TestItems.clear();
+
+  {
+    TVerbMaker maker;
+    VerbsLoaded = maker.LoadVerbFile(kVerbFile, VerbItems, Splash);
+  }
+  if (VerbsLoaded) {
+    Splash->LoadPosition *= 2;
+    tsParlavo->setCurrentWidget(tsVerb);
+    PrepareAnswerBox();
+    Splash->LoadPosition = RoundHalfEven(Splash->LoadPosition * 1.33);
+    SelectSavedTest();
+    ApplyPreset();
+    Splash->LoadPosition = Splash->FinalPosition;
+    delete Splash;
+    Splash = nullptr;
+  } else {
+    // The splash stays up until the window goes.
+    platform_.ShowMessage("Error", "No verb datafile found.  Unable to continue", MessageIcon::Exclamation);
+    CloseAtShow = true;
+  }
+
+  StartingUp = false;
+  BuildRegularTable();
+  pcDisplay->setCurrentIndex(cbSimple->currentIndex() == 0 ? 1 : 0);
+  Clock.Restart(platform_.TimeOfDay());
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state == Qt::ApplicationActive)
+      FrmActivate();
+    else
+      FrmDeactivate();
+  });
+  Score = 10;
+  tmSaver->start();
+}
+
+void TfrmVerbTester::PrepareAnswerBox() {
+  reVerb->setTabChangesFocus(true);
+  reVerb->setLineWrapMode(QTextEdit::NoWrap);
+  reVerb->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  reVerb->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  reVerb->clear();
+}
+
+void TfrmVerbTester::SetAdvancedTabVisible(bool visible) { tsParlavo->setPageTabVisible(kSelectionPage, visible); }
+
+void TfrmVerbTester::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!centred_) {
+    centred_ = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+      move(screen->availableGeometry().center() - rect().center());
+  }
+  FormShow();
+}
+
+void TfrmVerbTester::FormShow() {
+  if (CloseAtShow) {
+    // Closing from inside the show would leave the platform half-way; close right after.
+    QTimer::singleShot(0, this, &QWidget::close);
+    return;
+  }
+  if (isVisible()) reVerb->setFocus();
+}
+
+void TfrmVerbTester::FormDestroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  SaveSettingsOnExit();
+}
+
+// The pieces below belong to the settings, results, testing and conjugation parts of
+// the program; each does the least the window needs until those are wired in.
+void TfrmVerbTester::CreateResultsManager() {}
+void TfrmVerbTester::ReadSettings() {}
+void TfrmVerbTester::OptionsToControls() {}
+void TfrmVerbTester::LoadCurrentFilter() {}
+void TfrmVerbTester::SelectSavedTest() {}
+void TfrmVerbTester::ApplyPreset() {}
+void TfrmVerbTester::BuildRegularTable() {}
+
+void TfrmVerbTester::SaveSettingsOnExit() {
+  VerbItems.clear();
+  TestItems.clear();
+}
+
+// ---------------------------------------------------------------- navigation
+
+ClickableLabel* TfrmVerbTester::UpperNavigationImage(int page) const {
+  switch (page) {
+    case kVerbPage: return imgVTutor;
+    case kConjugationPage: return imgReg;
+    case kSelectionPage: return imgAdv;
+    case kOptionsPage: return imgOpt;
+    case kHelpPage: return imgHelp;
+    case kConjugatorPage: return imgconj;
+    default: return nullptr;
+  }
+}
+
+void TfrmVerbTester::imgVTutorClick(ClickableLabel* sender) {
+  tsParlavo->setCurrentIndex(sender->Tag);
+  UpdateNavigationButtons();
+}
+
+void TfrmVerbTester::UpdateNavigationButtons() {
+  const int page = tsParlavo->currentIndex();
+  if (page == ShownPage) return;
+  if (ClickableLabel* shown = UpperNavigationImage(ShownPage)) shown->show();
+  if (ClickableLabel* current = UpperNavigationImage(page)) current->hide();
+  ShownPage = page;
+}
+
+void TfrmVerbTester::tsParlavoChange() {
+  const QString caption = tsParlavo->tabText(tsParlavo->currentIndex());
+  if (caption == "VERB TESTER")
+    FrmActivate();
+  else
+    FrmDeactivate();
+  // "Statistics": the statistics view rebuilds itself here once it is wired in.
+}
+
+void TfrmVerbTester::FrmDeactivate() { Clock.Pause(platform_.TimeOfDay()); }
+
+void TfrmVerbTester::FrmActivate() {
+  if (tsParlavo->tabText(tsParlavo->currentIndex()) == "VERB TESTER") Clock.Resume(platform_.TimeOfDay());
+}
+
+void TfrmVerbTester::Image17Click() { showMinimized(); }
+void TfrmVerbTester::Image18Click() { close(); }
+void TfrmVerbTester::Button71Click() { close(); }
+void TfrmVerbTester::Label7Click() { platform_.OpenWebPage(kWebAddress); }
+
+// A borderless window moves when dragged by the navigation strip or a header band.
+bool TfrmVerbTester::eventFilter(QObject* watched, QEvent* event) {
+  auto* source = qobject_cast<QWidget*>(watched);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() != Qt::LeftButton) break;
+      dragSource_ = source;
+      dragOffset_ = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
+      return true;
+    }
+    case QEvent::MouseMove:
+      if (dragSource_ == source && (static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton)) {
+        move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - dragOffset_);
+        return true;
+      }
+      break;
+    case QEvent::MouseButtonRelease:
+      if (dragSource_ == source) {
+        dragSource_ = nullptr;
+        return true;
+      }
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- exports
+
+std::vector<std::string> TfrmVerbTester::ConjugatorInfinitives() const {
+  std::vector<std::string> infinitives;
+  infinitives.reserve(cbConj->count());
+  for (int i = 0; i < cbConj->count(); ++i) infinitives.push_back(FromQString(cbConj->itemText(i)));
+  return infinitives;
+}
+
+void TfrmVerbTester::ExportToFile(const char* fileName, const std::function<void(std::ostream&)>& writer) {
+  const std::string error = WriteFileAtomically(fileName, writer);
+  if (!error.empty()) {
+    platform_.ShowMessage("Error", QString::fromStdString(error), MessageIcon::Error);
+    return;
+  }
+  platform_.ShowMessage("Complete",
+                        QString("The file '%1' can be found in the Parlavo directory.").arg(fileName),
+                        MessageIcon::Exclamation);
+}
+
+void TfrmVerbTester::bnVerbToFileClick() {
+  const std::vector<std::string> infinitives = ConjugatorInfinitives();
+  ExportToFile("AllVerbs.txt", [&](std::ostream& out) { WriteAllVerbs(out, infinitives, VerbItems); });
+}
+
+void TfrmVerbTester::bnSpecialOutputClick() {
+  ExportToFile("SpecialVerbs.txt", [&](std::ostream& out) { WriteSpecialVerbs(out, VerbItems); });
+}
+
+}  // namespace parlavo

@@ -1,0 +1,219 @@
+// The program's one window: a navigation strip on the left, a page area on the right,
+// and the whole start-up and shutdown of the program.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "question_clock.h"
+#include "verb.h"
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableWidget;
+class QTextEdit;
+class QTimer;
+
+namespace parlavo {
+
+class ClickableLabel;
+class Platform;
+class TfrmLoadingSplash;
+class TNewIntEdit;
+class TNewRealEdit;
+class TPageControl;
+
+class TfrmVerbTester : public QWidget {
+  Q_OBJECT
+ public:
+  // Builds the window and runs the start-up. `platform` must outlive the window.
+  explicit TfrmVerbTester(Platform& platform, QWidget* parent = nullptr);
+  ~TfrmVerbTester() override;
+
+  // Page indexes of tsParlavo.
+  enum Page { kVerbPage, kConjugationPage, kSelectionPage, kOptionsPage, kHelpPage, kConjugatorPage, kStatsPage };
+
+  // ---- Start-up and shutdown ----
+  void FormCreate();
+  void StartUp();
+  void FormShow();
+  void FormDestroy();
+
+  // ---- Navigation and the question clock ----
+  void imgVTutorClick(ClickableLabel* sender);
+  void UpdateNavigationButtons();
+  void tsParlavoChange();
+  void FrmActivate();
+  void FrmDeactivate();
+  void Image17Click();
+  void Image18Click();
+  void Button71Click();
+  void Label7Click();
+  // The upper (grey) image of a page's navigation pair; null for pages without one.
+  ClickableLabel* UpperNavigationImage(int page) const;
+
+  // ---- Exports ----
+  void bnVerbToFileClick();
+  void bnSpecialOutputClick();
+  std::vector<std::string> ConjugatorInfinitives() const;
+
+  // ---- Start-up state ----
+  int ShownPage = -99;
+  bool StartingUp = false;
+  bool CloseAtShow = false;
+  bool PauseDone = true;
+  bool Answered = false;
+  std::int8_t Score = 10;
+  int FirstPresetIndex = 0;
+  bool CopyingOptions = false;  // re-entry guard of the copy between options and controls
+  QuestionClock Clock;
+  VerbList VerbItems;
+  std::vector<const TVerb*> TestItems;
+  bool VerbsLoaded = false;
+
+  QTimer* tm500 = nullptr;
+  QTimer* tmSaver = nullptr;
+  TfrmLoadingSplash* Splash = nullptr;
+
+  // ---- Window regions ----
+  QFrame* Panel1 = nullptr;
+  QLabel* imgLogo = nullptr;
+  ClickableLabel *imgVTutor = nullptr, *imgvtestP = nullptr, *imgAdv = nullptr, *imgadvP = nullptr,
+                 *imgReg = nullptr, *Image13 = nullptr, *imgconj = nullptr, *Image14 = nullptr,
+                 *imgOpt = nullptr, *Image15 = nullptr, *imgHelp = nullptr, *Image16 = nullptr,
+                 *Image7 = nullptr;
+  QFrame* Panel2 = nullptr;
+  ClickableLabel *Image17 = nullptr, *Image18 = nullptr;
+  TPageControl* tsParlavo = nullptr;
+  QWidget *tsVerb = nullptr, *tsConjugation = nullptr, *tsSelection = nullptr, *tsOptions = nullptr,
+          *TabSheet2 = nullptr, *tsCommonVerbs = nullptr, *tsStats = nullptr;
+
+  // ---- "VERB TESTER" ----
+  QGroupBox* GroupBox11 = nullptr;
+  QLabel *Label12 = nullptr, *lbTense = nullptr, *lbCom1 = nullptr, *lbPerson = nullptr, *lbCom2 = nullptr,
+         *lbVerb = nullptr, *lbVerbHidden = nullptr, *lbTrans = nullptr, *lbNoTran = nullptr,
+         *lbAnswer = nullptr, *Label15 = nullptr;
+  QTextEdit* reVerb = nullptr;
+  QPushButton *Button8 = nullptr, *Button9 = nullptr, *Button10 = nullptr, *Button11 = nullptr,
+              *Button12 = nullptr, *Button13 = nullptr, *Button17 = nullptr, *Button16 = nullptr;
+  QCheckBox* cbAdvanced = nullptr;
+  QGroupBox* GroupBox6 = nullptr;
+  QLabel* Label6 = nullptr;
+  QComboBox* cbSimple = nullptr;
+  QPushButton* Button14 = nullptr;
+  QCheckBox* cbNewOnly = nullptr;
+  QTabWidget* pcDisplay = nullptr;
+  QWidget *tsVerbList = nullptr, *tsSingleVerb = nullptr;
+  QLabel* lbVerbTitle = nullptr;
+  QListWidget* lbVerbs = nullptr;
+  QPushButton *Button3 = nullptr, *Button2 = nullptr, *Button4 = nullptr;
+  QLabel* Label14 = nullptr;
+  QComboBox* cbTenses = nullptr;
+  QTabWidget* pcRegIreg = nullptr;
+  QWidget *tsRegular = nullptr, *tsIrregular = nullptr;
+  // The 36 single-verb buttons, regular ones first, in the order of their captions.
+  std::array<QPushButton*, 36> SingleVerbButtons{};
+
+  // ---- "Conjugations" ----
+  QTextEdit* reConjugations = nullptr;
+
+  // ---- "Advanced" ----
+  QGroupBox *gbTenses = nullptr, *gbPerson = nullptr, *gbVerbType = nullptr, *gbFiltering = nullptr,
+            *gbSpecVerb = nullptr;
+  QRadioButton *rbAllTenses = nullptr, *rbCommonTenses = nullptr, *rbSpecificTenses = nullptr;
+  QListWidget *cbCommonTense = nullptr, *cbSpecificTense = nullptr;
+  QRadioButton *rbAllPeople = nullptr, *rbCommonPeople = nullptr, *rbSpecificPeople = nullptr;
+  QListWidget *cbCommonPeople = nullptr, *cbSpecificPeople = nullptr;
+  QListWidget* cbVerbType = nullptr;
+  QLabel *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr;
+  QListWidget* lbSettings = nullptr;
+  QPushButton *bnSave = nullptr, *bnDelete = nullptr;
+  QLineEdit* edSave = nullptr;
+  QLineEdit* edSpecVerb = nullptr;
+  QPushButton *bnUpdateVerbs = nullptr, *Button1 = nullptr;
+
+  // ---- "Options" ----
+  QLabel* Label13 = nullptr;
+  QCheckBox *cbExactL = nullptr, *cbErrShow = nullptr, *cbBeep = nullptr, *cbAutoRandom = nullptr,
+            *cbPauseCorr = nullptr, *cbMoveOn = nullptr, *CheckBox1 = nullptr;
+  QRadioButton *rbWholeWord = nullptr, *rbLetters = nullptr;
+  TNewRealEdit* reTimeDelay = nullptr;
+  QLabel* Label1 = nullptr;
+  TNewIntEdit* reVIT = nullptr;
+  QGroupBox *gbDisplay = nullptr, *gbCountry = nullptr;
+  QRadioButton *rbEng = nullptr, *rbSpan = nullptr, *rbEngSpan = nullptr;
+  QRadioButton *rbdpSp = nullptr, *rbdpLA = nullptr, *rbdpArg = nullptr, *rbdpAll = nullptr;
+  QPushButton *bnVerbToFile = nullptr, *bnSpecialOutput = nullptr;
+
+  // ---- "HELP" ----
+  QPushButton *Button53 = nullptr, *Button54 = nullptr, *Button58 = nullptr, *Button55 = nullptr,
+              *Button56 = nullptr, *Button57 = nullptr, *Button62 = nullptr, *Button63 = nullptr,
+              *Button64 = nullptr, *Button51 = nullptr, *Button61 = nullptr, *Button66 = nullptr,
+              *Button60 = nullptr, *Button52 = nullptr, *Button59 = nullptr;
+  ClickableLabel* Label7 = nullptr;
+
+  // ---- "Verb Conjugator" ----
+  QLabel* Label11 = nullptr;
+  QComboBox* cbConj = nullptr;
+  QPushButton* bnConjugate = nullptr;
+  QTextEdit* reConj = nullptr;
+
+  // ---- "Statistics" ----
+  QLabel* Label17 = nullptr;
+  QRadioButton *rbPerson = nullptr, *rbTense = nullptr, *rbBothWR = nullptr, *rbBothSco = nullptr,
+               *rbBothCom = nullptr;
+  QTableWidget *sgPerson = nullptr, *sgTense = nullptr, *sgDouble = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Layout, one page at a time.
+  void BuildWindow();
+  void BuildNavigation();
+  QWidget* AddPage(const char* name, const QString& caption, const QString& title, bool whiteGround);
+  void BuildVerbPage();
+  void BuildConjugationPage();
+  void BuildSelectionPage();
+  void BuildOptionsPage();
+  void BuildHelpPage();
+  void BuildConjugatorPage();
+  void BuildStatsPage();
+  void WireHandlers();
+
+  // Start-up steps carried out by the settings, results, testing and conjugation
+  // pieces of the program.
+  void CreateResultsManager();   // the results file "Results.txt"
+  void ReadSettings();           // settings store on ProgramFolder + "Parlavo.ini", options read
+  void OptionsToControls();      // the options shown in their controls
+  void LoadCurrentFilter();      // "Current Filter" on the Advanced page, saved-filter lists rebuilt
+  void SelectSavedTest();        // cbSimple at the test index kept in the options
+  void ApplyPreset();            // builds the selected test
+  void BuildRegularTable();      // the regular endings on the "Conjugations" page
+  void SaveSettingsOnExit();     // results, verb items, current filter and options saved
+  void PrepareAnswerBox();
+  void SetAdvancedTabVisible(bool visible);
+  void ExportToFile(const char* fileName, const std::function<void(std::ostream&)>& writer);
+
+  Platform& platform_;
+  bool centred_ = false;
+  bool destroyed_ = false;
+  QWidget* dragSource_ = nullptr;
+  QPoint dragOffset_;
+};
+
+}  // namespace parlavo

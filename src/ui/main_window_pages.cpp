@@ -1,0 +1,571 @@
+// The layout of the main window: every region, page and control at its place.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "clickable_label.h"
+#include "fonts.h"
+#include "main_window.h"
+#include "num_edit.h"
+#include "page_control.h"
+#include "pictures.h"
+
+namespace parlavo {
+
+namespace {
+
+// Creates a control of type W on `parent` at (x, y) with size w x h; its object
+// name is the member's name, so tests find it with findChild.
+template <class W>
+W* Place(QWidget* parent, const char* name, int x, int y, int w, int h) {
+  W* widget = new W(parent);
+  widget->setObjectName(name);
+  widget->setGeometry(x, y, w, h);
+  return widget;
+}
+#define PLACE(member, Type, parent, x, y, w, h) member = Place<Type>(parent, #member, x, y, w, h)
+
+void SetItems(QListWidget* list, const QStringList& captions) {
+  for (const QString& caption : captions) {
+    auto* item = new QListWidgetItem(caption, list);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+  }
+}
+
+const QStringList kTenseDisplayOrder = {
+    "Present", "Simple Past", "Imperfect", "Perfect", "Pluperfect", "Future", "Future - Perfect",
+    "Conditional", "Conditional - Perfect", "Imperative", "Subjunctive - Present",
+    "Subjunctive - Imperfect", "Subjunctive - Perfect", "Subjunctive - Pluperfect", "Gerund"};
+
+const char* const kRegularVerbs[18] = {"Abrir", "Bailar", "Beber", "Cantar", "Cenar", "Comer",
+                                       "Correr", "Dejar", "Esperar", "Ganar", "Llamar", "Mirar",
+                                       "Olvidar", "Tomar", "Trabajar", "Vender", "Viajar", "Vivir"};
+const char* const kIrregularVerbs[18] = {"Dar", "Decir", "Estar", "Haber", "Hacer", "Ir",
+                                         "Mentir", "Pedir", "Pensar", "Perder", "Querer", "Saber",
+                                         "Ser", "Tener", "Traer", "Venir", "Ver", "Volver"};
+
+}  // namespace
+
+void TfrmVerbTester::BuildWindow() {
+  setObjectName("frmVerbTester");
+  setWindowTitle("Parlavo - Verb Tutor");
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setFixedSize(630, 378);
+  setFont(PixelFont("MS Sans Serif", 11));
+  setAutoFillBackground(true);
+  QPalette silver = palette();
+  silver.setColor(QPalette::Window, QColor(0xc0, 0xc0, 0xc0));
+  setPalette(silver);
+
+  PLACE(tsParlavo, TPageControl, this, 78, 0, 554, 378);
+  tsVerb = AddPage("tsVerb", "VERB TESTER", "Verb Tester", false);
+  tsConjugation = AddPage("tsConjugation", "Conjugations", "Regular Conjugations", false);
+  tsSelection = AddPage("tsSelection", "Advanced", "Advanced Tests", true);
+  tsOptions = AddPage("tsOptions", "Options", "Options", true);
+  TabSheet2 = AddPage("TabSheet2", "HELP", "Help", true);
+  tsCommonVerbs = AddPage("tsCommonVerbs", "Verb Conjugator", "Conjugator", false);
+  tsStats = AddPage("tsStats", "Statistics", QString(), false);
+  tsParlavo->setPageTabVisible(kStatsPage, false);
+  tsParlavo->setCurrentIndex(kVerbPage);
+
+  BuildNavigation();
+  BuildVerbPage();
+  BuildConjugationPage();
+  BuildSelectionPage();
+  BuildOptionsPage();
+  BuildHelpPage();
+  BuildConjugatorPage();
+  BuildStatsPage();
+
+  tm500 = new QTimer(this);
+  tm500->setObjectName("tm500");
+  tm500->setInterval(500);
+  tmSaver = new QTimer(this);
+  tmSaver->setObjectName("tmSaver");
+  tmSaver->setInterval(50000);
+}
+
+void TfrmVerbTester::BuildNavigation() {
+  PLACE(Panel1, QFrame, this, 0, 0, 79, 385);
+  Panel1->setAutoFillBackground(true);
+  Panel1->installEventFilter(this);
+
+  PLACE(imgLogo, QLabel, Panel1, 0, 0, 79, 40);
+  imgLogo->setPixmap(Picture("logo"));
+  imgLogo->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  struct Pair {
+    ClickableLabel** upper;
+    const char* upperName;
+    ClickableLabel** lower;
+    const char* lowerName;
+    const char* face;
+    int top;
+    int page;
+  };
+  const Pair pairs[] = {
+      {&imgVTutor, "imgVTutor", &imgvtestP, "imgvtestP", "vtester", 48, kVerbPage},
+      {&imgAdv, "imgAdv", &imgadvP, "imgadvP", "advanced", 88, kSelectionPage},
+      {&imgReg, "imgReg", &Image13, "Image13", "regular", 144, kConjugationPage},
+      {&imgconj, "imgconj", &Image14, "Image14", "conjugator", 184, kConjugatorPage},
+      {&imgOpt, "imgOpt", &Image15, "Image15", "options", 256, kOptionsPage},
+      {&imgHelp, "imgHelp", &Image16, "Image16", "help", 296, kHelpPage},
+  };
+  for (const Pair& pair : pairs) {
+    // The lower (blue) image is created first so that the upper one covers it.
+    ClickableLabel* lower = Place<ClickableLabel>(Panel1, pair.lowerName, 3, pair.top, 72, 35);
+    lower->setPixmap(Picture(QString("nav_%1_blue").arg(pair.face)));
+    lower->Tag = pair.page;
+    ClickableLabel* upper = Place<ClickableLabel>(Panel1, pair.upperName, 3, pair.top, 72, 35);
+    upper->setPixmap(Picture(QString("nav_%1_grey").arg(pair.face)));
+    upper->Tag = pair.page;
+    *pair.lower = lower;
+    *pair.upper = upper;
+  }
+  PLACE(Image7, ClickableLabel, Panel1, 3, 336, 72, 35);
+  Image7->setPixmap(Picture("nav_close_white"));
+
+  PLACE(Panel2, QFrame, this, 596, 2, 33, 15);
+  Panel2->setAutoFillBackground(true);
+  QPalette white = Panel2->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  Panel2->setPalette(white);
+  PLACE(Image17, ClickableLabel, Panel2, 1, 0, 15, 15);
+  Image17->setPixmap(Picture("minimise"));
+  Image17->setToolTip("Minimise");
+  PLACE(Image18, ClickableLabel, Panel2, 17, 0, 15, 15);
+  Image18->setPixmap(Picture("close"));
+  Image18->setToolTip("Close");
+}
+
+QWidget* TfrmVerbTester::AddPage(const char* name, const QString& caption, const QString& title,
+                                 bool whiteGround) {
+  auto* page = new QWidget;
+  page->setObjectName(name);
+  page->setAutoFillBackground(true);
+  QPalette ground = page->palette();
+  ground.setColor(QPalette::Window, whiteGround ? QColor(Qt::white) : QColor(0xc0, 0xc0, 0xc0));
+  page->setPalette(ground);
+  tsParlavo->addTab(page, caption);
+  if (!title.isEmpty()) {
+    auto* band = Place<QLabel>(page, (QString(name) + "Band").toLatin1().constData(), 0, 0, 554, 40);
+    band->setPixmap(Picture("header"));
+    band->installEventFilter(this);  // the band is a handle for moving the window
+    auto* label = Place<QLabel>(page, (QString(name) + "Title").toLatin1().constData(), 8, 5, 300, 32);
+    label->setText(title);
+    label->setFont(PixelFont("Arial Narrow", 27));
+    label->setStyleSheet("color: white; background: transparent;");
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+  return page;
+}
+
+void TfrmVerbTester::BuildVerbPage() {
+  QWidget* page = tsVerb;
+  PLACE(GroupBox11, QGroupBox, page, 8, 44, 337, 244);
+  GroupBox11->setTitle("Current Verb Being Tested");
+  QWidget* g = GroupBox11;
+  const QFont bold = PixelFont("MS Sans Serif", 13, true);
+  PLACE(Label12, QLabel, g, 12, 24, 56, 18);
+  Label12->setText("Tense:");
+  PLACE(lbTense, QLabel, g, 70, 24, 258, 18);
+  lbTense->setText("Present");
+  lbTense->setFont(bold);
+  PLACE(lbCom1, QLabel, g, 12, 46, 56, 18);
+  lbCom1->setText("Person:");
+  PLACE(lbPerson, QLabel, g, 70, 46, 258, 18);
+  lbPerson->setText("First Person (YO)");
+  lbPerson->setFont(bold);
+  PLACE(lbCom2, QLabel, g, 12, 68, 56, 18);
+  lbCom2->setText("Verb:");
+  PLACE(lbVerb, QLabel, g, 70, 68, 258, 18);
+  lbVerb->setText("TENER");
+  lbVerb->setFont(bold);
+  PLACE(lbVerbHidden, QLabel, g, 70, 68, 258, 18);
+  lbVerbHidden->setText("MAIN VERB HIDDEN");
+  lbVerbHidden->setFont(bold);
+  lbVerbHidden->hide();
+  PLACE(lbTrans, QLabel, g, 12, 92, 316, 18);
+  lbTrans->setText("TENER means ");
+  lbTrans->setFont(PixelFont("MS Sans Serif", 12));
+  PLACE(lbNoTran, QLabel, g, 12, 92, 316, 18);
+  lbNoTran->setText("Verb Translation Turned Off");
+  lbNoTran->hide();
+  PLACE(Label15, QLabel, g, 12, 116, 80, 16);
+  Label15->setText("Answer:");
+  PLACE(reVerb, QTextEdit, g, 10, 134, 316, 47);
+  reVerb->setFont(PixelFont("Arial", 33));
+  reVerb->document()->setDocumentMargin(2);  // one line of 33 pixels fits without scrolling
+  reVerb->setLineWrapMode(QTextEdit::NoWrap);
+  reVerb->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  const char* const accents[6] = {"\u00e1", "\u00e9", "\u00ed", "\u00f3", "\u00fa", "\u00f1"};
+  QPushButton** accentButtons[6] = {&Button8, &Button9, &Button10, &Button11, &Button12, &Button13};
+  const char* const accentNames[6] = {"Button8", "Button9", "Button10", "Button11", "Button12", "Button13"};
+  for (int i = 0; i < 6; ++i) {
+    QPushButton* button = Place<QPushButton>(g, accentNames[i], 10 + i * 24, 188, 22, 22);
+    button->setText(QString::fromUtf8(accents[i]));
+    button->setFocusPolicy(Qt::NoFocus);  // the caret stays in the answer box
+    *accentButtons[i] = button;
+  }
+  PLACE(Button16, QPushButton, g, 170, 188, 76, 22);
+  Button16->setText("Next Letter");
+  PLACE(Button17, QPushButton, g, 250, 188, 76, 22);
+  Button17->setText("Answer");
+  PLACE(lbAnswer, QLabel, g, 10, 216, 316, 24);
+  lbAnswer->setText("Answer");
+  lbAnswer->setFont(PixelFont("Arial", 16, true));
+  lbAnswer->setAutoFillBackground(true);
+  QPalette yellow = lbAnswer->palette();
+  yellow.setColor(QPalette::Window, Qt::yellow);
+  lbAnswer->setPalette(yellow);
+  lbAnswer->hide();
+
+  PLACE(cbAdvanced, QCheckBox, page, 8, 300, 160, 17);
+  cbAdvanced->setText("Display advanced tab");
+  cbAdvanced->hide();
+  PLACE(cbNewOnly, QCheckBox, page, 8, 300, 160, 17);
+  cbNewOnly->setText("Only ask untested verbs");
+  cbNewOnly->hide();
+
+  PLACE(GroupBox6, QGroupBox, page, 8, 292, 337, 82);
+  GroupBox6->setTitle("MULTI Verb Tests");
+  PLACE(Label6, QLabel, GroupBox6, 10, 20, 320, 16);
+  Label6->setText("Select the type of verbs you want to be tested against:");
+  PLACE(cbSimple, QComboBox, GroupBox6, 10, 42, 270, 24);
+  cbSimple->setEditable(true);
+  cbSimple->setInsertPolicy(QComboBox::NoInsert);
+  cbSimple->setEditText("Present - Regular - ar verbs");
+  PLACE(Button14, QPushButton, GroupBox6, 286, 42, 42, 24);
+  Button14->setText("GO");
+  Button14->setFont(PixelFont("MS Sans Serif", 11, true));
+
+  PLACE(pcDisplay, QTabWidget, page, 352, 44, 196, 330);
+  tsVerbList = new QWidget;
+  tsVerbList->setObjectName("tsVerbList");
+  tsSingleVerb = new QWidget;
+  tsSingleVerb->setObjectName("tsSingleVerb");
+  pcDisplay->addTab(tsVerbList, "Verb List");
+  pcDisplay->addTab(tsSingleVerb, "SINGLE Verb Tests");
+
+  PLACE(lbVerbTitle, QLabel, tsVerbList, 4, 4, 184, 16);
+  lbVerbTitle->setText("List of verbs in the test.");
+  PLACE(lbVerbs, QListWidget, tsVerbList, 4, 22, 184, 218);
+  PLACE(Button3, QPushButton, tsVerbList, 4, 244, 90, 24);
+  Button3->setText("<- Previous");
+  PLACE(Button2, QPushButton, tsVerbList, 98, 244, 90, 24);
+  Button2->setText("Next->");
+  PLACE(Button4, QPushButton, tsVerbList, 4, 272, 184, 24);
+  Button4->setText("Randomise");
+
+  PLACE(Label14, QLabel, tsSingleVerb, 6, 8, 40, 16);
+  Label14->setText("Tense:");
+  PLACE(cbTenses, QComboBox, tsSingleVerb, 46, 4, 142, 22);
+  cbTenses->setEditable(true);
+  cbTenses->setInsertPolicy(QComboBox::NoInsert);
+  cbTenses->addItems(kTenseDisplayOrder);
+  cbTenses->setCurrentIndex(0);
+  PLACE(pcRegIreg, QTabWidget, tsSingleVerb, 2, 32, 186, 264);
+  tsRegular = new QWidget;
+  tsRegular->setObjectName("tsRegular");
+  tsIrregular = new QWidget;
+  tsIrregular->setObjectName("tsIrregular");
+  pcRegIreg->addTab(tsRegular, "Regular");
+  pcRegIreg->addTab(tsIrregular, "Irregular");
+  for (int i = 0; i < 36; ++i) {
+    const bool regular = i < 18;
+    const int k = i % 18;
+    const char* caption = regular ? kRegularVerbs[k] : kIrregularVerbs[k];
+    // Row by row, left column first.
+    const int x = 20 + (k % 2) * 74;
+    const int y = 6 + (k / 2) * 23;
+    QPushButton* button = Place<QPushButton>(regular ? tsRegular : tsIrregular,
+                                             (QString("bnSingle") + caption).toLatin1().constData(), x, y, 68, 20);
+    button->setText(caption);
+    SingleVerbButtons[i] = button;
+  }
+  // Page controls with button-style tabs.
+  for (QTabWidget* buttonTabs : {pcDisplay, pcRegIreg}) {
+    buttonTabs->setUsesScrollButtons(false);
+    buttonTabs->setStyleSheet(
+        "QTabBar::tab { border: 1px solid #7a7a7a; border-radius: 3px; padding: 3px 6px; margin: 1px;"
+        " background: #dcdcdc; }"
+        "QTabBar::tab:selected { background: #a9d3f5; border-color: #3f6f9f; }");
+  }
+}
+
+void TfrmVerbTester::BuildConjugationPage() {
+  PLACE(reConjugations, QTextEdit, tsConjugation, 0, 40, 554, 338);
+  reConjugations->setReadOnly(true);
+  reConjugations->setFont(PixelFont("Tahoma", 16));
+  reConjugations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void TfrmVerbTester::BuildSelectionPage() {
+  QWidget* page = tsSelection;
+  PLACE(gbTenses, QGroupBox, page, 4, 44, 180, 330);
+  gbTenses->setTitle("Tenses");
+  PLACE(rbAllTenses, QRadioButton, gbTenses, 8, 18, 164, 17);
+  rbAllTenses->setText("All Tenses");
+  PLACE(rbCommonTenses, QRadioButton, gbTenses, 8, 36, 164, 17);
+  rbCommonTenses->setText("Common Tenses:");
+  rbCommonTenses->setChecked(true);
+  PLACE(cbCommonTense, QListWidget, gbTenses, 8, 54, 164, 104);
+  SetItems(cbCommonTense, {"Present ", "Past (Simple/Imperfecto)", "Past (All)", "Future/Conditional",
+                           "Imperative", "All Indicative", "All Subjunctive"});
+  PLACE(rbSpecificTenses, QRadioButton, gbTenses, 8, 162, 164, 17);
+  rbSpecificTenses->setText("Specific Tenses:");
+  PLACE(cbSpecificTense, QListWidget, gbTenses, 8, 180, 164, 142);
+  SetItems(cbSpecificTense, kTenseDisplayOrder);
+
+  PLACE(gbPerson, QGroupBox, page, 188, 44, 184, 226);
+  gbPerson->setTitle("Person");
+  PLACE(rbAllPeople, QRadioButton, gbPerson, 8, 18, 168, 17);
+  rbAllPeople->setText("All Persons");
+  rbAllPeople->setChecked(true);
+  PLACE(rbCommonPeople, QRadioButton, gbPerson, 8, 36, 168, 17);
+  rbCommonPeople->setText("Common Persons:");
+  PLACE(cbCommonPeople, QListWidget, gbPerson, 8, 53, 168, 46);
+  SetItems(cbCommonPeople, {QString::fromUtf8("Latin Amer. (t\u00fa, no vosotros)"),
+                            "Argent. (vos, no vosotros)", QString::fromUtf8("Spain (t\u00fa, vosotros)")});
+  PLACE(rbSpecificPeople, QRadioButton, gbPerson, 8, 101, 168, 17);
+  rbSpecificPeople->setText("Specific Persons:");
+  PLACE(cbSpecificPeople, QListWidget, gbPerson, 8, 119, 168, 102);
+  SetItems(cbSpecificPeople, {"Yo", QString::fromUtf8("T\u00fa"), "Vos", QString::fromUtf8("\u00c9l, Ella, Usted"),
+                              "Nosotros", "Vosotros", "Ustedes, Ellos, Ellas"});
+
+  PLACE(gbVerbType, QGroupBox, page, 188, 272, 184, 102);
+  gbVerbType->setTitle("Type of Verbs");
+  PLACE(cbVerbType, QListWidget, gbVerbType, 8, 18, 168, 76);
+  SetItems(cbVerbType, {"Regular Verbs", "Irregular Verbs", "AR Verbs", "ER Verbs", "IR Verbs"});
+
+  PLACE(gbFiltering, QGroupBox, page, 376, 44, 172, 236);
+  gbFiltering->setTitle("Verb Filtering");
+  PLACE(Label2, QLabel, gbFiltering, 8, 18, 156, 14);
+  Label2->setText("All the settings you make can");
+  PLACE(Label3, QLabel, gbFiltering, 8, 32, 156, 14);
+  Label3->setText("be saved and reloaded");
+  PLACE(Label4, QLabel, gbFiltering, 8, 50, 156, 14);
+  Label4->setText("Saved Settings:");
+  PLACE(lbSettings, QListWidget, gbFiltering, 8, 66, 156, 80);
+  lbSettings->setSelectionMode(QAbstractItemView::SingleSelection);
+  PLACE(Label5, QLabel, gbFiltering, 8, 152, 156, 14);
+  Label5->setText("Setting name to save:");
+  PLACE(edSave, QLineEdit, gbFiltering, 8, 168, 156, 21);
+  PLACE(bnSave, QPushButton, gbFiltering, 8, 200, 76, 24);
+  bnSave->setText("Save Filter");
+  PLACE(bnDelete, QPushButton, gbFiltering, 88, 200, 76, 24);
+  bnDelete->setText("Delete Filter");
+
+  PLACE(gbSpecVerb, QGroupBox, page, 376, 284, 172, 52);
+  gbSpecVerb->setTitle("Specific Verb");
+  PLACE(edSpecVerb, QLineEdit, gbSpecVerb, 8, 20, 156, 21);
+
+  PLACE(bnUpdateVerbs, QPushButton, page, 376, 346, 84, 26);
+  bnUpdateVerbs->setText("Update Verbs");
+  bnUpdateVerbs->setFont(PixelFont("MS Sans Serif", 11, true));
+  PLACE(Button1, QPushButton, page, 464, 346, 84, 26);
+  Button1->setText("Clear Settings");
+
+  for (QListWidget* list : {cbCommonTense, cbSpecificTense, cbCommonPeople, cbSpecificPeople, cbVerbType}) {
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setUniformItemSizes(true);
+  }
+}
+
+void TfrmVerbTester::BuildOptionsPage() {
+  QWidget* page = tsOptions;
+  PLACE(Label13, QLabel, page, 8, 48, 300, 16);
+  Label13->setText("Select the configuration of the Verb Tutor:");
+  Label13->setFont(PixelFont("MS Sans Serif", 11, true));
+
+  auto check = [&](QCheckBox*& box, const char* name, int y, int h, const QString& text) {
+    box = Place<QCheckBox>(page, name, 8, y, 270, h);
+    box->setText(text);
+    box->setChecked(true);
+  };
+  check(cbExactL, "cbExactL", 70, 17, "Only allow exact number of characters for the\nconjugation");
+  cbExactL->setGeometry(8, 70, 270, 30);
+  check(cbErrShow, "cbErrShow", 104, 17, "Show errors as you are typing:");
+  PLACE(rbWholeWord, QRadioButton, page, 26, 122, 252, 17);
+  rbWholeWord->setText("Colour the whole word red if incorrect");
+  PLACE(rbLetters, QRadioButton, page, 26, 140, 252, 17);
+  rbLetters->setText("Colour just the incorrect letters red");
+  rbLetters->setChecked(true);
+  check(cbBeep, "cbBeep", 162, 17, "Beep when the conjugation is correct");
+  check(cbAutoRandom, "cbAutoRandom", 182, 30, "When selecting a new test, put all the verbs in\nrandom order");
+  check(cbPauseCorr, "cbPauseCorr", 218, 17, "Pause ");
+  cbPauseCorr->setGeometry(8, 218, 56, 17);
+  reTimeDelay = Place<TNewRealEdit>(page, "reTimeDelay", 64, 216, 40, 20);
+  reTimeDelay->setAlignment(Qt::AlignRight);
+  reTimeDelay->setText("0.5");
+  PLACE(Label1, QLabel, page, 110, 219, 170, 16);
+  Label1->setText("secs when the verb is correct");
+  check(cbMoveOn, "cbMoveOn", 242, 17, "Automatically move on to the next verb");
+  check(CheckBox1, "CheckBox1", 264, 17, "Verbs in test:");
+  CheckBox1->setGeometry(8, 264, 96, 17);
+  reVIT = Place<TNewIntEdit>(page, "reVIT", 104, 262, 50, 20);
+  reVIT->setHasMin(true);
+  reVIT->setHasMax(true);
+  reVIT->setMin(0);
+  reVIT->setMax(1000);
+  reVIT->setAlignment(Qt::AlignRight);
+  reVIT->setText("100");
+
+  PLACE(gbDisplay, QGroupBox, page, 290, 66, 256, 80);
+  gbDisplay->setTitle("Verb Display Options");
+  PLACE(rbEng, QRadioButton, gbDisplay, 10, 18, 240, 17);
+  rbEng->setText("Only show the verb in English");
+  PLACE(rbSpan, QRadioButton, gbDisplay, 10, 37, 240, 17);
+  rbSpan->setText("Only show the verb in Spanish");
+  PLACE(rbEngSpan, QRadioButton, gbDisplay, 10, 56, 240, 17);
+  rbEngSpan->setText("Show the verb in Spanish and English");
+  rbEngSpan->setChecked(true);
+
+  PLACE(gbCountry, QGroupBox, page, 290, 152, 256, 98);
+  gbCountry->setTitle("Country Setting");
+  PLACE(rbdpSp, QRadioButton, gbCountry, 10, 18, 240, 17);
+  rbdpSp->setText(QString::fromUtf8("SPAIN: T\u00fa, Vosotros"));
+  rbdpSp->setChecked(true);
+  PLACE(rbdpLA, QRadioButton, gbCountry, 10, 37, 240, 17);
+  rbdpLA->setText(QString::fromUtf8("LATIN AMERICA: T\u00fa, no Vosotros"));
+  PLACE(rbdpArg, QRadioButton, gbCountry, 10, 56, 240, 17);
+  rbdpArg->setText("ARGENTINA: Vos, no Vosotros");
+  PLACE(rbdpAll, QRadioButton, gbCountry, 10, 75, 240, 17);
+  rbdpAll->setText(QString::fromUtf8("ALL: T\u00fa, Vos, Vosotros"));
+
+  PLACE(bnVerbToFile, QPushButton, page, 290, 262, 256, 26);
+  bnVerbToFile->setText("Output all verbs to text file");
+  PLACE(bnSpecialOutput, QPushButton, page, 290, 294, 256, 26);
+  bnSpecialOutput->setText("Special Verb Output");
+}
+
+void TfrmVerbTester::BuildHelpPage() {
+  QWidget* page = TabSheet2;
+  const int columnX[3] = {168, 292, 448};
+  const int columnW[3] = {113, 145, 89};
+  struct HelpButton {
+    QPushButton** member;
+    const char* name;
+    const char* caption;
+    int column;
+    int y;
+    bool bold;
+  };
+  const HelpButton buttons[] = {
+      {&Button53, "Button53", "INDEX", 0, 59, true},
+      {&Button54, "Button54", "Setting Program Options", 1, 59, true},
+      {&Button58, "Button58", "Main Screen", 2, 59, false},
+      {&Button55, "Button55", "Welcome", 0, 91, false},
+      {&Button56, "Button56", "Setting Country Option", 1, 91, false},
+      {&Button57, "Button57", "Verb Tester", 2, 91, false},
+      {&Button62, "Button62", "Introduction", 0, 123, false},
+      {&Button63, "Button63", "Show Program Features", 1, 123, false},
+      {&Button64, "Button64", "Verb List", 2, 123, false},
+      {&Button51, "Button51", "Getting Started", 0, 176, true},
+      {&Button61, "Button61", "Single Verb Tests", 1, 176, false},
+      {&Button66, "Button66", "Getting Started", 0, 232, true},
+      {&Button60, "Button60", "List of tests included", 1, 232, false},
+      {&Button52, "Button52", "Getting Started", 0, 288, true},
+      {&Button59, "Button59", "Saving/Loading Tests", 1, 288, false},
+  };
+  for (const HelpButton& b : buttons) {
+    QPushButton* button = Place<QPushButton>(page, b.name, columnX[b.column], b.y + 4, columnW[b.column], 25);
+    button->setText(b.caption);
+    if (b.bold) button->setFont(PixelFont("MS Sans Serif", 11, true));
+    *b.member = button;
+  }
+  const struct {
+    const char* name;
+    const char* caption;
+    int y;
+  } groups[] = {{"lbHelpGeneral", "General Help", 88},
+                {"lbHelpBeginners", "Beginners", 176},
+                {"lbHelpIntermediate", "Intermediate", 232},
+                {"lbHelpAdvanced", "Advanced", 288}};
+  for (const auto& group : groups) {
+    auto* title = Place<QLabel>(page, group.name, 16, group.y, 148, 32);
+    title->setText(group.caption);
+    title->setFont(PixelFont("Arial Narrow", 27));
+  }
+  int rule = 0;
+  for (int y : {163, 219, 275, 331}) {
+    auto* line = Place<QFrame>(page, QString("HelpRule%1").arg(++rule).toLatin1().constData(), 16, y, 521, 2);
+    line->setAutoFillBackground(true);
+    QPalette silver = line->palette();
+    silver.setColor(QPalette::Window, QColor(0xc0, 0xc0, 0xc0));
+    line->setPalette(silver);
+  }
+  PLACE(Label7, ClickableLabel, page, 192, 344, 200, 26);
+  Label7->setText("www.parlavo.app");
+  Label7->setFont(PixelFont("Arial Narrow", 20));
+  Label7->setStyleSheet("color: #1d3f7a; text-decoration: underline;");
+}
+
+void TfrmVerbTester::BuildConjugatorPage() {
+  QWidget* page = tsCommonVerbs;
+  PLACE(Label11, QLabel, page, 196, 13, 84, 16);
+  Label11->setText("Select the verb");
+  Label11->setStyleSheet("color: white; background: transparent;");
+  Label11->setFont(PixelFont("MS Sans Serif", 11, true));
+  PLACE(cbConj, QComboBox, page, 282, 9, 172, 23);
+  cbConj->setEditable(true);
+  cbConj->setInsertPolicy(QComboBox::NoInsert);
+  PLACE(bnConjugate, QPushButton, page, 460, 9, 48, 23);
+  bnConjugate->setText("Go");
+  PLACE(reConj, QTextEdit, page, 0, 40, 554, 338);
+  reConj->setReadOnly(true);
+  reConj->setFont(PixelFont("Tahoma", 16));
+  reConj->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void TfrmVerbTester::BuildStatsPage() {
+  QWidget* page = tsStats;
+  PLACE(Label17, QLabel, page, 8, 8, 300, 16);
+  Label17->setText("Select the type of statistics you want to view:");
+  PLACE(rbPerson, QRadioButton, page, 8, 28, 90, 17);
+  rbPerson->setText("By Person");
+  rbPerson->setChecked(true);
+  PLACE(rbTense, QRadioButton, page, 100, 28, 90, 17);
+  rbTense->setText("By Tense");
+  PLACE(rbBothWR, QRadioButton, page, 192, 28, 300, 17);
+  rbBothWR->setText("By Person and Tense: (Count/Ave.Score/Ave.Time)");
+  PLACE(rbBothSco, QRadioButton, page, 8, 46, 200, 17);
+  rbBothSco->setText("By Person and Tense: Score");
+  rbBothSco->hide();
+  PLACE(rbBothCom, QRadioButton, page, 210, 46, 200, 17);
+  rbBothCom->setText("By Person and Tense: Comments");
+  rbBothCom->hide();
+
+  auto grid = [&](QTableWidget*& member, const char* name, std::initializer_list<int> widths) {
+    member = Place<QTableWidget>(page, name, 8, 52, 538, 320);
+    member->setColumnCount(static_cast<int>(widths.size()));
+    int column = 0;
+    for (int width : widths) member->setColumnWidth(column++, width);
+    member->verticalHeader()->setDefaultSectionSize(18);
+    member->verticalHeader()->hide();
+    member->horizontalHeader()->hide();
+    member->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  };
+  grid(sgPerson, "sgPerson", {64, 64, 64, 64, 244});
+  grid(sgTense, "sgTense", {118, 64, 64, 64, 188});
+  grid(sgDouble, "sgDouble", {133, 50, 50, 50, 52});
+  sgDouble->setFont(PixelFont("MS Sans Serif", 7));
+  sgDouble->setFrameShape(QFrame::NoFrame);
+  sgDouble->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  sgTense->hide();
+  sgDouble->hide();
+}
+
+}  // namespace parlavo
