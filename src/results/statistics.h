@@ -1,0 +1,60 @@
+// Summaries of the result lines by person, by tense, and by both, as plain grids
+// of text that the Statistics page copies into its tables.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace parlavo {
+
+// One result line, parsed. Person and tense stay full integers so that a code such
+// as 257 is left out as out of range instead of wrapping onto a real person.
+struct TOutData {
+  std::string answer;
+  std::string infinitive;
+  std::int32_t person = 0;
+  std::int32_t tense = 0;
+  std::int32_t irregular = 0;
+  std::int32_t score = 0;
+  std::int32_t seconds = 0;
+};
+
+// Seven fields per round of the token reader, repeated while the line has text (a
+// blank line gives all zeros). Fails with "'%s' is not a valid integer value" for a
+// bad field 3 to 7, where a missing field is the empty text.
+bool ParseResultLine(std::string_view line, TOutData& out, std::string& error);
+
+// Single precision, as the totals the window has always shown were summed.
+struct Accumulator {
+  float Count = 0;
+  float SumScore = 0;
+  float SumSeconds = 0;
+  void Add(const TOutData& record);
+};
+
+// "N/A" when x or y is 0, else x / y rounded half to even.
+std::string RatioText(float x, float y);
+// The verdict of a row: "More Data Needed" up to minCount results, "Perfect", or
+// e.g. "Very Good accuracy - Amazing speed".
+std::string CommentText(int minCount, float count, float sumScore, float sumSeconds);
+
+// Cells[row][column], row 0 and column 0 being the headings.
+using StatisticsGrid = std::vector<std::vector<std::string>>;
+
+enum class StatisticsKind { kPerson, kTense, kDouble };
+
+StatisticsGrid PersonGrid(const std::vector<TOutData>& records);  // 13 x 5
+StatisticsGrid TenseGrid(const std::vector<TOutData>& records);   // 17 x 5
+StatisticsGrid DoubleGrid(const std::vector<TOutData>& records);  // 17 x 12
+
+struct StatisticsTable {
+  std::string Error;  // the message of the first bad line; then Cells is empty
+  StatisticsGrid Cells;
+};
+
+// Parses every line afresh and builds the grid of `kind`.
+StatisticsTable BuildStatistics(const std::vector<std::string>& resultLines, StatisticsKind kind);
+
+}  // namespace parlavo

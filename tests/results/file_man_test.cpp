@@ -1,0 +1,148 @@
+#include "file_man.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "temp_files.h"
+
+namespace parlavo {
+namespace {
+
+using namespace testing_files;
+using Lines = std::vector<std::string>;
+
+class FileManTest : public ScratchFileTest {};
+
+TEST_F(FileManTest, MissingFileIsCreatedEmptyAndStaysEmpty) {
+  {
+    TFileMan results(path_);
+    EXPECT_TRUE(std::filesystem::exists(path_));
+    EXPECT_TRUE(results.ResultLines.empty());
+    EXPECT_EQ(results.LoadError(), "");
+    EXPECT_TRUE(results.Save());
+  }
+  EXPECT_EQ(ReadBytes(path_), "");
+}
+
+TEST_F(FileManTest, LoadsEveryLineAndSavesThemWithCrLf) {
+  const struct {
+    const char* bytes;
+    Lines lines;
+  } cases[] = {
+      {"", {}},
+      {"a,1\r\nb,2\r\n", {"a,1", "b,2"}},
+      {"a,1\r\nb,2", {"a,1", "b,2"}},  // the last line without its line end
+      {"a,1\nb,2\n", {"a,1", "b,2"}},
+      {"a\r\n\r\nb\r\n", {"a", "", "b"}},  // a blank line is kept for the statistics to find
+      {"\xE9l habl\xF3,hablar\r\n", {"\xE9l habl\xF3,hablar"}},
+  };
+  for (const auto& c : cases) {
+    Put(c.bytes);
+    TFileMan results(path_);
+    EXPECT_EQ(results.ResultLines, c.lines) << c.bytes;
+    ASSERT_TRUE(results.Save());
+    std::string expected;
+    for (const std::string& line : c.lines) expected += line + "\r\n";
+    EXPECT_EQ(ReadBytes(path_), expected) << c.bytes;
+  }
+}
+
+TEST_F(FileManTest, AppendedLinesReachTheFileOnSaveAndAtTheEnd) {
+  Put("hablo,hablar,1,1,0,10,4\r\n");
+  {
+    TFileMan results(path_);
+    results.ResultLines.push_back("como,comer,1,1,0,9,3");
+    ASSERT_TRUE(results.Save());
+    EXPECT_EQ(ReadBytes(path_), "hablo,hablar,1,1,0,10,4\r\ncomo,comer,1,1,0,9,3\r\n");
+    results.ResultLines.push_back("vivo,vivir,1,1,0,7,8");
+  }  // the last save happens on destruction
+  EXPECT_EQ(TFileMan(path_).ResultLines,
+            (Lines{"hablo,hablar,1,1,0,10,4", "como,comer,1,1,0,9,3", "vivo,vivir,1,1,0,7,8"}));
+}
+
+TEST_F(FileManTest, TestedFormsAreFoundIgnoringCaseAccentsIncluded) {
+  Put("Hablo,hablar,1,1,0,10,4\r\n"
+      "\xC9l habl\xF3,hablar,4,2,0,10,4\r\n"
+      "hablo,hablar,1,1,0,9,6\r\n"
+      "  ha hablado ,haber,1,4,0,10,4\r\n");
+  TFileMan results(path_);
+  results.BuildTestedIndex();
+  const struct {
+    const char* form;
+    bool tested;
+  } cases[] = {
+      {"hablo", true},       {"HABLO", true},          {"\xE9l habl\xD3", true},
+      {"ha hablado", true},  {"habl", false},          {"hablar", false},
+      {"\xC9l hablo", false}, {"", false},              {"zzz", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(results.IsTested(c.form), c.tested) << c.form;
+  EXPECT_EQ(results.TestedIndex().size(), 3u) << "one entry per form, whatever its case";
+
+  results.ResultLines.push_back("como,comer,1,1,0,10,2");
+  EXPECT_FALSE(results.IsTested("como")) << "the index is a snapshot";
+  results.BuildTestedIndex();
+  EXPECT_TRUE(results.IsTested("COMO"));
+}
+
+TEST_F(FileManTest, SelectLineFeedsTheTokenReaderAndBeyondTheEndSaysError) {
+  Put("hablo,hablar,1,1,0,10,4\r\n");
+  TFileMan results(path_);
+  EXPECT_EQ(results.SelectLine(0), "hablo,hablar,1,1,0,10,4");
+  EXPECT_EQ(results.NextToken(','), "hablo");
+  EXPECT_EQ(results.SelectLine(1), "ERROR");
+  EXPECT_EQ(results.NextToken(','), "hablar") << "the buffer is left as it was";
+}
+
+class FileManSaveFailure : public ::testing::TestWithParam<WriteFailure> {};
+
+TEST_P(FileManSaveFailure, KeepsThePreviousFileAndTheLinesAndReportsOnce) {
+  TempDir dir;
+  const std::string path = dir.File("Results.txt");
+  WriteBytes(path, "hablo,hablar,1,1,0,10,4\r\n");
+  TFileMan results(path);
+  results.ResultLines.push_back("como,comer,1,1,0,9,3");
+  {
+    FailingWrites failing(GetParam(), dir.Path());
+    if (!failing.Works()) GTEST_SKIP() << "this user can write into read-only folders";
+    EXPECT_FALSE(results.Save());
+    EXPECT_TRUE(results.SaveFailedNewly());
+    EXPECT_NE(results.SaveError().find(path), std::string::npos) << results.SaveError();
+    EXPECT_FALSE(results.Save());
+    EXPECT_FALSE(results.SaveFailedNewly()) << "a lasting failure is reported once";
+    EXPECT_NE(results.SaveError(), "");
+  }
+  EXPECT_EQ(ReadBytes(path), "hablo,hablar,1,1,0,10,4\r\n");
+  EXPECT_EQ(results.ResultLines.size(), 2u);
+  EXPECT_TRUE(results.Save());
+  EXPECT_EQ(results.SaveError(), "");
+  EXPECT_EQ(ReadBytes(path), "hablo,hablar,1,1,0,10,4\r\ncomo,comer,1,1,0,9,3\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, FileManSaveFailure,
+                         ::testing::Values(WriteFailure::kReadOnlyFolder, WriteFailure::kDiskFull),
+                         [](const auto& info) { return Describe(info.param); });
+
+TEST_F(FileManTest, UnreadableFileIsNeverOverwrittenAndIsMergedOnceReadable) {
+  std::filesystem::create_directory(path_);  // stands for a file that cannot be read
+  auto results = std::make_unique<TFileMan>(path_);
+  EXPECT_NE(results->LoadError().find(path_), std::string::npos) << results->LoadError();
+  EXPECT_TRUE(results->ResultLines.empty());
+  results->ResultLines.push_back("como,comer,1,1,0,9,3");
+
+  EXPECT_FALSE(results->Save());
+  EXPECT_TRUE(results->SaveFailedNewly());
+  EXPECT_TRUE(std::filesystem::is_directory(path_));
+
+  // The file can be read again: its lines come first, this run's follow.
+  std::filesystem::remove(path_);
+  WriteBytes(path_, "hablo,hablar,1,1,0,10,4\r\n");
+  EXPECT_TRUE(results->Save());
+  EXPECT_EQ(results->ResultLines, (Lines{"hablo,hablar,1,1,0,10,4", "como,comer,1,1,0,9,3"}));
+  results.reset();
+  EXPECT_EQ(ReadBytes(path_), "hablo,hablar,1,1,0,10,4\r\ncomo,comer,1,1,0,9,3\r\n");
+}
+
+}  // namespace
+}  // namespace parlavo
