@@ -1,0 +1,185 @@
+#include "presets.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "selection.h"
+#include "testing_fixtures.h"
+
+namespace parlavo {
+namespace {
+
+using testing::InfinitivesOf;
+using testing::PeopleOf;
+using testing::Select;
+using testing::SmallVerbList;
+using testing::TensesOf;
+
+const std::set<int> kAllPeople = {kYo,   kTu,       kVos,   kEl,    kElla,  kUsted,
+                                  kNosotros, kVosotros, kEllos, kEllas, kUstedes};
+
+std::set<int> AllPeopleBut(std::set<int> left) {
+  std::set<int> people = kAllPeople;
+  for (int p : left) people.erase(p);
+  return people;
+}
+
+TEST(CountryPeople, ClearsThePersonsTheCountryDoesNotUse) {
+  struct Case {
+    int country;
+    std::set<int> left;
+  };
+  for (const Case& c : {Case{kSpain, {kVos}}, Case{kLatinAmerica, {kVos, kVosotros}},
+                        Case{kArgentina, {kTu, kVosotros}}, Case{kAllCountries, {}},
+                        Case{-4, {}}, Case{99, {}}}) {
+    TFilter f = ResetFilter(false);
+    CountryPeople(c.country, f);
+    std::set<int> asked;
+    for (int p = 1; p <= kPersonCount; ++p)
+      if (f.People[p - 1]) asked.insert(p);
+    EXPECT_EQ(asked, AllPeopleBut(c.left)) << c.country;
+    for (int slot = 11; slot < 17; ++slot) EXPECT_TRUE(f.People[slot]);
+  }
+}
+
+struct PresetCase {
+  int n;
+  std::set<int> tenses;
+  ClassFlags verbs;
+  std::uint8_t irreg;
+};
+
+class PresetTable : public ::testing::TestWithParam<PresetCase> {};
+
+TEST_P(PresetTable, SetsTensesEndingsAndRegularity) {
+  const PresetCase& c = GetParam();
+  TFilter f = ResetFilter(false);
+  ASSERT_TRUE(SetPresetCriteria(c.n, f));
+  std::set<int> tenses;
+  for (int t = 1; t <= kTenseCount; ++t)
+    if (f.Tenses[t == kGerund ? 24 : t - 1]) tenses.insert(t);
+  EXPECT_EQ(tenses, c.tenses);
+  EXPECT_EQ(f.Verbs, c.verbs);
+  EXPECT_EQ(f.Irreg, c.irreg);
+}
+
+constexpr ClassFlags kAll = {true, true, true};
+INSTANTIATE_TEST_SUITE_P(
+    SomeRows, PresetTable,
+    ::testing::Values(
+        PresetCase{0, {kPresent}, {true, false, false}, 0},
+        PresetCase{3, {kPresent}, kAll, 0},
+        PresetCase{6, {kPresent}, {false, false, true}, 1},
+        PresetCase{8, {kPresent}, kAll, 2},
+        PresetCase{10, {kSimplePast}, {false, true, true}, 0},
+        PresetCase{13, {kSimplePast}, {false, true, true}, 1},
+        PresetCase{15, {kSimplePast}, kAll, 2},
+        PresetCase{17, {kImperfect}, kAll, 1},
+        PresetCase{26, {kSimplePast, kImperfect, kPerfect, kPluperfect}, kAll, 1},
+        PresetCase{31, {kFuturePerfect}, kAll, 0},
+        PresetCase{37, {kCondPerfect}, kAll, 0},
+        PresetCase{42, {kImperative}, kAll, 2},
+        PresetCase{43, {kSubjPresent}, kAll, 2},
+        PresetCase{46, {kSubjPluperfect}, kAll, 2},
+        PresetCase{48, {kSubjPresent, kSubjImperfect, kSubjPerfect, kSubjPluperfect}, kAll, 1},
+        PresetCase{52,
+                   {kPerfect, kPluperfect, kSubjPerfect, kSubjPluperfect, kCondPerfect,
+                    kFuturePerfect},
+                   kAll, 2}));
+
+TEST(SetPresetCriteria, OutsideTheTableChangesNothing) {
+  for (int n : {-1, 53, 1000}) {
+    TFilter f = ResetFilter(false);
+    EXPECT_FALSE(SetPresetCriteria(n, f));
+    EXPECT_EQ(f, ResetFilter(false));
+  }
+}
+
+// ApplyPreset with a reader that must not be called.
+TFilter Preset(int position, int firstPresetIndex, const AdvancedPage& page, int country) {
+  return ApplyPreset(position, firstPresetIndex, "unused", page, country,
+                     [](const std::string& name) -> TFilter {
+                       ADD_FAILURE() << "saved filter read: " << name;
+                       return ResetFilter(true);
+                     });
+}
+
+TEST(ApplyPreset, PositionZeroIsTheAdvancedPage) {
+  AdvancedPage page = ClearedAdvancedPage();
+  page.edSpecVerb = "comer";
+  EXPECT_EQ(Preset(0, 3, page, kSpain), BuildFilterFromControls(page));
+}
+
+TEST(ApplyPreset, PresetsTakeTheCountrysPersonsNotThePages) {
+  AdvancedPage page = ClearedAdvancedPage();
+  page.people = RadioChoice::Specific;  // no person ticked: the page would ask nobody
+  const VerbList verbs = SmallVerbList();
+  // Two saved filters: the first preset sits at position 3.
+  const TestList test = Select(Preset(3 + 8, 3, page, kArgentina), verbs);
+  EXPECT_EQ(TensesOf(test), std::set<int>{kPresent});
+  EXPECT_EQ(PeopleOf(test), AllPeopleBut({kTu, kVosotros}));
+  EXPECT_EQ(test.size(), 5u * 9u);
+}
+
+TEST(ApplyPreset, BeyondTheLastPresetSelectsNothing) {
+  const VerbList verbs = SmallVerbList();
+  const AdvancedPage page = ClearedAdvancedPage();
+  EXPECT_TRUE(Select(Preset(1 + kPresetCount, 1, page, kAllCountries), verbs).empty());
+  EXPECT_FALSE(Select(Preset(kPresetCount, 1, page, kAllCountries), verbs).empty());
+}
+
+TEST(ApplyPreset, SavedFiltersAreReadByTheBoxTextAndUsedAsStored) {
+  for (int position : {1, 2, -1}) {
+    std::string asked;
+    // Saved with "All Tenses" and every person, but no tense slot of its own.
+    TFilter saved = ResetFilter(false);
+    saved.Tenses[14] = true;
+    saved.People.fill(true);
+    saved.Verbs = {true, true, true};
+    const TFilter f = ApplyPreset(position, 3, "my filter", ClearedAdvancedPage(), kSpain,
+                                  [&](const std::string& name) {
+                                    asked = name;
+                                    return saved;
+                                  });
+    EXPECT_EQ(asked, "my filter") << position;
+    EXPECT_EQ(f, saved);
+    EXPECT_TRUE(Select(f, SmallVerbList()).empty())
+        << "the radio slot is not expanded";
+  }
+}
+
+TEST(TenseSlotOfPosition, DisplayOrderAndFallBack) {
+  struct Case {
+    int position, slot;
+  };
+  for (const Case& c : {Case{0, 0}, Case{5, 5}, Case{6, 13}, Case{7, 6}, Case{8, 12},
+                        Case{9, 7}, Case{13, 11}, Case{14, 24}, Case{15, 0}, Case{-1, 0}})
+    EXPECT_EQ(TenseSlotOfPosition(c.position), c.slot) << c.position;
+}
+
+TEST(StartSingleVerbTest, OneVerbOneTenseTheCountrysPersons) {
+  const VerbList verbs = SmallVerbList();
+  struct Case {
+    int position;
+    int country;
+    int tense;
+    std::set<int> people;
+  };
+  for (const Case& c :
+       {Case{0, kSpain, kPresent, AllPeopleBut({kVos})},
+        Case{1, kArgentina, kSimplePast, AllPeopleBut({kTu, kVosotros})},
+        Case{6, kAllCountries, kFuturePerfect, kAllPeople},
+        Case{9, kLatinAmerica, kImperative, AllPeopleBut({kYo, kNosotros, kVos, kVosotros})},
+        Case{14, kSpain, kGerund, {kYo}},
+        Case{-1, kAllCountries, kPresent, kAllPeople}}) {
+    const TestList test = Select(StartSingleVerbTest("Tener", c.position, c.country), verbs);
+    EXPECT_EQ(InfinitivesOf(test), std::set<std::string>{"tener"}) << c.position;
+    EXPECT_EQ(TensesOf(test), std::set<int>{c.tense}) << c.position;
+    EXPECT_EQ(PeopleOf(test), c.people) << c.position;
+  }
+}
+
+}  // namespace
+}  // namespace parlavo

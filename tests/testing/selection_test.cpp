@@ -1,0 +1,199 @@
+#include "selection.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+
+#include "presets.h"
+#include "testing_fixtures.h"
+
+namespace parlavo {
+namespace {
+
+using testing::FindItem;
+using testing::SmallVerbList;
+
+TFilter Everything() { return ResetFilter(true); }
+
+TEST(SelectTest, KeepsPassingItemsInFileOrder) {
+  const VerbList verbs = SmallVerbList();
+  TFilter f = ResetFilter(false);
+  f.People[kYo - 1] = true;
+  f.Tenses[kPresent - 1] = true;
+  f.Verbs = {true, true, true};
+  f.Irreg = 2;
+  const TestList test = SelectTest(f, verbs, nullptr, false);
+  ASSERT_EQ(test.size(), 5u);
+  const std::vector<std::string> forms = {"hablo", "como", "tengo", "vivo", "abro"};
+  for (std::size_t i = 0; i < test.size(); ++i) EXPECT_EQ(test[i]->Form, forms[i]);
+  EXPECT_EQ(test[2], FindItem(verbs, "tener", kPresent, kYo)) << "rows refer to the list's items";
+}
+
+TEST(SelectTest, ReportsProgressOncePerItem) {
+  const VerbList verbs = SmallVerbList();
+  std::size_t calls = 0, last = 0;
+  SelectTest(ResetFilter(false), verbs, nullptr, false, [&](std::size_t done, std::size_t total) {
+    ++calls;
+    EXPECT_EQ(total, verbs.size());
+    EXPECT_EQ(done, last + 1);
+    last = done;
+  });
+  EXPECT_EQ(calls, verbs.size());
+}
+
+TEST(SelectTest, EmptyVerbListGivesEmptyTest) {
+  EXPECT_TRUE(SelectTest(Everything(), VerbList{}, nullptr, true).empty());
+}
+
+class UntestedOnly : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("parlavo_selection_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir_);
+    results_ = std::make_unique<TFileMan>((dir_ / "Results.txt").string());
+  }
+  void TearDown() override {
+    results_.reset();
+    std::filesystem::remove_all(dir_);
+  }
+
+  TestList SelectTener(bool untestedOnly) {
+    return SelectTest(StartSingleVerbTest("tener", 0, kAllCountries), verbs_, results_.get(),
+                      untestedOnly);
+  }
+
+  static std::set<std::string> Forms(const TestList& test) {
+    std::set<std::string> forms;
+    for (const TVerb* item : test) forms.insert(item->Form);
+    return forms;
+  }
+
+  std::filesystem::path dir_;
+  std::unique_ptr<TFileMan> results_;
+  VerbList verbs_ = SmallVerbList();
+};
+
+TEST_F(UntestedOnly, LeavesOutEveryItemWhoseFormWasAnswered) {
+  // "tiene" is the form of Él, Ella and Usted; the result was for Él only, and in capitals.
+  results_->ResultLines = {"TIENE,tener,4,1,1,10,3", "tengo,otro,5,9,0,7,2"};
+  const TestList test = SelectTener(true);
+  const std::set<std::string> forms = Forms(test);
+  EXPECT_FALSE(forms.contains("tiene"));
+  EXPECT_FALSE(forms.contains("tengo")) << "whatever verb, person or tense the result was for";
+  EXPECT_TRUE(forms.contains("tienes"));
+  EXPECT_EQ(test.size(), 11u - 4u);
+}
+
+TEST_F(UntestedOnly, IsOffWithoutTheOption) {
+  results_->ResultLines = {"tiene,tener,4,1,1,10,3"};
+  EXPECT_EQ(SelectTener(false).size(), 11u);
+}
+
+TEST_F(UntestedOnly, ResultsOfThisRunCountAtTheNextSelection) {
+  EXPECT_EQ(SelectTener(true).size(), 11u);
+  results_->ResultLines.push_back("tienes,tener,2,1,1,10,3");
+  EXPECT_EQ(SelectTener(true).size(), 10u);
+}
+
+TestList Numbered(std::size_t n, VerbList& storage) {
+  storage.clear();
+  for (std::size_t i = 0; i < n; ++i)
+    storage.push_back(testing::MakeItem("v" + std::to_string(i), "f", false, 1, 1));
+  TestList test;
+  for (const TVerb& item : storage) test.push_back(&item);
+  return test;
+}
+
+TEST(FillQuestionList, LimitCapsTheRows) {
+  VerbList storage;
+  const TestList test = Numbered(40, storage);
+  struct Case {
+    int limit;
+    std::size_t rows;
+  };
+  for (bool shuffle : {false, true})
+    for (const Case& c : {Case{1000, 40}, Case{40, 40}, Case{39, 39}, Case{1, 1}, Case{0, 0},
+                          Case{-1, 0}, Case{-29999, 0}})
+      EXPECT_EQ(FillQuestionList(test, c.limit, shuffle).size(), c.rows)
+          << c.limit << (shuffle ? " shuffled" : "");
+}
+
+TEST(FillQuestionList, WithoutShuffleTheFirstItemsInFileOrder) {
+  VerbList storage;
+  const TestList test = Numbered(40, storage);
+  const TestList rows = FillQuestionList(test, 7, false);
+  EXPECT_EQ(rows, TestList(test.begin(), test.begin() + 7));
+}
+
+TEST(FillQuestionList, ShuffleDrawsDistinctItemsFromTheWholeList) {
+  VerbList storage;
+  const TestList test = Numbered(40, storage);
+  std::mt19937 random(7);
+  const TestList all = FillQuestionList(test, 1000, true, random);
+  EXPECT_EQ(std::set<const TVerb*>(all.begin(), all.end()),
+            std::set<const TVerb*>(test.begin(), test.end()));
+  EXPECT_NE(all, test);
+
+  // A subset reaches beyond the first items.
+  std::set<const TVerb*> seen;
+  for (int round = 0; round < 50; ++round) {
+    const TestList rows = FillQuestionList(test, 5, true, random);
+    EXPECT_EQ(std::set<const TVerb*>(rows.begin(), rows.end()).size(), 5u);
+    seen.insert(rows.begin(), rows.end());
+  }
+  EXPECT_TRUE(seen.contains(test.back()));
+  EXPECT_TRUE(seen.contains(test.front()));
+}
+
+TEST(FillQuestionList, ShuffleIsUniform) {
+  // Each of 4 items should head the list about a quarter of the time; a biased draw
+  // (one that never picks the last index, or favours the first) falls far outside.
+  VerbList storage;
+  const TestList test = Numbered(4, storage);
+  std::mt19937 random(12345);
+  std::map<const TVerb*, int> first;
+  constexpr int kDraws = 8000;
+  for (int i = 0; i < kDraws; ++i) ++first[FillQuestionList(test, 2, true, random).front()];
+  for (const TVerb* item : test) {
+    EXPECT_GT(first[item], kDraws / 4 - 250) << item->Infinitive;
+    EXPECT_LT(first[item], kDraws / 4 + 250) << item->Infinitive;
+  }
+}
+
+TEST(FillQuestionList, SameSeedSameOrder) {
+  VerbList storage;
+  const TestList test = Numbered(100, storage);
+  std::mt19937 a(99), b(99);
+  EXPECT_EQ(FillQuestionList(test, 30, true, a), FillQuestionList(test, 30, true, b));
+}
+
+TEST(FillQuestionList, ProgressOncePerRow) {
+  VerbList storage;
+  const TestList test = Numbered(40, storage);
+  std::size_t calls = 0;
+  FillQuestionList(test, 12, true, [&](std::size_t, std::size_t total) {
+    ++calls;
+    EXPECT_EQ(total, 12u);
+  });
+  EXPECT_EQ(calls, 12u);
+}
+
+TEST(RowText, InfinitiveTenseAndPerson) {
+  const VerbList verbs = SmallVerbList();
+  EXPECT_EQ(RowText(*FindItem(verbs, "tener", kPresent, kYo)), "tener : Present , Yo");
+  EXPECT_EQ(RowText(*FindItem(verbs, "hablar", kSubjPerfect, kTu)),
+            "hablar : Subjunctive - Perfect , T\xFA");
+}
+
+TEST(VerbTitle, CountsTheRows) {
+  EXPECT_EQ(VerbTitle(0), "0 conjugations in the test");
+  EXPECT_EQ(VerbTitle(40), "40 conjugations in the test");
+}
+
+}  // namespace
+}  // namespace parlavo
