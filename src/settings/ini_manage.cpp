@@ -23,6 +23,24 @@ std::string Key(std::string_view name, std::string_view part) {
 
 std::string BoolText(bool value) { return value ? "1" : "0"; }
 
+// The keys of section "Options" in the order they are written and read.
+using OptionField = std::variant<std::int32_t TOptions::*, bool TOptions::*, float TOptions::*>;
+const std::pair<std::string_view, OptionField> kOptionKeys[] = {
+    {"simplemod", &TOptions::simplemod}, {"exact", &TOptions::exact},
+    {"showerr", &TOptions::showerr},     {"word", &TOptions::word},
+    {"letters", &TOptions::letters},     {"beep", &TOptions::beep},
+    {"random", &TOptions::random},       {"pause", &TOptions::pause},
+    {"pausetime", &TOptions::pausetime}, {"move", &TOptions::move},
+    {"excel", &TOptions::excel},         {"eng", &TOptions::eng},
+    {"span", &TOptions::span},           {"adv", &TOptions::adv},
+    {"untested", &TOptions::untested},   {"country", &TOptions::country},
+};
+
+template <class... Ts>
+struct Overloaded : Ts... {
+  using Ts::operator()...;
+};
+
 }  // namespace
 
 std::string EncodeFlags(const bool* flags, std::size_t count) {
@@ -59,28 +77,6 @@ std::uint8_t DecodeIrreg(std::string_view text) {
 }
 
 TIniManage::TIniManage(std::string fileName) : file_(std::move(fileName)) {}
-
-namespace {
-
-// The keys of section "Options" in the order they are written and read.
-using OptionField = std::variant<std::int32_t TOptions::*, bool TOptions::*, float TOptions::*>;
-const std::pair<std::string_view, OptionField> kOptionKeys[] = {
-    {"simplemod", &TOptions::simplemod}, {"exact", &TOptions::exact},
-    {"showerr", &TOptions::showerr},     {"word", &TOptions::word},
-    {"letters", &TOptions::letters},     {"beep", &TOptions::beep},
-    {"random", &TOptions::random},       {"pause", &TOptions::pause},
-    {"pausetime", &TOptions::pausetime}, {"move", &TOptions::move},
-    {"excel", &TOptions::excel},         {"eng", &TOptions::eng},
-    {"span", &TOptions::span},           {"adv", &TOptions::adv},
-    {"untested", &TOptions::untested},   {"country", &TOptions::country},
-};
-
-template <class... Ts>
-struct Overloaded : Ts... {
-  using Ts::operator()...;
-};
-
-}  // namespace
 
 void TIniManage::ReadOptions(TOptions& options) {
   const TOptions defaults;
