@@ -99,6 +99,29 @@ TEST_F(IniFileTest, FileThatCannotBeReadIsNeverOverwritten) {
   EXPECT_TRUE(std::filesystem::is_directory(path_));
 }
 
+TEST_F(IniFileTest, OddContentIsKeptAndNeverBreaksReadsOrWrites) {
+  const std::string odd[] = {
+      std::string("\0[Other]\0\r\nexact=\0\r\n", 20),
+      "[", "]", "=", "[]=x\r\n", "[Options\r\nexact=0", "\xEF\xBB\xBF[Options]\r\n",
+      std::string(100000, 'x'), "\r\r\r\n\n",
+  };
+  for (const std::string& bytes : odd) {
+    IniFile ini = WithContent(bytes);
+    EXPECT_EQ(ini.Read("Options", "exact", "none"), "none");
+    ASSERT_EQ(ini.Write("Options", "exact", "0"), "");
+    EXPECT_EQ(ini.Read("Options", "exact"), "0");
+    const std::string after = ReadBytes(path_);
+    // Everything that was there is still there, byte for byte, apart from line ends.
+    std::string kept;
+    for (char c : bytes)
+      if (c != '\r' && c != '\n') kept += c;
+    std::string left;
+    for (char c : after.substr(0, after.rfind("[Options]")))
+      if (c != '\r' && c != '\n') left += c;
+    EXPECT_EQ(left.substr(0, kept.size()), kept);
+  }
+}
+
 class IniFileWriteFailure : public ::testing::TestWithParam<WriteFailure> {};
 
 TEST_P(IniFileWriteFailure, ReportsTheFileAndLeavesTheOldOneWhole) {
