@@ -1,0 +1,204 @@
+#include "statistics_view.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include "statistics_chart.h"
+#include "text_codec.h"
+
+namespace parlavo {
+
+namespace {
+
+constexpr int kRowHeight = 18;
+constexpr int kDoubleFontPixels = 7;
+
+// Where the grids (and the chart) lie on the page, one on top of the other. Each
+// grid is as large as its cells (plus its frame) where the page allows it; the
+// double grid scrolls sideways.
+const QRect kGridArea(8, 58, 546, 322);
+constexpr QSize kPersonGridSize(64 * 4 + 244 + 2, 13 * kRowHeight + 2);
+constexpr QSize kTenseGridSize(118 + 64 * 3 + 188 + 2, 17 * kRowHeight + 2);
+
+QTableWidgetItem* EnsureItem(QTableWidgetItem* item, const std::function<void(QTableWidgetItem*)>& install) {
+  if (item == nullptr) {
+    item = new QTableWidgetItem;
+    install(item);
+  }
+  return item;
+}
+
+}  // namespace
+
+void SetUpStatisticsGrid(QTableWidget* grid, int rows, const std::vector<int>& columnWidths) {
+  if (columnWidths.empty() || rows < 1) return;
+  grid->setRowCount(rows - 1);
+  grid->setColumnCount(static_cast<int>(columnWidths.size()) - 1);
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setWordWrap(false);
+  grid->setCornerButtonEnabled(false);
+  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+
+  // Row 0 and column 0 are the fixed header row and column of the table.
+  QHeaderView* top = grid->horizontalHeader();
+  QHeaderView* left = grid->verticalHeader();
+  for (QHeaderView* header : {top, left}) {
+    header->setMinimumSectionSize(1);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setHighlightSections(false);
+  }
+  top->setFixedHeight(kRowHeight);
+  top->setSectionResizeMode(QHeaderView::Fixed);
+  for (int c = 1; c < static_cast<int>(columnWidths.size()); ++c) top->resizeSection(c - 1, columnWidths[c]);
+  left->setSectionResizeMode(QHeaderView::Fixed);
+  left->setDefaultSectionSize(kRowHeight);
+  left->setFixedWidth(columnWidths[0]);
+  for (int r = 0; r < rows - 1; ++r) left->resizeSection(r, kRowHeight);
+}
+
+void FillStatisticsGrid(QTableWidget* grid, const StatisticsGrid& cells) {
+  for (int r = 0; r < static_cast<int>(cells.size()); ++r) {
+    for (int c = 0; c < static_cast<int>(cells[r].size()); ++c) {
+      const QString text = ToQString(cells[r][c]);
+      if (r == 0 && c == 0) continue;  // the corner holds no text
+      if (r == 0) {
+        if (c - 1 >= grid->columnCount()) continue;
+        EnsureItem(grid->horizontalHeaderItem(c - 1),
+                   [&](QTableWidgetItem* item) { grid->setHorizontalHeaderItem(c - 1, item); })
+            ->setText(text);
+      } else if (c == 0) {
+        if (r - 1 >= grid->rowCount()) continue;
+        EnsureItem(grid->verticalHeaderItem(r - 1),
+                   [&](QTableWidgetItem* item) { grid->setVerticalHeaderItem(r - 1, item); })
+            ->setText(text);
+      } else {
+        if (r - 1 >= grid->rowCount() || c - 1 >= grid->columnCount()) continue;
+        QTableWidgetItem* item =
+            EnsureItem(grid->item(r - 1, c - 1), [&](QTableWidgetItem* item) { grid->setItem(r - 1, c - 1, item); });
+        item->setText(text);
+        item->setToolTip(text);  // a comment can be wider than its column
+      }
+    }
+  }
+}
+
+QString StatisticsCellText(const QTableWidget* grid, int row, int column) {
+  const QTableWidgetItem* item = nullptr;
+  if (row == 0 && column > 0)
+    item = grid->horizontalHeaderItem(column - 1);
+  else if (column == 0 && row > 0)
+    item = grid->verticalHeaderItem(row - 1);
+  else if (row > 0 && column > 0)
+    item = grid->item(row - 1, column - 1);
+  return item != nullptr ? item->text() : QString();
+}
+
+StatisticsControls CreateStatisticsControls(QWidget* page) {
+  StatisticsControls c;
+  auto radio = [page](const char* name, const char* caption) {
+    auto* button = new QRadioButton(QString::fromUtf8(caption), page);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+  };
+  auto table = [page](const char* name) {
+    auto* grid = new QTableWidget(page);
+    grid->setObjectName(QString::fromLatin1(name));
+    return grid;
+  };
+  c.Label17 = new QLabel(QStringLiteral("Select the type of statistics you want to view:"), page);
+  c.Label17->setObjectName(QStringLiteral("Label17"));
+  c.rbPerson = radio("rbPerson", "By Person");
+  c.rbTense = radio("rbTense", "By Tense");
+  c.rbBothWR = radio("rbBothWR", "By Person and Tense: (Count/Ave.Score/Ave.Time)");
+  c.rbBothSco = radio("rbBothSco", "By Person and Tense: Score");
+  c.rbBothCom = radio("rbBothCom", "By Person and Tense: Comments");
+  c.rbChart = radio("rbChart", "Chart by Tense");
+  c.sgPerson = table("sgPerson");
+  c.sgTense = table("sgTense");
+  c.sgDouble = table("sgDouble");
+  c.chart = new StatisticsChart(page);
+  c.chart->setObjectName(QStringLiteral("chStatistics"));
+  c.rbPerson->setChecked(true);
+  PlaceStatisticsControls(c);
+  return c;
+}
+
+void PlaceStatisticsControls(const StatisticsControls& c) {
+  if (c.Label17) c.Label17->setGeometry(8, 4, 300, 16);
+  if (c.rbPerson) c.rbPerson->setGeometry(16, 20, 90, 17);
+  if (c.rbTense) c.rbTense->setGeometry(112, 20, 90, 17);
+  if (c.rbChart) c.rbChart->setGeometry(208, 20, 120, 17);
+  if (c.rbBothWR) c.rbBothWR->setGeometry(16, 38, 330, 17);
+  for (QRadioButton* hidden : {c.rbBothSco, c.rbBothCom}) {
+    if (hidden == nullptr) continue;
+    hidden->setGeometry(352, 38, 180, 17);
+    hidden->hide();
+  }
+  if (c.sgPerson) c.sgPerson->setGeometry(QRect(kGridArea.topLeft(), kPersonGridSize));
+  if (c.sgTense) c.sgTense->setGeometry(QRect(kGridArea.topLeft(), kTenseGridSize));
+  if (c.sgDouble) c.sgDouble->setGeometry(kGridArea);
+  if (c.chart) c.chart->setGeometry(kGridArea);
+}
+
+StatisticsView::StatisticsView(const StatisticsControls& controls,
+                               const std::vector<std::string>& resultLines, QObject* parent)
+    : QObject(parent), c_(controls), lines_(resultLines) {
+  report_ = [this](const QString& message) {
+    QWidget* owner = c_.sgPerson != nullptr ? c_.sgPerson->window() : nullptr;
+    QMessageBox::critical(owner, QStringLiteral("Error"), message);
+  };
+
+  SetUpStatisticsGrid(c_.sgPerson, 13, {64, 64, 64, 64, 244});
+  SetUpStatisticsGrid(c_.sgTense, 17, {118, 64, 64, 64, 188});
+  std::vector<int> doubleWidths(12, 50);
+  doubleWidths[0] = 133;
+  doubleWidths[4] = 52;
+  SetUpStatisticsGrid(c_.sgDouble, 17, doubleWidths);
+  c_.sgDouble->setFrameShape(QFrame::NoFrame);
+  c_.sgDouble->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  QFont small = c_.sgDouble->font();
+  small.setPixelSize(kDoubleFontPixels);
+  c_.sgDouble->setFont(small);
+  c_.sgDouble->horizontalHeader()->setFont(small);
+  c_.sgDouble->verticalHeader()->setFont(small);
+
+  for (QRadioButton* button : {c_.rbPerson, c_.rbTense, c_.rbBothWR, c_.rbBothSco, c_.rbBothCom, c_.rbChart}) {
+    if (button == nullptr) continue;
+    connect(button, &QRadioButton::clicked, this, &StatisticsView::rbBothScoClick);
+  }
+}
+
+void StatisticsView::BuildStatistics() {
+  StatisticsKind kind = StatisticsKind::kDouble;
+  QTableWidget* grid = c_.sgDouble;
+  const bool chart = c_.chart != nullptr && c_.rbChart != nullptr && c_.rbChart->isChecked();
+  if (c_.rbPerson->isChecked()) {
+    kind = StatisticsKind::kPerson;
+    grid = c_.sgPerson;
+  } else if (c_.rbTense->isChecked() || chart) {
+    kind = StatisticsKind::kTense;
+    grid = c_.sgTense;
+  }
+
+  const StatisticsTable table = parlavo::BuildStatistics(lines_, kind);
+  if (!table.Error.empty()) {
+    report_(ToQString(table.Error));
+    return;  // the grids keep what they showed
+  }
+  const StatisticsGrid& cells = table.Cells;
+
+  for (QTableWidget* g : {c_.sgDouble, c_.sgPerson, c_.sgTense}) g->hide();
+  if (c_.chart) c_.chart->hide();
+  if (chart) {
+    c_.chart->show();  // a chart laid out while hidden elides its axis labels
+    c_.chart->ShowTenseAverages(cells);
+    return;
+  }
+  FillStatisticsGrid(grid, cells);
+  grid->show();
+}
+
+}  // namespace parlavo

@@ -1,0 +1,81 @@
+// The Statistics page: shows one of the three summary tables that the results
+// core builds from the result lines, or the chart by tense.
+//
+// What the main window does:
+//   - create the controls (names as below) and hand them over in StatisticsControls;
+//     PlaceStatisticsControls gives them a layout that fits the page (554 x 381);
+//   - construct one StatisticsView on them and the results' line list;
+//   - call BuildStatistics() whenever the Statistics page becomes the active page.
+// The view connects the radio buttons itself (rbBothScoClick).
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "statistics.h"
+
+class QLabel;
+class QRadioButton;
+class QTableWidget;
+
+namespace parlavo {
+
+class StatisticsChart;
+
+struct StatisticsControls {
+  QLabel* Label17 = nullptr;
+  QRadioButton* rbPerson = nullptr;   // "By Person", selected at start
+  QRadioButton* rbTense = nullptr;    // "By Tense"
+  QRadioButton* rbBothWR = nullptr;   // "By Person and Tense: (Count/Ave.Score/Ave.Time)"
+  QRadioButton* rbBothSco = nullptr;  // never visible
+  QRadioButton* rbBothCom = nullptr;  // never visible
+  QRadioButton* rbChart = nullptr;    // "Chart by Tense"; optional
+  QTableWidget* sgPerson = nullptr;   // 13 x 5
+  QTableWidget* sgTense = nullptr;    // 17 x 5
+  QTableWidget* sgDouble = nullptr;   // 17 x 12
+  StatisticsChart* chart = nullptr;   // optional, shown with rbChart
+};
+
+// Creates the page's controls as children of `page`, with their object names,
+// captions and places. For the window and for tests that need a whole page.
+StatisticsControls CreateStatisticsControls(QWidget* page);
+// Geometry of every control given, so that the label, the radio buttons and the
+// grids (or the chart, in the grids' place) fit the page.
+void PlaceStatisticsControls(const StatisticsControls& controls);
+
+// Sizes a grid as a table of rows x columns whose row 0 and column 0 are fixed
+// (the table's header row and header column), every row 18 pixels high.
+void SetUpStatisticsGrid(QTableWidget* grid, int rows, const std::vector<int>& columnWidths);
+// Writes `cells` (row 0 and column 0 into the headers) into a grid set up as above.
+void FillStatisticsGrid(QTableWidget* grid, const StatisticsGrid& cells);
+// Text of cell (row, column) counted the way the table is: row 0 and column 0 are
+// the fixed header row and column.
+QString StatisticsCellText(const QTableWidget* grid, int row, int column);
+
+class StatisticsView : public QObject {
+  Q_OBJECT
+ public:
+  // `resultLines` is the results manager's line list; it must outlive the view.
+  StatisticsView(const StatisticsControls& controls, const std::vector<std::string>& resultLines,
+                 QObject* parent = nullptr);
+
+  // Rebuilds from all result lines and shows the grid of the selected radio button
+  // (or the chart). A line that is not valid shows the core's message and leaves
+  // every grid as it was.
+  void BuildStatistics();
+  // The shared click handler of the page's radio buttons.
+  void rbBothScoClick() { BuildStatistics(); }
+
+  // Shows an error to the user; a modal "Error" box unless replaced (tests do).
+  void SetErrorReporter(std::function<void(const QString&)> report) { report_ = std::move(report); }
+
+ private:
+  StatisticsControls c_;
+  const std::vector<std::string>& lines_;
+  std::function<void(const QString&)> report_;
+};
+
+}  // namespace parlavo

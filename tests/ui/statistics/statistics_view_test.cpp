@@ -1,0 +1,208 @@
+// The Statistics page: which grid shows, what the grids hold, their shape, the
+// error on a bad result line, and the chart by tense.
+#include <QHeaderView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "statistics_chart.h"
+#include "statistics_view.h"
+
+using namespace parlavo;
+
+namespace {
+
+QStringList Row(const QTableWidget* grid, int row) {
+  QStringList cells;
+  const int columns = grid->columnCount() + 1;
+  for (int c = 0; c < columns; ++c) cells << StatisticsCellText(grid, row, c);
+  return cells;
+}
+
+// A page with every control, a view on `lines`, and the errors it reports.
+struct Page {
+  explicit Page(std::vector<std::string>& lines) : controls(CreateStatisticsControls(&widget)), view(controls, lines) {
+    widget.resize(554, 381);
+    view.SetErrorReporter([this](const QString& message) { errors << message; });
+    widget.show();
+  }
+  QWidget widget;
+  StatisticsControls controls;
+  StatisticsView view;
+  QStringList errors;
+
+  QList<QWidget*> Visible() const {
+    QList<QWidget*> shown;
+    for (QWidget* w : std::initializer_list<QWidget*>{controls.sgPerson, controls.sgTense, controls.sgDouble,
+                                                      controls.chart})
+      if (w->isVisibleTo(&widget)) shown << w;
+    return shown;
+  }
+};
+
+// Two Yo Present answers scored 10 in 3 and 4 seconds, one Tú Imperfect 7 in 12.
+std::vector<std::string> SomeResults() {
+  return {"hablo,hablar,1,1,0,10,3", "como,comer,1,1,0,10,4", "vivías,vivir,2,3,0,7,12"};
+}
+
+}  // namespace
+
+class StatisticsViewTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void personGridShowsAtFirstBuild() {
+    std::vector<std::string> lines = SomeResults();
+    Page page(lines);
+    page.view.BuildStatistics();
+    QCOMPARE(page.Visible(), QList<QWidget*>{page.controls.sgPerson});
+    const QTableWidget* grid = page.controls.sgPerson;
+    QCOMPARE(Row(grid, 0), QStringList({"", "#Tested", "Ave.Score", "Ave.Time", "Comments"}));
+    QCOMPARE(Row(grid, 1), QStringList({"Yo", "2", "10", "3", "Perfect"}));
+    QCOMPARE(Row(grid, 2), QStringList({"Tú", "1", "7", "12", "More Data Needed"}));
+    QCOMPARE(Row(grid, 11), QStringList({"Ustedes", "0", "N/A", "N/A", "More Data Needed"}));
+    QCOMPARE(Row(grid, 12), QStringList({"TOTAL", "3", "9", "6", ""}));
+    QVERIFY(page.errors.isEmpty());
+  }
+
+  void radioButtonsChooseTheGrid() {
+    std::vector<std::string> lines = SomeResults();
+    Page page(lines);
+    page.view.BuildStatistics();
+
+    page.controls.rbTense->click();
+    QCOMPARE(page.Visible(), QList<QWidget*>{page.controls.sgTense});
+    const QTableWidget* tense = page.controls.sgTense;
+    QCOMPARE(Row(tense, 0), QStringList({"", "# Tested", "Ave.Score", "Ave.Time", "Comments"}));
+    QCOMPARE(Row(tense, 1), QStringList({"Present", "2", "10", "3", "Perfect"}));
+    QCOMPARE(Row(tense, 3).mid(0, 4), QStringList({"Imperfect", "1", "7", "12"}));
+    QCOMPARE(StatisticsCellText(tense, 16, 0), QStringLiteral("TOTAL"));
+
+    page.controls.rbBothWR->click();
+    QCOMPARE(page.Visible(), QList<QWidget*>{page.controls.sgDouble});
+    const QTableWidget* both = page.controls.sgDouble;
+    QCOMPARE(StatisticsCellText(both, 0, 0), QString());
+    QCOMPARE(StatisticsCellText(both, 0, 1), QStringLiteral("Yo"));
+    QCOMPARE(StatisticsCellText(both, 0, 11), QStringLiteral("Ustedes"));
+    QCOMPARE(StatisticsCellText(both, 1, 0), QStringLiteral("Present"));
+    QCOMPARE(StatisticsCellText(both, 1, 1), QStringLiteral("2/10/3"));
+    QCOMPARE(StatisticsCellText(both, 3, 2), QStringLiteral("1/7/12"));
+    QCOMPARE(StatisticsCellText(both, 2, 1), QStringLiteral("N/A"));
+    QCOMPARE(StatisticsCellText(both, 16, 0), QStringLiteral("TOTAL"));
+
+    page.controls.rbPerson->click();
+    QCOMPARE(page.Visible(), QList<QWidget*>{page.controls.sgPerson});
+  }
+
+  // Results recorded since the last build appear at the next one.
+  void everyBuildReadsAllLinesAgain() {
+    std::vector<std::string> lines = SomeResults();
+    Page page(lines);
+    page.view.BuildStatistics();
+    lines.push_back("hablé,hablar,1,2,0,9,5");
+    page.view.BuildStatistics();
+    QCOMPARE(Row(page.controls.sgPerson, 1).mid(0, 2), QStringList({"Yo", "3"}));
+  }
+
+  void badLineShowsMessageAndKeepsTheGrids_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("word for a score") << "hablo,hablar,1,1,0,ten,3" << "'ten' is not a valid integer value";
+    QTest::newRow("missing fields") << "hablo,hablar,1" << "'' is not a valid integer value";
+  }
+  void badLineShowsMessageAndKeepsTheGrids() {
+    QFETCH(QString, line);
+    QFETCH(QString, message);
+    std::vector<std::string> lines = SomeResults();
+    Page page(lines);
+    page.view.BuildStatistics();
+    const QStringList before = Row(page.controls.sgPerson, 1);
+
+    lines.push_back(line.toStdString());
+    page.controls.rbTense->click();  // would show the tense grid
+    QCOMPARE(page.errors, QStringList{message});
+    QCOMPARE(page.Visible(), QList<QWidget*>{page.controls.sgPerson});
+    QCOMPARE(Row(page.controls.sgPerson, 1), before);
+    QCOMPARE(StatisticsCellText(page.controls.sgTense, 1, 0), QString());  // never filled
+  }
+
+  void gridsHaveTheirShape() {
+    std::vector<std::string> lines;
+    Page page(lines);
+    struct Shape {
+      QTableWidget* grid;
+      int rows;
+      std::vector<int> widths;
+    };
+    std::vector<int> doubleWidths(12, 50);
+    doubleWidths[0] = 133;
+    doubleWidths[4] = 52;
+    const Shape shapes[] = {{page.controls.sgPerson, 13, {64, 64, 64, 64, 244}},
+                            {page.controls.sgTense, 17, {118, 64, 64, 64, 188}},
+                            {page.controls.sgDouble, 17, doubleWidths}};
+    for (const Shape& s : shapes) {
+      QCOMPARE(s.grid->rowCount() + 1, s.rows);
+      QCOMPARE(s.grid->columnCount() + 1, int(s.widths.size()));
+      QCOMPARE(s.grid->verticalHeader()->width(), s.widths[0]);
+      for (int c = 1; c < int(s.widths.size()); ++c) QCOMPARE(s.grid->columnWidth(c - 1), s.widths[c]);
+      QCOMPARE(s.grid->horizontalHeader()->height(), 18);
+      for (int r = 0; r < s.grid->rowCount(); ++r) QCOMPARE(s.grid->rowHeight(r), 18);
+      QCOMPARE(s.grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    }
+    QTableWidget* both = page.controls.sgDouble;
+    QCOMPARE(both->frameShape(), QFrame::NoFrame);
+    QCOMPARE(both->font().pixelSize(), 7);
+    QCOMPARE(both->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
+    QCOMPARE(page.controls.sgPerson->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    QVERIFY(!page.controls.rbBothSco->isVisibleTo(&page.widget));
+    QVERIFY(!page.controls.rbBothCom->isVisibleTo(&page.widget));
+    QVERIFY(page.controls.rbPerson->isChecked());
+  }
+
+  void chartShowsAveragesByTense() {
+    std::vector<std::string> lines = SomeResults();
+    Page page(lines);
+    page.controls.rbChart->click();
+    QCOMPARE(page.Visible(), QList<QWidget*>{page.controls.chart});
+    const auto& bars = page.controls.chart->Bars();
+    QCOMPARE(int(bars.size()), 15);
+    QCOMPARE(bars[0].tense, QStringLiteral("Present"));
+    QVERIFY(bars[0].hasData);
+    QCOMPARE(bars[0].score, 10.0);
+    QCOMPARE(bars[0].seconds, 3.0);
+    QCOMPARE(bars[2].tense, QStringLiteral("Imperfect"));
+    QCOMPARE(bars[2].seconds, 12.0);
+    QVERIFY(!bars[1].hasData);
+    QCOMPARE(bars[14].tense, QStringLiteral("Gerund"));
+  }
+
+  // Saves a picture of each choice when PARLAVO_RENDER_DIR is set, for a look by eye.
+  void render() {
+    const QString dir = qEnvironmentVariable("PARLAVO_RENDER_DIR");
+    if (dir.isEmpty()) QSKIP("set PARLAVO_RENDER_DIR to save pictures");
+    std::vector<std::string> lines = SomeResults();
+    for (int i = 0; i < 40; ++i)
+      lines.push_back("x,y," + std::to_string(i % 11 + 1) + "," + std::to_string(i % 15 + 1) + ",0," +
+                      std::to_string(10 - i % 7) + "," + std::to_string(2 + i % 9));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    Page page(lines);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    page.widget.setFont(font);
+    page.view.BuildStatistics();
+    QTest::qWait(20);
+    QVERIFY(page.widget.grab().save(dir + "/statistics_person.png"));
+    const std::pair<QRadioButton*, const char*> choices[] = {{page.controls.rbTense, "tense"},
+                                                             {page.controls.rbBothWR, "double"},
+                                                             {page.controls.rbChart, "chart"}};
+    for (const auto& [button, name] : choices) {
+      button->click();
+      QTest::qWait(20);
+      QVERIFY(page.widget.grab().save(dir + "/statistics_" + name + ".png"));
+    }
+  }
+};
+
+QTEST_MAIN(StatisticsViewTest)
+#include "statistics_view_test.moc"
