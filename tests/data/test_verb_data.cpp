@@ -1,0 +1,299 @@
+// The shipped verb data, as the program loads it: the verbs it lists, and every
+// form checked against the Spanish generator of apertium-eng-spa.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "accepted_differences.h"
+#include "generator_witness.h"
+#include "text.h"
+#include "verb.h"
+#include "verb_maker.h"
+
+namespace parlavo::verbdata {
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string Cp(std::string_view utf8) { return Utf8ToCp1252(utf8).value_or("?"); }
+std::string U8(std::string_view cp1252) { return Cp1252ToUtf8(cp1252); }
+
+// One verb of the loaded list: its first item and the 153 that follow.
+struct LoadedVerb {
+  const TVerb* items;
+  const std::string& infinitive() const { return items[0].Infinitive; }
+  const std::string& translation() const { return items[0].Translation; }
+};
+
+class VerbData : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    items_ = new VerbList;
+    TVerbMaker maker;
+    loaded_ = maker.LoadVerbFile(PARLAVO_VERB_INI, *items_);
+    verbs_ = new std::vector<LoadedVerb>;
+    for (std::size_t i = 0; i + kItemsPerVerb <= items_->size(); i += kItemsPerVerb) {
+      verbs_->push_back({&(*items_)[i]});
+    }
+  }
+  static void TearDownTestSuite() {
+    delete verbs_;
+    delete items_;
+  }
+
+  static inline bool loaded_ = false;
+  static inline VerbList* items_ = nullptr;
+  static inline std::vector<LoadedVerb>* verbs_ = nullptr;
+};
+
+TEST_F(VerbData, LoadsAsTheProgramLoadsIt) {
+  EXPECT_TRUE(loaded_) << PARLAVO_VERB_INI;
+  EXPECT_EQ(items_->size() % kItemsPerVerb, 0u);
+  for (const LoadedVerb& v : *verbs_) {
+    for (int i = 0; i < kItemsPerVerb; ++i) {
+      ASSERT_EQ(v.items[i].Infinitive, v.infinitive()) << "a block is not 153 items long";
+      EXPECT_NE(v.items[i].Form.find("ERROR"), 0u) << U8(v.infinitive());
+    }
+  }
+}
+
+TEST_F(VerbData, HasAtLeastAThousandVerbs) { EXPECT_GE(verbs_->size(), 1000u); }
+
+TEST_F(VerbData, HasEverySingleVerbButtonVerb) {
+  const char* const buttons[] = {
+      "abrir", "bailar", "beber", "cantar", "cenar", "comer", "correr", "dejar", "esperar",
+      "ganar", "llamar", "mirar", "olvidar", "tomar", "trabajar", "vender", "viajar", "vivir",
+      "dar", "decir", "estar", "haber", "hacer", "ir", "mentir", "pedir", "pensar", "perder",
+      "querer", "saber", "ser", "tener", "traer", "venir", "ver", "volver"};
+  std::set<std::string> have;
+  for (const LoadedVerb& v : *verbs_) have.insert(v.infinitive());
+  for (const char* verb : buttons) EXPECT_TRUE(have.count(verb)) << verb;
+}
+
+// Alphabetical by the letters without their accents (ñ as n, ü as u).
+std::string SortKey(const std::string& cp1252) {
+  std::string key;
+  const std::string accented = Cp("áéíóúüñ");
+  const std::string plain = "aeiouun";
+  for (char c : cp1252) {
+    std::size_t at = accented.find(c);
+    key += at == std::string::npos ? c : plain[at];
+  }
+  return key;
+}
+
+TEST_F(VerbData, InfinitivesAreSortedUniqueAndNotPronominal) {
+  for (std::size_t i = 0; i < verbs_->size(); ++i) {
+    const std::string& inf = (*verbs_)[i].infinitive();
+    EXPECT_FALSE(inf.size() > 2 && inf.ends_with("se")) << U8(inf) << " is pronominal";
+    EXPECT_TRUE(inf.ends_with("ar") || inf.ends_with("er") || inf.ends_with("ir") ||
+                inf.ends_with(Cp("ír")))
+        << U8(inf);
+    if (i == 0) continue;
+    const std::string& before = (*verbs_)[i - 1].infinitive();
+    EXPECT_LT(std::make_pair(SortKey(before), before), std::make_pair(SortKey(inf), inf))
+        << U8(before) << " then " << U8(inf) << ": out of order or repeated";
+  }
+}
+
+TEST_F(VerbData, TranslationsAreEnglishInfinitivesThatFit) {
+  for (const LoadedVerb& v : *verbs_) {
+    const std::string& t = v.translation();
+    EXPECT_TRUE(t.starts_with("to ")) << U8(v.infinitive()) << ": " << U8(t);
+    EXPECT_LE(t.size(), 32u) << U8(v.infinitive()) << ": " << U8(t);
+  }
+}
+
+// A cell that gives the regular form would wrongly mark the item irregular.
+TEST_F(VerbData, NoFileFormRepeatsTheRegularForm) {
+  TVerbMaker engine;
+  for (const TVerb& item : *items_) {
+    bool builtInVos = item.Person == kVos && (item.Tense == kPresent || item.Tense == kImperative);
+    if (!item.Irregular || builtInVos) continue;
+    int person = item.Person == kVos ? int(kTu) : int(item.Person);
+    engine.LastAuxiliary.clear();
+    std::string regular = engine.Conjugate(item.Infinitive, person, item.Tense, true);
+    std::string full = Trim(engine.LastAuxiliary + " " + regular);
+    EXPECT_NE(item.Form, full) << U8(item.Infinitive) << ", " << TenseNameOf(item.Tense) << ", "
+                               << U8(PersonNameOf(item.Person));
+  }
+}
+
+TEST(VerbSource, ImperativeLinesLeaveYoAndNosotrosEmpty) {
+  std::istringstream lines(ReadFile(PARLAVO_VERB_SOURCE));
+  std::string line, verb;
+  while (std::getline(lines, line)) {
+    if (line.starts_with("@")) verb = line;
+    if (!line.starts_with("00:")) continue;
+    std::vector<std::string> fields;
+    std::istringstream row(line.substr(3));
+    for (std::string f; std::getline(row, f, ',');) fields.push_back(Trim(f));
+    ASSERT_EQ(fields.size() + (line.ends_with(",") ? 1 : 0), 6u) << verb << " " << line;
+    EXPECT_TRUE(fields[0].empty() && fields[3].empty()) << verb << " " << line;
+  }
+}
+
+// ---- The generator as a witness ----
+
+struct Witness {
+  std::string ours, generator;  // generator: "#" when it has no form
+};
+
+// Person under which a difference is listed: one name per column of a tense line.
+std::string ColumnPerson(int tense, int person) {
+  if (person == kVos && tense != kPresent && tense != kImperative) person = kTu;
+  if (person == kElla || person == kUsted) person = kEl;
+  if (person == kEllas || person == kUstedes) person = kEllos;
+  return std::string(PersonNameOf(person));
+}
+
+TEST_F(VerbData, EveryFormAgreesWithTheGeneratorOrIsAnAcceptedDifference) {
+  const auto models = ReadModels(ReadFile(PARLAVO_VERB_MODELS));
+  const auto accepted = ReadAcceptedDifferences(ReadFile(PARLAVO_ACCEPTED_DIFFERENCES));
+  auto lemmaOf = [&](const std::string& inf) {
+    auto m = models.find(inf);
+    return m == models.end() ? inf : m->second;
+  };
+
+  // First run: which kind of verb the generator files each lemma under.
+  const char* const kinds[] = {"<vblex>", "<vbser>", "<vbhaver>", "<vbmod>"};
+  std::vector<Query> probes;
+  for (const LoadedVerb& v : *verbs_) {
+    for (const char* kind : kinds) probes.push_back({lemmaOf(v.infinitive()), std::string(kind) + "<pri><p1><sg>"});
+  }
+  const auto probed = GenerateAll(probes);
+  std::map<std::string, std::string> kindOf;
+  for (std::size_t i = 0; i < probes.size(); ++i) {
+    if (probed[i] && !kindOf.count(probes[i].lemma)) kindOf[probes[i].lemma] = kinds[i % 4];
+  }
+
+  // Second run: every form of every verb, each distinct query once.
+  std::vector<Query> queries;
+  std::map<std::pair<std::string, std::string>, std::size_t> index;
+  auto ask = [&](const std::string& lemma, const std::string& tags) {
+    auto key = std::make_pair(lemma, tags);
+    auto [it, fresh] = index.emplace(key, queries.size());
+    if (fresh) queries.push_back({lemma, tags});
+    return it->second;
+  };
+  struct Check {
+    Difference where;
+    std::string infinitive, lemma;
+    std::size_t query;
+  };
+  std::vector<Check> checks;
+  for (const LoadedVerb& v : *verbs_) {
+    const std::string lemma = lemmaOf(v.infinitive());
+    const std::string kind = kindOf.count(lemma) ? kindOf[lemma] : "<vblex>";
+    for (int i = 0; i < kItemsPerVerb; ++i) {
+      const TVerb& item = v.items[i];
+      const int t = item.Tense, p = item.Person;
+      if (p == kVos && (t == kPresent || t == kImperative)) continue;  // built by the engine
+      const std::string tense(TenseNameOf(t));
+      if (t == kGerund) {
+        checks.push_back({{item.Infinitive, tense, "-", item.Form, ""}, item.Infinitive, lemma,
+                          ask(lemma, kind + "<ger>")});
+      } else if (IsCompoundTense(t)) {
+        std::size_t space = item.Form.find(' ');
+        std::string aux = item.Form.substr(0, space);
+        std::string participle = space == std::string::npos ? "" : item.Form.substr(space + 1);
+        checks.push_back({{item.Infinitive, tense, ColumnPerson(t, p), aux, ""}, "haber", "haber",
+                          ask("haber", "<vbhaver>" + TenseTag(t) + PersonTags(t, p))});
+        checks.push_back({{item.Infinitive, "Participle", "-", participle, ""}, item.Infinitive,
+                          lemma, ask(lemma, kind + "<pp><m><sg>")});
+      } else {
+        checks.push_back({{item.Infinitive, tense, ColumnPerson(t, p), item.Form, ""},
+                          item.Infinitive, lemma, ask(lemma, kind + TenseTag(t) + PersonTags(t, p))});
+      }
+    }
+  }
+  const auto answers = GenerateAll(queries);
+
+  std::set<Difference> differences;
+  for (const Check& c : checks) {
+    std::string witness = "#";
+    bool agrees = false;
+    if (const auto& answer = answers[c.query]) {
+      witness.clear();
+      // The generator may offer alternatives separated by "/".
+      std::istringstream alternatives(*answer);
+      for (std::string alt; std::getline(alternatives, alt, '/');) {
+        auto moved = TransferForm(alt, c.lemma, c.infinitive);
+        std::string form = moved.value_or("#" + alt);
+        agrees = agrees || form == c.where.ours;
+        witness += (witness.empty() ? "" : "/") + form;
+      }
+    }
+    if (!agrees) {
+      Difference d = c.where;
+      d.generator = witness;
+      differences.insert(d);
+    }
+  }
+
+  std::vector<bool> used(accepted.size(), false);
+  std::string unexplained;
+  for (const Difference& d : differences) {
+    bool ok = false;
+    for (std::size_t i = 0; i < accepted.size(); ++i) {
+      if (accepted[i].Matches(d)) ok = used[i] = true;
+    }
+    if (!ok) unexplained += "\n  " + ListLine(d);
+  }
+  EXPECT_TRUE(unexplained.empty()) << "forms that differ from the generator's:" << unexplained;
+  for (std::size_t i = 0; i < accepted.size(); ++i) {
+    EXPECT_TRUE(used[i]) << "accepted difference no longer occurs: " << ListLine(accepted[i].what)
+                         << accepted[i].reason;
+  }
+}
+
+// ---- The witness helpers themselves ----
+
+TEST(TransferForm, MovesModelFormsOntoTheVerb) {
+  struct Case {
+    const char *form, *model, *verb, *expected;
+  } cases[] = {
+      {"vuelo", "volar", "colar", "cuelo"},            // shared ending
+      {"hablé", "hablar", "besar", "besé"},            // regular model
+      {"piensa", "pensar", "helar", "hiela"},          // stem vowel moved across
+      {"pido", "pedir", "rendir", "rindo"},
+      {"entierro", "enterrar", "desterrar", "destierro"},
+      {"oigo", "oír", "desoír", "desoigo"},
+      {"tener", "tener", "tener", "tener"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(TransferForm(Cp(c.form), Cp(c.model), Cp(c.verb)), Cp(c.expected)) << c.form;
+  }
+  // A form that does not start like its model cannot be moved.
+  EXPECT_EQ(TransferForm("yerro", "cerrar", "errar"), std::nullopt);
+}
+
+TEST(AcceptedDifferences, MatchExactlyOrByWildcard) {
+  auto list = ReadAcceptedDifferences(
+      "# comment\n"
+      "dar;Present;Vosotros;dais;dáis;monosyllable\n"
+      "lucir;*;*;*;#;not known to the generator\n");
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].reason, "monosyllable");
+  EXPECT_TRUE(list[0].Matches({"dar", "Present", "Vosotros", "dais", Cp("dáis")}));
+  EXPECT_FALSE(list[0].Matches({"dar", "Present", "Vosotros", "dais", "das"}));
+  EXPECT_TRUE(list[1].Matches({"lucir", "Present", "Yo", "luzco", "#"}));
+  EXPECT_FALSE(list[1].Matches({"lucir", "Present", "Yo", "luzco", "luzo"}));
+}
+
+TEST(AcceptedDifferences, RejectMalformedLines) {
+  EXPECT_THROW(ReadAcceptedDifferences("dar;Present;Vosotros;dais\n"), std::runtime_error);
+  EXPECT_THROW(ReadAcceptedDifferences("dar;Present;Vosotros;dais;dáis;\n"), std::runtime_error);
+}
+
+}  // namespace
+}  // namespace parlavo::verbdata
