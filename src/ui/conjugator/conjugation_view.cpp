@@ -144,6 +144,7 @@ void BuildRegularTable(QTextEdit* reConjugations) {
 ConjugatorController::ConjugatorController(QComboBox* cbConj, QPushButton* bnConjugate,
                                            QTextEdit* reConj, const VerbList& items)
     : QObject(cbConj), cbConj_(cbConj), reConj_(reConj), items_(items) {
+  cbConj_->setEditable(true);
   cbConj_->setInsertPolicy(QComboBox::NoInsert);
   cbConj_->installEventFilter(this);
   if (cbConj_->lineEdit() != nullptr) cbConj_->lineEdit()->installEventFilter(this);

@@ -43,8 +43,8 @@ bool cbConjKeyDown(QComboBox* cbConj, QTextEdit* reConj, const VerbList& items, 
 void BuildRegularTable(QTextEdit* reConjugations);
 
 // Wires the conjugator page: "Go" clicks and Enter in the box run the handlers
-// above. It also stops the editable box from adding typed text to its list on
-// Enter, since that list must hold exactly the loaded infinitives. `items` must
+// above. It makes cbConj editable and stops it from adding typed text to its list
+// on Enter, since that list must hold exactly the loaded infinitives. `items` must
 // outlive the controller; the controller is a child of cbConj.
 class ConjugatorController : public QObject {
   Q_OBJECT

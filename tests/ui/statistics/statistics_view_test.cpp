@@ -175,6 +175,9 @@ class StatisticsViewTest : public QObject {
     QCOMPARE(bars[2].seconds, 12.0);
     QVERIFY(!bars[1].hasData);
     QCOMPARE(bars[14].tense, QStringLiteral("Gerund"));
+
+    page.controls.rbTense->click();
+    QCOMPARE(page.Visible(), QList<QWidget*>{page.controls.sgTense});
   }
 
   // Saves a picture of each choice when PARLAVO_RENDER_DIR is set, for a look by eye.
