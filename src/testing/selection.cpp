@@ -3,9 +3,48 @@
 #include <algorithm>
 #include <chrono>
 #include <numeric>
+#include <string_view>
+#include <unordered_set>
 #include <utility>
 
+#include "text.h"
+
 namespace parlavo {
+namespace {
+
+// The results' tested forms in a hash set, for a selection that asks for each of up to
+// 153,000 items whether it was answered before: a sorted index costs a dozen
+// comparisons a lookup, this about one. Same answers as TFileMan::IsTested.
+class TestedForms {
+ public:
+  explicit TestedForms(const std::vector<std::string>& testedIndex)
+      : forms_(testedIndex.begin(), testedIndex.end()) {}
+  bool Contains(std::string_view form) const { return forms_.contains(form); }
+
+ private:
+  // Consistent with EqualsIgnoringCase, whose folding maps a-z to A-Z and bytes above
+  // 127 only among themselves: those are hashed alike.
+  struct Hash {
+    std::size_t operator()(std::string_view text) const {
+      std::size_t h = 14695981039346656037ull;
+      for (char c : text) {
+        unsigned char b = static_cast<unsigned char>(c);
+        if (b >= 'a' && b <= 'z') b = static_cast<unsigned char>(b - 32);
+        if (b >= 0x80) b = 0x80;
+        h = (h ^ b) * 1099511628211ull;
+      }
+      return h;
+    }
+  };
+  struct Equal {
+    bool operator()(std::string_view a, std::string_view b) const {
+      return EqualsIgnoringCase(a, b);
+    }
+  };
+  std::unordered_set<std::string_view, Hash, Equal> forms_;
+};
+
+}  // namespace
 
 TestList SelectTest(const TFilter& criteria, const VerbList& verbs, TFileMan* results,
                     bool untestedOnly, const SelectionProgress& progress) {
@@ -14,12 +53,14 @@ TestList SelectTest(const TFilter& criteria, const VerbList& verbs, TFileMan* re
   TestList test;
   const std::size_t total = verbs.size();
   std::size_t done = 0;
+  static const std::vector<std::string> kNoResults;
+  const TestedForms tested(skipTested ? results->TestedIndex() : kNoResults);
   for (const TVerb& item : verbs) {
     if (progress) progress(++done, total);
     if (!item.MatchesFilter(criteria.People, criteria.Tenses, criteria.Verbs, criteria.Irreg,
                             criteria.Extra))
       continue;
-    if (skipTested && results->IsTested(item.Form)) continue;
+    if (skipTested && tested.Contains(item.Form)) continue;
     test.push_back(&item);
   }
   return test;

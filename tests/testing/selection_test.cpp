@@ -100,6 +100,22 @@ TEST_F(UntestedOnly, ResultsOfThisRunCountAtTheNextSelection) {
   EXPECT_EQ(SelectTener(true).size(), 10u);
 }
 
+TEST_F(UntestedOnly, AgreesWithTheResultsIndexOnEveryKindOfLetter) {
+  results_->ResultLines = {"TEN\xCD" "A,tener,1,3,0,10,1", "HA HABLADO,hablar,4,4,0,9,2",
+                           "\x8A" "x,x,1,1,0,10,1", "\x9F" "y,x,1,1,0,10,1",
+                           "  sol  ,x,1,1,0,10,1", "caf\xC9,x,1,1,0,10,1"};
+  VerbList candidates;
+  for (const char* form : {"ten\xED" "a", "tenia", "ha hablado", "hahablado", "\x9A" "x",
+                           "\xFF" "Y", "\xFF" "x", "sol", " sol", "caf\xE9", "cafe", "caf\xC8",
+                           "tengo"})
+    candidates.push_back(testing::MakeItem("tener", form, false, kYo, kPresent));
+  const TestList test = SelectTest(ResetFilter(true), candidates, results_.get(), true);
+  const std::set<const TVerb*> kept(test.begin(), test.end());
+  for (const TVerb& item : candidates)
+    EXPECT_EQ(kept.contains(&item), !results_->IsTested(item.Form)) << item.Form;
+  EXPECT_EQ(kept.size(), 7u);
+}
+
 TestList Numbered(std::size_t n, VerbList& storage) {
   storage.clear();
   for (std::size_t i = 0; i < n; ++i)

@@ -1,0 +1,105 @@
+// Test selection over 1,000 verbs, filling the question list, and the per-keystroke
+// answer check.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "file_man.h"
+#include "presets.h"
+#include "question_loop.h"
+#include "selection.h"
+#include "verb_maker.h"
+
+namespace {
+
+using namespace parlavo;
+
+// 1,000 synthetic verbs of all three classes, 153 items each, a few irregular forms.
+const VerbList& ThousandVerbs() {
+  static const VerbList verbs = [] {
+    VerbList list;
+    list.reserve(1000 * kItemsPerVerb);
+    TVerbMaker maker;
+    const char* endings[] = {"ar", "er", "ir"};
+    for (int i = 0; i < 1000; ++i) {
+      std::string stem = "v";
+      for (int n = i; n > 0 || stem.size() == 1; n /= 26) stem += static_cast<char>('a' + n % 26);
+      const std::string infinitive = stem + endings[i % 3];
+      FormTable forms = EmptyFormTable();
+      if (i % 4 == 0) forms[TVerbMaker::FileTenseCode(kPresent) + 2][0] = stem + "go";
+      maker.BuildVerbItems(infinitive, "to do " + stem, forms, list);
+    }
+    return list;
+  }();
+  return verbs;
+}
+
+void BM_SelectTest_Preset(benchmark::State& state) {
+  const VerbList& verbs = ThousandVerbs();
+  TFilter criteria = ResetFilter(false);
+  CountryPeople(kSpain, criteria);
+  SetPresetCriteria(8, criteria);  // Present, all verbs
+  for (auto _ : state) benchmark::DoNotOptimize(SelectTest(criteria, verbs, nullptr, false));
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(verbs.size()));
+}
+BENCHMARK(BM_SelectTest_Preset)->Unit(benchmark::kMillisecond);
+
+void BM_SelectTest_Everything(benchmark::State& state) {
+  const VerbList& verbs = ThousandVerbs();
+  const TFilter criteria = ResetFilter(true);
+  for (auto _ : state) benchmark::DoNotOptimize(SelectTest(criteria, verbs, nullptr, false));
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(verbs.size()));
+}
+BENCHMARK(BM_SelectTest_Everything)->Unit(benchmark::kMillisecond);
+
+// With "Only ask untested verbs" and 10,000 results to index on every selection.
+void BM_SelectTest_Untested(benchmark::State& state) {
+  const VerbList& verbs = ThousandVerbs();
+  const auto dir = std::filesystem::temp_directory_path() / "parlavo_bench_testing";
+  std::filesystem::create_directories(dir);
+  {
+    TFileMan results((dir / "Results.txt").string());
+    for (std::size_t i = 0; i < 10000; ++i)
+      results.ResultLines.push_back(verbs[(i * 7919) % verbs.size()].ResultLine(10) + ",3");
+    const TFilter criteria = ResetFilter(true);
+    for (auto _ : state) benchmark::DoNotOptimize(SelectTest(criteria, verbs, &results, true));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(verbs.size()));
+  }
+  std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_SelectTest_Untested)->Unit(benchmark::kMillisecond);
+
+void BM_FillQuestionList_Shuffled(benchmark::State& state) {
+  const VerbList& verbs = ThousandVerbs();
+  const TestList test = SelectTest(ResetFilter(true), verbs, nullptr, false);
+  std::mt19937 random(1);
+  const int limit = static_cast<int>(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(FillQuestionList(test, limit, true, random));
+}
+BENCHMARK(BM_FillQuestionList_Shuffled)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// One keystroke's check of a 50-letter answer in letters mode, where every letter
+// is compared and coloured: Arg 0 has a wrong last letter, Arg 1 every other letter
+// wrong (the most colour runs).
+void BM_CheckAnswer_50Letters(benchmark::State& state) {
+  TOptions options;
+  std::vector<std::string> lines;
+  QuestionLoop loop(options, &lines, [] { return 0.5; });
+  TVerb item;
+  const std::string answer(50, 'a');
+  item.InitVerb("abcar", answer, false, kYo, kPresent, "to test");
+  loop.StartTest({&item});
+  std::string typed = answer;
+  if (state.range(0) == 0)
+    typed.back() = 'b';
+  else
+    for (std::size_t i = 1; i < typed.size(); i += 2) typed[i] = 'x';
+  for (auto _ : state) benchmark::DoNotOptimize(loop.CheckAnswer(typed));
+}
+BENCHMARK(BM_CheckAnswer_50Letters)->Arg(0)->Arg(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();
