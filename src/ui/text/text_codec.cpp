@@ -1,5 +1,7 @@
 #include "text_codec.h"
 
+#include <QList>
+
 #include "text.h"
 
 namespace parlavo {
