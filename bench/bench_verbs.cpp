@@ -86,6 +86,24 @@ void BM_LoadVerbFile(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadVerbFile)->Unit(benchmark::kMillisecond);
 
+// The shipped data file, when the benchmark runs in the run folder (`make bench`).
+void BM_LoadShippedVerbIni(benchmark::State& state) {
+  if (::access("verb.ini", R_OK) != 0) {
+    state.SkipWithError("no verb.ini in the current folder");
+    return;
+  }
+  std::size_t count = 0;
+  for (auto _ : state) {
+    VerbList items;
+    TVerbMaker maker;
+    if (!maker.LoadVerbFile("verb.ini", items)) state.SkipWithError("load failed");
+    count = items.size();
+    benchmark::DoNotOptimize(items.data());
+  }
+  state.counters["items"] = static_cast<double>(count);
+}
+BENCHMARK(BM_LoadShippedVerbIni)->Unit(benchmark::kMillisecond);
+
 void BM_ReadFileBytesOnly(benchmark::State& state) {
   const std::string& path = FilePath();
   for (auto _ : state) {

@@ -13,7 +13,10 @@ constexpr std::string_view kEol = "\r\n";
 constexpr std::string_view kStars = "****************************************************************";
 constexpr std::string_view kHyphens = "----------------------------------------------";
 
-void Line(std::ostream& out, std::string_view text) { out << text << kEol; }
+void Line(std::ostream& out, std::string_view text) {
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.write(kEol.data(), static_cast<std::streamsize>(kEol.size()));
+}
 
 }  // namespace
 
@@ -62,11 +65,22 @@ void WriteAllVerbs(std::ostream& out, const std::vector<std::string>& infinitive
 
 void WriteSpecialVerbs(std::ostream& out, const VerbList& items) {
   Line(out, R"("Count","Verb","Translation","Tense","Conjugation","Irregular","Person")");
+  std::string line;
   std::size_t n = 0;
   for (const TVerb& item : items) {
-    out << ++n << " , \"" << item.Infinitive << "\",\"" << item.Translation << "\",\"" << item.TenseName()
-        << "\",\"" << item.Form << "\",\"" << (item.Irregular ? "true" : "false") << "\",\""
-        << item.PersonName() << '"' << kEol;
+    line = std::to_string(++n);
+    line += " , \"";
+    line += item.Infinitive;
+    line += "\",\"";
+    line += item.Translation;
+    line += "\",\"";
+    line += item.TenseName();
+    line += "\",\"";
+    line += item.Form;
+    line += item.Irregular ? "\",\"true\",\"" : "\",\"false\",\"";
+    line += item.PersonName();
+    line += '"';
+    Line(out, line);
   }
 }
 
