@@ -2,6 +2,14 @@
 // forwards its events here and then shows View(); it also performs the Steps an
 // event returns that only it can (beeps, starting the pause timer). Nothing here
 // waits: the pause after a right answer is a state, ended by PauseEnded().
+//
+// After every call the window:
+//   - beeps once per Step::Beep and, for Step::StartPause, starts its single-shot
+//     timer with pauseMs, whose timeout calls PauseEnded();
+//   - shows View(): labels and their visibility, the selected row of lbVerbs, and the
+//     box (text only when it differs, then colours, caret, maximum length).
+// Writing the box raises the box's change notice; forwarded to TextChanged it finds
+// the text it already knows and does nothing, so no check runs twice.
 #pragma once
 
 #include <cstdint>
