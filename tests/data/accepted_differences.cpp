@@ -50,8 +50,8 @@ std::vector<AcceptedDifference> ReadAcceptedDifferences(const std::string& utf8T
 }
 
 std::string ListLine(const Difference& d) {
-  return Cp1252ToUtf8(d.verb + ";" + d.tense + ";" + d.person + ";" + d.ours + ";" +
-                      d.generator + ";");
+  return Cp1252ToUtf8(d.verb + ";" + d.tense + ";" + d.person + ";" + d.ours + ";" + d.generator +
+                      ";");
 }
 
 }  // namespace parlavo::verbdata
