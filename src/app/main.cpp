@@ -41,6 +41,13 @@ int main(int argc, char** argv) {
   cli.add_option("--screenshots", screenshotDir, "Write a picture of every page to this folder and exit");
   cli.allow_extras();  // Qt's own options (-platform, -style...) pass through
   CLI11_PARSE(cli, argc, argv);
+  // Qt's options start with a single dash; anything else unknown is a mistake.
+  for (const std::string& extra : cli.remaining()) {
+    if (extra.rfind("--", 0) == 0) {
+      std::cerr << "The following argument was not expected: " << extra << "\nRun with --help for more information.\n";
+      return 109;  // CLI11's status for extra arguments
+    }
+  }
 
   if (exportAll || exportSpecial) {
     int status = 0;

@@ -45,7 +45,6 @@ void TfrmLoadingSplash::LoadStarted() {
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   show();
-  raise();
   sincePump_.start();
   QCoreApplication::processEvents();
 }

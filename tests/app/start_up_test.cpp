@@ -1,0 +1,149 @@
+// Start-up of the main window: the data file load, its failure, the code-page
+// warning and the state the first question starts from.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QDir>
+#include <QFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "fake_platform.h"
+#include "loading_splash.h"
+#include "main_window.h"
+#include "page_control.h"
+#include "verb_ini_fixture.h"
+
+using namespace parlavo;
+using parlavo::testing::FakePlatform;
+
+namespace {
+
+const QString kNoData = "No verb datafile found.  Unable to continue";
+const QString kCodePageWarning =
+    "You must be using an ASCII code 437 or 850 Code Page.  This error is being shown because the keyboard and "
+    "language settings are not necessarily compatible.  Please set the PC in a mode where the language and keyboard "
+    "are English.";
+
+}  // namespace
+
+class StartUpTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString oldCurrent_;
+  FakePlatform platform_;
+
+  void WriteVerbIni(const std::string& body) { QVERIFY(parlavo::testing::WriteVerbIni("verb.ini", body)); }
+
+ private slots:
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    oldCurrent_ = QDir::currentPath();
+    QDir::setCurrent(dir_->path());
+    platform_ = FakePlatform{};
+    platform_.programFolder = dir_->path() + "/";
+  }
+  void cleanup() {
+    QDir::setCurrent(oldCurrent_);
+    dir_.reset();
+  }
+
+  void loadsTheVerbsAndStartsTheFirstQuestion() {
+    WriteVerbIni("@ser;to be\r\n\r\n@estar;to be\r\n\r\n@ir;to go\r\n\r\n");
+    platform_.now = 0.25;
+    TfrmVerbTester window(platform_);
+    QVERIFY(platform_.messages.empty());
+    QVERIFY(!window.CloseAtShow);
+    QVERIFY(!window.StartingUp);
+    QVERIFY(window.Splash == nullptr);  // freed once the load is done
+    QCOMPARE(window.VerbItems.size(), std::size_t(3 * kItemsPerVerb));
+    QCOMPARE(window.cbConj->count(), 3);
+    QCOMPARE(window.cbConj->itemText(0), QString("ser"));
+    QCOMPARE(window.tsParlavo->currentIndex(), int(TfrmVerbTester::kVerbPage));
+    QCOMPARE(window.Score, std::int8_t(10));
+    QCOMPARE(window.Clock.StartTime, 0.25);
+    QVERIFY(window.Clock.Running());
+    QVERIFY(window.PauseDone);
+    QVERIFY(!window.Answered);
+    // Statistics never, Advanced only with the option on.
+    QVERIFY(!window.tsParlavo->isPageTabVisible(TfrmVerbTester::kStatsPage));
+    QCOMPARE(window.tsParlavo->isPageTabVisible(TfrmVerbTester::kSelectionPage), window.cbAdvanced->isChecked());
+  }
+
+  void missingDataFileClosesTheWindowWhenShown() {
+    bool destroyed = false;
+    {
+      auto* window = new TfrmVerbTester(platform_);
+      connect(window, &QObject::destroyed, [&] { destroyed = true; });
+      window->setAttribute(Qt::WA_DeleteOnClose);
+      QCOMPARE(platform_.messages.size(), std::size_t(1));
+      QCOMPARE(platform_.messages[0].title, QString("Error"));
+      QCOMPARE(platform_.messages[0].text, kNoData);
+      QCOMPARE(platform_.messages[0].icon, MessageIcon::Exclamation);
+      QVERIFY(window->CloseAtShow);
+      QVERIFY(window->Splash != nullptr);  // stays up until the window goes
+      QCOMPARE(window->Score, std::int8_t(10));
+      window->show();
+    }
+    QTRY_VERIFY(destroyed);
+    QCOMPARE(platform_.messages.size(), std::size_t(1));
+  }
+
+  void damagedDataFileCountsAsMissing() {
+    QFile verbs("verb.ini");
+    QVERIFY(verbs.open(QIODevice::WriteOnly));
+    verbs.write("not a verb file\r\n");
+    verbs.close();
+    TfrmVerbTester window(platform_);
+    QCOMPARE(platform_.messages.size(), std::size_t(1));
+    QCOMPARE(platform_.messages[0].text, kNoData);
+    QVERIFY(window.CloseAtShow);
+  }
+
+  void codePageWarning_data() {
+    QTest::addColumn<int>("codePage");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("437") << 437 << false;
+    QTest::newRow("850") << 850 << false;
+    QTest::newRow("1252") << 1252 << true;
+    QTest::newRow("unknown set") << 0 << true;
+  }
+  void codePageWarning() {
+    QFETCH(int, codePage);
+    QFETCH(bool, warned);
+    WriteVerbIni("@ser;to be\r\n\r\n");
+    platform_.codePage = codePage;
+    TfrmVerbTester window(platform_);
+    QCOMPARE(platform_.messages.size(), std::size_t(warned ? 1 : 0));
+    if (warned) {
+      QCOMPARE(platform_.messages[0].title, QString("Error"));
+      QCOMPARE(platform_.messages[0].text, kCodePageWarning);
+      QCOMPARE(platform_.messages[0].icon, MessageIcon::Exclamation);
+    }
+    // Start-up goes on as usual.
+    QVERIFY(!window.CloseAtShow);
+    QCOMPARE(window.cbConj->count(), 1);
+  }
+
+  void allVerbTypesTickedAfterStartUp() {
+    WriteVerbIni("@ser;to be\r\n\r\n");
+    TfrmVerbTester window(platform_);
+    for (int i = 0; i < window.cbVerbType->count(); ++i)
+      QCOMPARE(window.cbVerbType->item(i)->checkState(), Qt::Checked);
+  }
+
+  void numbersUseAPointWhateverTheLocale() {
+    WriteVerbIni("@ser;to be\r\n\r\n");
+    TfrmVerbTester window(platform_);
+    QCOMPARE(QLocale().decimalPoint(), QString("."));
+    QCOMPARE(std::to_string(0.5).substr(0, 3), std::string("0.5"));
+  }
+};
+
+QTEST_MAIN(StartUpTest)
+#include "start_up_test.moc"

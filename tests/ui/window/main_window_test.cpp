@@ -1,0 +1,293 @@
+// The main window: navigation faces, keyboard page stepping, the question clock,
+// help topics, the web link and the two export buttons.
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <memory>
+
+#include "atomic_file.h"
+#include "clickable_label.h"
+#include "fake_platform.h"
+#include "main_window.h"
+#include "page_control.h"
+#include "verb_ini_fixture.h"
+
+using namespace parlavo;
+using parlavo::testing::FakePlatform;
+
+Q_DECLARE_METATYPE(std::vector<int>)
+
+namespace {
+
+constexpr double kSecond = FakePlatform::kSecond;
+
+void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+void CtrlTab(QWidget* focus, bool back = false) {
+  if (back)
+    QTest::keyClick(focus, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  else
+    QTest::keyClick(focus, Qt::Key_Tab, Qt::ControlModifier);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  QString oldCurrent_;
+  FakePlatform platform_;
+  std::unique_ptr<TfrmVerbTester> window_;
+
+  // The grey (upper) faces that are showing; the current page's is hidden.
+  std::vector<int> PagesWithGreyFace() const {
+    std::vector<int> pages;
+    for (int page = 0; page < window_->tsParlavo->count(); ++page)
+      if (ClickableLabel* upper = window_->UpperNavigationImage(page); upper && !upper->isHidden())
+        pages.push_back(page);
+    return pages;
+  }
+
+  void StepFromPage(int page) { CtrlTab(window_->tsParlavo->widget(page)); }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+    oldCurrent_ = QDir::currentPath();
+    QDir::setCurrent(dir_.path());
+    QVERIFY(parlavo::testing::WriteVerbIni("verb.ini", "@ser;to be\r\n\r\n@ir;to go\r\n\r\n"));
+  }
+  void cleanupTestCase() { QDir::setCurrent(oldCurrent_); }
+
+  void init() {
+    platform_ = FakePlatform{};
+    platform_.programFolder = dir_.path() + "/";
+    window_ = std::make_unique<TfrmVerbTester>(platform_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void cleanup() { window_.reset(); }
+
+  void startsOnTheTesterWithItsButtonBlue() {
+    QCOMPARE(window_->tsParlavo->currentIndex(), int(TfrmVerbTester::kVerbPage));
+    QCOMPARE(window_->ShownPage, int(TfrmVerbTester::kVerbPage));
+    QCOMPARE(PagesWithGreyFace(), (std::vector<int>{1, 2, 3, 4, 5}));
+    QVERIFY(platform_.messages.empty());
+    QCOMPARE(window_->cbConj->count(), 2);
+    QCOMPARE(window_->cbConj->itemText(1), QString("ir"));
+  }
+
+  void navigationImageShowsItsPage_data() {
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<std::vector<int>>("grey");
+    QTest::newRow("Options") << "imgOpt" << 3 << std::vector<int>{0, 1, 2, 4, 5};
+    QTest::newRow("Advanced Tests") << "imgAdv" << 2 << std::vector<int>{0, 1, 3, 4, 5};
+    QTest::newRow("Regular Endings") << "imgReg" << 1 << std::vector<int>{0, 2, 3, 4, 5};
+    QTest::newRow("Verb Conjugator") << "imgconj" << 5 << std::vector<int>{0, 1, 2, 3, 4};
+    QTest::newRow("Help") << "imgHelp" << 4 << std::vector<int>{0, 1, 2, 3, 5};
+  }
+  void navigationImageShowsItsPage() {
+    QFETCH(QString, image);
+    QFETCH(int, page);
+    QFETCH(std::vector<int>, grey);
+    Click(window_->findChild<ClickableLabel*>(image));
+    QCOMPARE(window_->tsParlavo->currentIndex(), page);
+    QCOMPARE(PagesWithGreyFace(), grey);
+    // Back to the tester: its button blue again, the other grey again.
+    Click(window_->imgVTutor);
+    QCOMPARE(window_->tsParlavo->currentIndex(), 0);
+    QCOMPARE(PagesWithGreyFace(), (std::vector<int>{1, 2, 3, 4, 5}));
+  }
+
+  void clickingTheBlueButtonChangesNothing() {
+    Click(window_->imgOpt);
+    const QuestionClock before = window_->Clock;
+    platform_.now += 30 * kSecond;
+    Click(window_->Image15);  // the blue face of "Options", now on top
+    QCOMPARE(window_->tsParlavo->currentIndex(), 3);
+    QCOMPARE(window_->ShownPage, 3);
+    QCOMPARE(PagesWithGreyFace(), (std::vector<int>{0, 1, 2, 4, 5}));
+    QCOMPARE(window_->Clock.StartTime, before.StartTime);
+    QCOMPARE(window_->Clock.AnswerTime, before.AnswerTime);
+  }
+
+  void statisticsHasNoNavigationImage() {
+    for (ClickableLabel* image : window_->Panel1->findChildren<ClickableLabel*>())
+      QVERIFY2(image->Tag != TfrmVerbTester::kStatsPage, qPrintable(image->objectName()));
+  }
+
+  void ctrlTabVisitsVisibleTabsOnly_data() {
+    QTest::addColumn<bool>("advanced");
+    QTest::addColumn<bool>("back");
+    QTest::addColumn<std::vector<int>>("visits");
+    QTest::newRow("forward") << false << false << std::vector<int>{1, 3, 4, 5, 0};
+    QTest::newRow("backward") << false << true << std::vector<int>{5, 4, 3, 1, 0};
+    QTest::newRow("forward, advanced tab") << true << false << std::vector<int>{1, 2, 3, 4, 5, 0};
+    QTest::newRow("backward, advanced tab") << true << true << std::vector<int>{5, 4, 3, 2, 1, 0};
+  }
+  void ctrlTabVisitsVisibleTabsOnly() {
+    QFETCH(bool, advanced);
+    QFETCH(bool, back);
+    QFETCH(std::vector<int>, visits);
+    window_->tsParlavo->setPageTabVisible(TfrmVerbTester::kSelectionPage, advanced);
+    std::vector<int> seen;
+    for (std::size_t i = 0; i < visits.size(); ++i) {
+      CtrlTab(window_->tsParlavo->currentWidget(), back);
+      seen.push_back(window_->tsParlavo->currentIndex());
+    }
+    QCOMPARE(seen, visits);
+    // Stepping with the keyboard leaves the navigation faces as they were.
+    QCOMPARE(window_->ShownPage, 0);
+  }
+
+  void ctrlTabWorksFromInsideTheAnswerBox() {
+    window_->reVerb->setFocus();
+    CtrlTab(window_->reVerb);
+    QCOMPARE(window_->tsParlavo->currentIndex(), 1);
+    QVERIFY(window_->reVerb->toPlainText().isEmpty());
+  }
+
+  void clockPausedWhileAwayWithCtrlTab() {
+    const double start = window_->Clock.StartTime;
+    platform_.now += 10 * kSecond;
+    StepFromPage(0);  // to "Conjugations": pause
+    QVERIFY(!window_->Clock.Running());
+    platform_.now += 120 * kSecond;
+    for (int i = 0; i < 4; ++i) StepFromPage(window_->tsParlavo->currentIndex());  // round to the tester
+    QCOMPARE(window_->tsParlavo->currentIndex(), 0);
+    QVERIFY(window_->Clock.Running());
+    // Only the ten seconds before leaving count.
+    QVERIFY(qAbs((platform_.now - window_->Clock.StartTime) - 10 * kSecond) < 1e-9);
+    QVERIFY(window_->Clock.StartTime > start);
+  }
+
+  void navigationImagesNeitherPauseNorResume() {
+    const double start = window_->Clock.StartTime;
+    platform_.now += 5 * kSecond;
+    Click(window_->imgOpt);
+    QVERIFY(window_->Clock.Running());
+    QCOMPARE(window_->Clock.StartTime, start);
+    // Paused by leaving with Ctrl+Tab, then back by image: stays paused.
+    Click(window_->imgVTutor);
+    StepFromPage(0);
+    const double pausedAt = window_->Clock.AnswerTime;
+    platform_.now += 60 * kSecond;
+    Click(window_->imgVTutor);
+    QVERIFY(!window_->Clock.Running());
+    QCOMPARE(window_->Clock.AnswerTime, pausedAt);
+  }
+
+  void applicationFocusPausesAndResumes() {
+    auto state = [](Qt::ApplicationState s) {
+      QMetaObject::invokeMethod(qApp, "applicationStateChanged", Qt::DirectConnection, Q_ARG(Qt::ApplicationState, s));
+    };
+    platform_.now += 7 * kSecond;
+    state(Qt::ApplicationInactive);
+    QVERIFY(!window_->Clock.Running());
+    const double pausedAt = window_->Clock.AnswerTime;
+    platform_.now += 3 * kSecond;
+    state(Qt::ApplicationHidden);  // a second pause keeps the first one's time
+    QCOMPARE(window_->Clock.AnswerTime, pausedAt);
+
+    // Back while another page is current: still paused.
+    Click(window_->imgHelp);
+    platform_.now += 100 * kSecond;
+    state(Qt::ApplicationActive);
+    QVERIFY(!window_->Clock.Running());
+
+    // Until the tester is reached by the keyboard.
+    for (int guard = 0; guard < 6 && window_->tsParlavo->currentIndex() != 0; ++guard)
+      StepFromPage(window_->tsParlavo->currentIndex());
+    QVERIFY(window_->Clock.Running());
+    QVERIFY(qAbs((platform_.now - window_->Clock.StartTime) - 7 * kSecond) < 1e-9);
+  }
+
+  void helpButtonsOpenTheirTopics_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("context");
+    const std::pair<const char*, int> topics[] = {
+        {"Button53", 9999}, {"Button54", 13}, {"Button58", 4}, {"Button55", 1},  {"Button56", 13},
+        {"Button57", 5},    {"Button62", 2},  {"Button63", 3}, {"Button64", 6},  {"Button51", 10},
+        {"Button61", 7},    {"Button66", 11}, {"Button60", 8}, {"Button52", 12}, {"Button59", 14}};
+    for (const auto& [name, context] : topics) QTest::newRow(name) << QString(name) << context;
+  }
+  void helpButtonsOpenTheirTopics() {
+    QFETCH(QString, button);
+    QFETCH(int, context);
+    Click(window_->imgHelp);
+    auto* widget = window_->TabSheet2->findChild<QPushButton*>(button);
+    QVERIFY(widget);
+    Click(widget);
+    QCOMPARE(platform_.helpContexts, std::vector<int>{context});
+  }
+
+  void webLinkOpensThePageAndNeverComplains() {
+    platform_.webPageOpens = false;
+    Click(window_->imgHelp);
+    Click(window_->Label7);
+    QCOMPARE(platform_.webPages, std::vector<QString>{"https://www.parlavo.app/"});
+    QVERIFY(platform_.messages.empty());
+  }
+
+  void closeButtonsCloseTheWindow_data() {
+    QTest::addColumn<QString>("image");
+    QTest::newRow("CLOSE") << "Image7";
+    QTest::newRow("close glyph") << "Image18";
+  }
+  void closeButtonsCloseTheWindow() {
+    QFETCH(QString, image);
+    Click(window_->findChild<ClickableLabel*>(image));
+    QVERIFY(!window_->isVisible());
+  }
+
+  void exportsWriteTheirFilesAndConfirm_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("firstLine");
+    QTest::newRow("all verbs") << "bnVerbToFile" << "AllVerbs.txt" << QByteArray(64, '*');
+    QTest::newRow("special") << "bnSpecialOutput" << "SpecialVerbs.txt"
+                             << QByteArray(R"("Count","Verb","Translation","Tense","Conjugation","Irregular","Person")");
+  }
+  void exportsWriteTheirFilesAndConfirm() {
+    QFETCH(QString, button);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, firstLine);
+    QFile::remove(file);
+    Click(window_->tsOptions->findChild<QPushButton*>(button));
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readLine(), firstLine + "\r\n");
+    QCOMPARE(platform_.messages.size(), std::size_t(1));
+    QCOMPARE(platform_.messages[0].title, QString("Complete"));
+    QCOMPARE(platform_.messages[0].text, QString("The file '%1' can be found in the Parlavo directory.").arg(file));
+    QCOMPARE(platform_.messages[0].icon, MessageIcon::Exclamation);
+  }
+
+  void specialExportHasALinePerItem() {
+    Click(window_->bnSpecialOutput);
+    QFile written("SpecialVerbs.txt");
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll().count('\n'), qsizetype(1 + 2 * 153));
+  }
+
+  void failedExportNamesTheFailureAndDoesNotConfirm() {
+    QFile::remove("AllVerbs.txt");
+    QVERIFY(QDir().mkpath("AllVerbs.txt/blocked"));  // a folder where the file should go
+    Click(window_->bnVerbToFile);
+    QDir("AllVerbs.txt").removeRecursively();
+    QCOMPARE(platform_.messages.size(), std::size_t(1));
+    QCOMPARE(platform_.messages[0].title, QString("Error"));
+    QVERIFY2(platform_.messages[0].text.contains("AllVerbs.txt"), qPrintable(platform_.messages[0].text));
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
