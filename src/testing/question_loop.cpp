@@ -7,6 +7,18 @@
 #include <utility>
 
 namespace parlavo {
+namespace {
+
+// The pause after a right answer; 0 for none. A pause that rounds to nothing (or a
+// negative or unreadable time) would never end as a timer, so there is none.
+int PauseMilliseconds(const TOptions& options) {
+  constexpr double kLongest = 1 << 30;  // about 12 days, within a timer's int
+  const double ms = static_cast<double>(options.pausetime) * 1000.0;
+  if (!options.pause || !(ms > 0)) return 0;
+  return static_cast<int>(std::llround(std::min(ms, kLongest)));
+}
+
+}  // namespace
 
 double LocalTimeOfDay() {
   using namespace std::chrono;
@@ -187,12 +199,12 @@ std::vector<ColourRun> QuestionLoop::Check(const std::string& text, LoopUpdate& 
     view_.boxColours = colours;
     update.correct = true;
     if (options_->beep) update.steps.insert(update.steps.end(), 3, Step::Beep);
-    const long long pauseMs = options_->pause ? std::llround(options_->pausetime * 1000.0) : 0;
+    const int pauseMs = PauseMilliseconds(*options_);
     if (pauseMs > 0) {
       // The green answer stays until PauseEnded; the rest of the answer waits for it.
       pauseDone_ = false;
       update.steps.push_back(Step::StartPause);
-      update.pauseMs = static_cast<int>(std::min<long long>(pauseMs, 1LL << 30));
+      update.pauseMs = pauseMs;
     } else {
       FinishAnswer(update, +1);
     }
@@ -261,7 +273,8 @@ void QuestionLoop::EndPauseEarly(LoopUpdate& update) {
 void QuestionLoop::ShowCurrentQuestion(LoopUpdate& update) {
   SetBoxText("", update);
   answered_ = false;
-  if (view_.currentRow >= 0 && view_.currentRow < static_cast<int>(rows_.size()))
+  if (view_.currentRow >= 0 && view_.currentRow < static_cast<int>(rows_.size()) &&
+      rows_[view_.currentRow])
     Show(*rows_[view_.currentRow], update);
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -282,7 +283,9 @@ TEST_F(QuestionLoopTest, PauseLengthInMilliseconds) {
     int ms;  // 0: no pause at all
   };
   for (const Case& c : {Case{0.5f, 500}, Case{2.25f, 2250}, Case{0.0006f, 1}, Case{0.0004f, 0},
-                        Case{0, 0}, Case{-1, 0}}) {
+                        Case{0, 0}, Case{-1, 0},
+                        Case{std::numeric_limits<float>::quiet_NaN(), 0},
+                        Case{1e12f, 1 << 30}}) {
     options.pause = true;
     options.pausetime = c.pausetime;
     lines.clear();
@@ -413,6 +416,16 @@ TEST_F(QuestionLoopTest, EmptyTestAcceptsNothing) {
   loop->NextLetterClicked(0);
   EXPECT_FALSE(loop->TextChanged("tengo").correct);
   EXPECT_TRUE(lines.empty());
+}
+
+TEST_F(QuestionLoopTest, NullRowIsSkippedNotFollowed) {
+  Start({});
+  loop->StartTest({nullptr, &items[2]});
+  EXPECT_EQ(loop->CurrentItem(), nullptr);
+  loop->MoveQuestion(+1);
+  EXPECT_EQ(loop->ExpectedForm(), "soy");
+  loop->RowClicked(0);
+  EXPECT_EQ(loop->ExpectedForm(), "soy") << "the row shows nothing new";
 }
 
 TEST_F(QuestionLoopTest, RandomiseKeepsTheQuestionOnDisplay) {
