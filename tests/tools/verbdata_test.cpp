@@ -160,6 +160,8 @@ TEST_F(VerbDataTest, CheckNamesEveryProblem) {
     EXPECT_EQ(out.rfind("invalid: ", 0), 0u) << out;
     EXPECT_NE(out.find(c.message), std::string::npos) << out;
   }
+  // Bytes after a raw end-of-file byte are never read, as in the program.
+  EXPECT_EQ(Check(ComposeVerbFile(body) + "\x1A" + "junk", 0), "valid\n");
   // A wrong count together with a wrong closing marker: both are named.
   const std::string both = Check(file(marker, "#2", "x"), 1);
   EXPECT_NE(both.find("count mismatch"), std::string::npos) << both;

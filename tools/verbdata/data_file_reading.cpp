@@ -16,7 +16,8 @@ DataFileReading ReadDataFile(const std::string& path) {
   reading.valid = maker.LoadVerbBytes(bytes, items);
   reading.problems = maker.LastError;
   reading.file = SplitVerbFileLines(bytes);
-  if (reading.file.byteCount < bytes.size()) {
+  // Why a file broke is worth saying; a good file with junk after the byte is fine as the program sees it.
+  if (!reading.valid && reading.file.byteCount < bytes.size()) {
     reading.problems += (reading.problems.empty() ? "" : "; ") + std::string("a raw end-of-file byte at offset ") +
                         std::to_string(reading.file.byteCount) + " cuts the file short";
   }
