@@ -63,7 +63,8 @@ void QuestionLoop::ReplaceRows(TestList rows) {
 
 // ---- Events ----
 
-LoopUpdate QuestionLoop::TextChanged(const std::string& text) {
+LoopUpdate QuestionLoop::TextChanged(const std::string& text, int caret) {
+  if (caret >= 0) caretPos_ = caret;
   LoopUpdate update;
   if (text != lastText_) update.colours = Check(text, update);
   return Done(std::move(update));

@@ -84,8 +84,12 @@ class QuestionLoop {
   // ---- Events of the window ----
   // reVerb's text changed (or it gained or lost the focus): checked when it differs
   // from the text last seen, so the window's own writes to the box are no-ops.
-  LoopUpdate TextChanged(const std::string& text);
-  // reVerbKeyDown: remembers where the caret goes after the check.
+  // `caret`, when given (>= 0), is the box's caret after the change; it is where the
+  // caret goes after the check, also for pastes and cuts that KeyDown cannot foresee.
+  LoopUpdate TextChanged(const std::string& text, int caret = -1);
+  // reVerbKeyDown: foresees where the caret goes after the check (one place on for a
+  // key, one back for Backspace, kept for Delete). `virtualKey`: kVkBack, kVkDelete,
+  // anything else for other keys.
   void KeyDown(int caretPosition, int virtualKey);
   // An option check box or radio button was clicked: re-check the box as it is.
   LoopUpdate OptionsChanged();

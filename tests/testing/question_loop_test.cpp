@@ -474,6 +474,12 @@ TEST_F(QuestionLoopTest, CaretFollowsTheKeys) {
   loop->KeyDown(40, 'A');
   loop->TextChanged("ten");
   EXPECT_EQ(loop->View().caret, 3) << "never past its end";
+
+  // A paste moves the caret further than one key would; the box knows where.
+  loop->TextChanged("");
+  loop->KeyDown(0, 'V');
+  loop->TextChanged("teng", 4);
+  EXPECT_EQ(loop->View().caret, 4);
 }
 
 TEST_F(QuestionLoopTest, PanelFollowsTheLanguageOptions) {
