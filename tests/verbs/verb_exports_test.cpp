@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "text.h"
 #include "verb_fixtures.h"
 
 namespace parlavo {
@@ -93,6 +94,49 @@ TEST(WriteAllVerbs, DuplicateInfinitiveBlocksHoldBothVerbs) {
   EXPECT_EQ(first, second);
   EXPECT_EQ(std::count(first.begin(), first.end(), "Yo\tsoy\t(Irregular)"), 1);
   EXPECT_EQ(std::count(first.begin(), first.end(), "Yo\tso"), 1);
+}
+
+// The listing as a plain scan of the whole list for every entry, to hold the
+// grouped writer to.
+std::string AllVerbsByScanning(const std::vector<std::string>& infinitives, const VerbList& items) {
+  std::string text;
+  const auto line = [&](const std::string& s) { text += s + "\r\n"; };
+  for (const std::string& verb : infinitives) {
+    bool first = true;
+    int last = -1;
+    for (const TVerb& item : items) {
+      if (item.Infinitive != verb) continue;
+      if (first) {
+        line(std::string(64, '*'));
+        line("*  " + UpperAZ(verb) + " : " + item.Translation);
+        line(std::string(64, '*'));
+        line("");
+        line("");
+        first = false;
+      }
+      if (item.Tense != last) {
+        line("");
+        line(std::string(item.TenseName()));
+        line(std::string(item.TenseName().size(), '-'));
+        last = item.Tense;
+      }
+      line(item.DisplayLine());
+    }
+    line("");
+    line("");
+    line("");
+  }
+  return text;
+}
+
+TEST(WriteAllVerbs, SameAsScanningTheListPerEntry) {
+  bool ok = false;
+  const VerbList items = testing::Load(ComposeVerbFile(testing::CrLf(
+      {"@ir;to go", "-1:yendo", "", "@Ir;capital", "", "@hacer;to do", "-2:hecho", "", "@ir;to leave", "01:voy", "",
+       "@;nothing", ""})), ok);
+  ASSERT_TRUE(ok);
+  const std::vector<std::string> entries = {"ir", "Ir", "hacer", "ir", "", "absent", "IR"};
+  EXPECT_EQ(AllVerbs(entries, items), AllVerbsByScanning(entries, items));
 }
 
 TEST(WriteSpecialVerbs, HeaderAndItemLines) {
