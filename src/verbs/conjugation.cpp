@@ -142,7 +142,7 @@ std::string TVerbMaker::Conjugate(std::string_view infinitive, int person, int t
   string_view theme;
   string_view ending = RegularEnding(tense, person, verbClass, theme);
   if (ending.data() == nullptr) ending = kError;
-  if (IsCompoundTense(tense)) AuxiliaryOf(tense, person);
+  if (IsCompoundTense(tense)) SetAuxiliary(tense, person);
 
   std::string result;
   result.reserve(stem.size() + theme.size() + ending.size());
@@ -154,10 +154,14 @@ std::string TVerbMaker::Conjugate(std::string_view infinitive, int person, int t
 }
 
 std::string TVerbMaker::AuxiliaryOf(int tense, int person) {
+  SetAuxiliary(tense, person);
+  return LastAuxiliary;
+}
+
+void TVerbMaker::SetAuxiliary(int tense, int person) {
   const SharedTable* table = AuxiliaryTable(tense);
   const int row = RowOf(person);
   LastAuxiliary = table && row >= 0 ? (*table)[row] : string_view();
-  return LastAuxiliary;
 }
 
 int TVerbMaker::PersonColumn(int person) {
@@ -179,6 +183,7 @@ int TVerbMaker::FileTenseCode(int tense) {
 
 void TVerbMaker::BuildVerbItems(const std::string& infinitive, const std::string& translation,
                                 const FormTable& forms, VerbList& list) {
+  const std::uint8_t verbClass = VerbClassOf(infinitive);
   for (int t = 1; t <= kTenseCount; ++t) {
     const auto& row = forms[FileTenseCode(t) + 2];
     const bool vosHasOwnForm = t == kPresent || t == kImperative;
@@ -198,21 +203,30 @@ void TVerbMaker::BuildVerbItems(const std::string& infinitive, const std::string
           special = "vas";
         }
       }
-      LastAuxiliary.clear();
-      std::string form = Conjugate(source, g, t, true);
       if (!(g == kVos && vosHasOwnForm)) special = row[PersonColumn(g) - 1];
       const bool irregular = special != kError;
-      if (irregular) form.assign(special);
+
+      LastAuxiliary.clear();
+      std::string form;
+      if (irregular) {
+        if (IsCompoundTense(t)) SetAuxiliary(t, g);
+        form = special;
+      } else {
+        form = Conjugate(source, g, t, true);
+      }
       if (p == kVos && t == kPresent) DropShortVosAccent(form);
       if (!LastAuxiliary.empty()) {
-        form.insert(0, 1, ' ');
-        form.insert(0, LastAuxiliary);
+        std::string full;
+        full.reserve(LastAuxiliary.size() + 1 + form.size());
+        full += LastAuxiliary;
+        full += ' ';
+        full += form;
+        form = std::move(full);
       }
       TrimInPlace(form);
 
-      TVerb& item = list.emplace_back();
-      item.InitVerb(infinitive, std::move(form), irregular, static_cast<std::uint8_t>(p),
-                    static_cast<std::uint8_t>(t), translation);
+      list.emplace_back().InitVerb(infinitive, std::move(form), irregular, static_cast<std::uint8_t>(p),
+                                   static_cast<std::uint8_t>(t), translation, verbClass);
     }
   }
 }

@@ -83,6 +83,17 @@ void TVerb::InitVerb(std::string infinitive, std::string form, bool irregular, s
   VerbClass = VerbClassOf(Infinitive);
 }
 
+void TVerb::InitVerb(const std::string& infinitive, std::string&& form, bool irregular, std::uint8_t person,
+                     std::uint8_t tense, const std::string& translation, std::uint8_t verbClass) {
+  Infinitive = infinitive;
+  Form = std::move(form);
+  Irregular = irregular;
+  Person = person;
+  Tense = tense;
+  Translation = translation;
+  VerbClass = verbClass;
+}
+
 std::string TVerb::DisplayLine() const {
   const std::string_view head = Tense == kGerund ? std::string_view() : PersonName();
   std::string line;

@@ -58,6 +58,10 @@ class TVerb {
   void ResetVerb();
   void InitVerb(std::string infinitive, std::string form, bool irregular, std::uint8_t person,
                 std::uint8_t tense, std::string translation);
+  // The same with the class already known, for the loader's 153 items per verb:
+  // copies each string once.
+  void InitVerb(const std::string& infinitive, std::string&& form, bool irregular, std::uint8_t person,
+                std::uint8_t tense, const std::string& translation, std::uint8_t verbClass);
 
   std::string_view PersonName() const { return PersonNameOf(Person); }
   std::string_view TenseName() const { return TenseNameOf(Tense); }

@@ -61,6 +61,8 @@ class TVerbMaker {
   std::string LastError;
 
  private:
+  // AuxiliaryOf without handing back a copy.
+  void SetAuxiliary(int tense, int person);
   // Markers and count; records every problem in LastError. Throws when the count
   // line holds no number.
   bool CheckIntegrity(long long expected);
