@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <iostream>
 
+#include "help_window.h"
 #include "oem_code_page.h"
 
 namespace parlavo {
@@ -17,12 +18,9 @@ void DesktopPlatform::Beep() { QApplication::beep(); }
 
 double DesktopPlatform::TimeOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 86400000.0; }
 
-QString DesktopPlatform::HelpFile() const { return const_cast<DesktopPlatform*>(this)->ProgramFolder() + "Parlavo.hlp"; }
+QString DesktopPlatform::HelpFile() { return ProgramFolder() + "Parlavo.hlp"; }
 
-void DesktopPlatform::ShowHelp(int context) {
-  // The help viewer of the program opens here once it is part of the build.
-  (void)context;
-}
+void DesktopPlatform::ShowHelp(int context) { ShowHelpTopic(HelpFile(), context); }
 
 bool DesktopPlatform::OpenWebPage(const QString& address) {
   if (address.isEmpty()) return false;

@@ -19,8 +19,8 @@ class DesktopPlatform : public Platform {
   QString ProgramFolder() override;
   void ShowMessage(const QString& title, const QString& text, MessageIcon icon) override;
 
-  // The help file, ProgramFolder + "Parlavo.hlp" unless set otherwise.
-  QString HelpFile() const;
+  // The help file lives beside the program.
+  QString HelpFile();
 
  private:
   bool quietMessages_;

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -17,11 +18,16 @@
 
 #include "atomic_file.h"
 #include "clickable_label.h"
+#include "conjugation_view.h"
+#include "file_man.h"
+#include "ini_manage.h"
+#include "loading_progress.h"
 #include "fonts.h"
 #include "loading_splash.h"
 #include "page_control.h"
 #include "platform.h"
 #include "round_half_even.h"
+#include "statistics_view.h"
 #include "text_codec.h"
 #include "verb_exports.h"
 #include "verb_maker.h"
@@ -59,6 +65,8 @@ void TfrmVerbTester::WireHandlers() {
   for (const auto& [button, context] : helpTopics)
     connect(button, &QPushButton::clicked, this, [this, context = context] { platform_.ShowHelp(context); });
 
+  WireOptionsAndFilters();
+  new ConjugatorController(cbConj, bnConjugate, reConj, VerbItems);
   connect(bnVerbToFile, &QPushButton::clicked, this, &TfrmVerbTester::bnVerbToFileClick);
   connect(bnSpecialOutput, &QPushButton::clicked, this, &TfrmVerbTester::bnSpecialOutputClick);
 }
@@ -169,20 +177,7 @@ void TfrmVerbTester::FormDestroy() {
   SaveSettingsOnExit();
 }
 
-// The pieces below belong to the settings, results, testing and conjugation parts of
-// the program; each does the least the window needs until those are wired in.
-void TfrmVerbTester::CreateResultsManager() {}
-void TfrmVerbTester::ReadSettings() {}
-void TfrmVerbTester::OptionsToControls() {}
-void TfrmVerbTester::LoadCurrentFilter() {}
-void TfrmVerbTester::SelectSavedTest() {}
-void TfrmVerbTester::ApplyPreset() {}
-void TfrmVerbTester::BuildRegularTable() {}
-
-void TfrmVerbTester::SaveSettingsOnExit() {
-  VerbItems.clear();
-  TestItems.clear();
-}
+void TfrmVerbTester::BuildRegularTable() { parlavo::BuildRegularTable(reConjugations); }
 
 // ---------------------------------------------------------------- navigation
 
@@ -217,7 +212,7 @@ void TfrmVerbTester::tsParlavoChange() {
     FrmActivate();
   else
     FrmDeactivate();
-  // "Statistics": the statistics view rebuilds itself here once it is wired in.
+  if (caption == "Statistics") Statistics->BuildStatistics();
 }
 
 void TfrmVerbTester::FrmDeactivate() { Clock.Pause(platform_.TimeOfDay()); }

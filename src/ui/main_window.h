@@ -6,11 +6,17 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "advanced_page.h"
+#include "filter.h"
+#include "options.h"
 #include "question_clock.h"
+#include "selection.h"
+#include "statistics_view.h"
 #include "verb.h"
 
 class QCheckBox;
@@ -31,6 +37,9 @@ namespace parlavo {
 
 class ClickableLabel;
 class Platform;
+class TFileMan;
+class TIniManage;
+class TfrmLoading;
 class TfrmLoadingSplash;
 class TNewIntEdit;
 class TNewRealEdit;
@@ -65,6 +74,22 @@ class TfrmVerbTester : public QWidget {
   // The upper (grey) image of a page's navigation pair; null for pages without one.
   ClickableLabel* UpperNavigationImage(int page) const;
 
+  // ---- Options and saved filters ----
+  void OptionsToControls();      // the options shown in their controls
+  void OptionsFromControls();    // the controls copied into the options record
+  void cbExactLClick();          // any option check box or radio button
+  void cbAdvancedClick();
+  void LoadCurrentFilter();      // "Current Filter" on the Advanced page, lists rebuilt
+  void RefreshFilterLists();     // cbSimple and lbSettings from the settings file
+  AdvancedPage ReadAdvancedPage() const;
+  void WriteAdvancedPage(const AdvancedPage& page);
+  int CountryFromControls() const;
+
+  // ---- Test selection ----
+  void ApplyPreset();            // builds the test selected in cbSimple
+  void SelectTest(const TFilter& criteria);
+  void FillQuestionList(bool shuffle);
+
   // ---- Exports ----
   void bnVerbToFileClick();
   void bnSpecialOutputClick();
@@ -81,8 +106,12 @@ class TfrmVerbTester : public QWidget {
   bool CopyingOptions = false;  // re-entry guard of the copy between options and controls
   QuestionClock Clock;
   VerbList VerbItems;
-  std::vector<const TVerb*> TestItems;
+  TestList TestItems;
   bool VerbsLoaded = false;
+  TOptions Options;
+  std::unique_ptr<TFileMan> FileMan;
+  std::unique_ptr<TIniManage> IniManage;
+  StatisticsView* Statistics = nullptr;
 
   QTimer* tm500 = nullptr;
   QTimer* tmSaver = nullptr;
@@ -176,6 +205,7 @@ class TfrmVerbTester : public QWidget {
   QRadioButton *rbPerson = nullptr, *rbTense = nullptr, *rbBothWR = nullptr, *rbBothSco = nullptr,
                *rbBothCom = nullptr;
   QTableWidget *sgPerson = nullptr, *sgTense = nullptr, *sgDouble = nullptr;
+  StatisticsControls StatsControls;  // the page's controls as the statistics view takes them
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -199,12 +229,12 @@ class TfrmVerbTester : public QWidget {
   // pieces of the program.
   void CreateResultsManager();   // the results file "Results.txt"
   void ReadSettings();           // settings store on ProgramFolder + "Parlavo.ini", options read
-  void OptionsToControls();      // the options shown in their controls
-  void LoadCurrentFilter();      // "Current Filter" on the Advanced page, saved-filter lists rebuilt
   void SelectSavedTest();        // cbSimple at the test index kept in the options
-  void ApplyPreset();            // builds the selected test
   void BuildRegularTable();      // the regular endings on the "Conjugations" page
   void SaveSettingsOnExit();     // results, verb items, current filter and options saved
+  void WireOptionsAndFilters();
+  // The progress window of a test build, or null while starting up.
+  std::unique_ptr<TfrmLoading> OpenProgress(const QString& title, int maximum, bool counterText);
   void PrepareAnswerBox();
   void SetAdvancedTabVisible(bool visible);
   void ExportToFile(const char* fileName, const std::function<void(std::ostream&)>& writer);

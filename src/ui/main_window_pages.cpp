@@ -20,6 +20,8 @@
 #include "num_edit.h"
 #include "page_control.h"
 #include "pictures.h"
+#include "presets.h"
+#include "text_codec.h"
 
 namespace parlavo {
 
@@ -36,25 +38,14 @@ W* Place(QWidget* parent, const char* name, int x, int y, int w, int h) {
 }
 #define PLACE(member, Type, parent, x, y, w, h) member = Place<Type>(parent, #member, x, y, w, h)
 
-void SetItems(QListWidget* list, const QStringList& captions) {
-  for (const QString& caption : captions) {
-    auto* item = new QListWidgetItem(caption, list);
+template <std::size_t N>
+void SetItems(QListWidget* list, const std::array<std::string_view, N>& captions) {
+  for (std::string_view caption : captions) {
+    auto* item = new QListWidgetItem(ToQString(caption), list);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
   }
 }
-
-const QStringList kTenseDisplayOrder = {
-    "Present", "Simple Past", "Imperfect", "Perfect", "Pluperfect", "Future", "Future - Perfect",
-    "Conditional", "Conditional - Perfect", "Imperative", "Subjunctive - Present",
-    "Subjunctive - Imperfect", "Subjunctive - Perfect", "Subjunctive - Pluperfect", "Gerund"};
-
-const char* const kRegularVerbs[18] = {"Abrir", "Bailar", "Beber", "Cantar", "Cenar", "Comer",
-                                       "Correr", "Dejar", "Esperar", "Ganar", "Llamar", "Mirar",
-                                       "Olvidar", "Tomar", "Trabajar", "Vender", "Viajar", "Vivir"};
-const char* const kIrregularVerbs[18] = {"Dar", "Decir", "Estar", "Haber", "Hacer", "Ir",
-                                         "Mentir", "Pedir", "Pensar", "Perder", "Querer", "Saber",
-                                         "Ser", "Tener", "Traer", "Venir", "Ver", "Volver"};
 
 }  // namespace
 
@@ -274,7 +265,7 @@ void TfrmVerbTester::BuildVerbPage() {
   PLACE(cbTenses, QComboBox, tsSingleVerb, 46, 4, 142, 22);
   cbTenses->setEditable(true);
   cbTenses->setInsertPolicy(QComboBox::NoInsert);
-  cbTenses->addItems(kTenseDisplayOrder);
+  for (std::string_view tense : kSpecificTenseCaptions) cbTenses->addItem(ToQString(tense));
   cbTenses->setCurrentIndex(0);
   PLACE(pcRegIreg, QTabWidget, tsSingleVerb, 2, 32, 186, 264);
   tsRegular = new QWidget;
@@ -286,12 +277,12 @@ void TfrmVerbTester::BuildVerbPage() {
   for (int i = 0; i < 36; ++i) {
     const bool regular = i < 18;
     const int k = i % 18;
-    const char* caption = regular ? kRegularVerbs[k] : kIrregularVerbs[k];
+    const QString caption = ToQString(regular ? kRegularVerbButtons[k] : kIrregularVerbButtons[k]);
     // Row by row, left column first.
     const int x = 20 + (k % 2) * 74;
     const int y = 6 + (k / 2) * 23;
     QPushButton* button = Place<QPushButton>(regular ? tsRegular : tsIrregular,
-                                             (QString("bnSingle") + caption).toLatin1().constData(), x, y, 68, 20);
+                                             ("bnSingle" + caption).toLatin1().constData(), x, y, 68, 20);
     button->setText(caption);
     SingleVerbButtons[i] = button;
   }
@@ -322,12 +313,11 @@ void TfrmVerbTester::BuildSelectionPage() {
   rbCommonTenses->setText("Common Tenses:");
   rbCommonTenses->setChecked(true);
   PLACE(cbCommonTense, QListWidget, gbTenses, 8, 54, 164, 104);
-  SetItems(cbCommonTense, {"Present ", "Past (Simple/Imperfecto)", "Past (All)", "Future/Conditional",
-                           "Imperative", "All Indicative", "All Subjunctive"});
+  SetItems(cbCommonTense, kCommonTenseCaptions);
   PLACE(rbSpecificTenses, QRadioButton, gbTenses, 8, 162, 164, 17);
   rbSpecificTenses->setText("Specific Tenses:");
   PLACE(cbSpecificTense, QListWidget, gbTenses, 8, 180, 164, 142);
-  SetItems(cbSpecificTense, kTenseDisplayOrder);
+  SetItems(cbSpecificTense, kSpecificTenseCaptions);
 
   PLACE(gbPerson, QGroupBox, page, 188, 44, 184, 226);
   gbPerson->setTitle("Person");
@@ -337,18 +327,16 @@ void TfrmVerbTester::BuildSelectionPage() {
   PLACE(rbCommonPeople, QRadioButton, gbPerson, 8, 36, 168, 17);
   rbCommonPeople->setText("Common Persons:");
   PLACE(cbCommonPeople, QListWidget, gbPerson, 8, 53, 168, 46);
-  SetItems(cbCommonPeople, {QString::fromUtf8("Latin Amer. (t\u00fa, no vosotros)"),
-                            "Argent. (vos, no vosotros)", QString::fromUtf8("Spain (t\u00fa, vosotros)")});
+  SetItems(cbCommonPeople, kCommonPeopleCaptions);
   PLACE(rbSpecificPeople, QRadioButton, gbPerson, 8, 101, 168, 17);
   rbSpecificPeople->setText("Specific Persons:");
   PLACE(cbSpecificPeople, QListWidget, gbPerson, 8, 119, 168, 102);
-  SetItems(cbSpecificPeople, {"Yo", QString::fromUtf8("T\u00fa"), "Vos", QString::fromUtf8("\u00c9l, Ella, Usted"),
-                              "Nosotros", "Vosotros", "Ustedes, Ellos, Ellas"});
+  SetItems(cbSpecificPeople, kSpecificPeopleCaptions);
 
   PLACE(gbVerbType, QGroupBox, page, 188, 272, 184, 102);
   gbVerbType->setTitle("Type of Verbs");
   PLACE(cbVerbType, QListWidget, gbVerbType, 8, 18, 168, 76);
-  SetItems(cbVerbType, {"Regular Verbs", "Irregular Verbs", "AR Verbs", "ER Verbs", "IR Verbs"});
+  SetItems(cbVerbType, kVerbTypeCaptions);
 
   PLACE(gbFiltering, QGroupBox, page, 376, 44, 172, 236);
   gbFiltering->setTitle("Verb Filtering");
@@ -531,41 +519,16 @@ void TfrmVerbTester::BuildConjugatorPage() {
 }
 
 void TfrmVerbTester::BuildStatsPage() {
-  QWidget* page = tsStats;
-  PLACE(Label17, QLabel, page, 8, 8, 300, 16);
-  Label17->setText("Select the type of statistics you want to view:");
-  PLACE(rbPerson, QRadioButton, page, 8, 28, 90, 17);
-  rbPerson->setText("By Person");
-  rbPerson->setChecked(true);
-  PLACE(rbTense, QRadioButton, page, 100, 28, 90, 17);
-  rbTense->setText("By Tense");
-  PLACE(rbBothWR, QRadioButton, page, 192, 28, 300, 17);
-  rbBothWR->setText("By Person and Tense: (Count/Ave.Score/Ave.Time)");
-  PLACE(rbBothSco, QRadioButton, page, 8, 46, 200, 17);
-  rbBothSco->setText("By Person and Tense: Score");
-  rbBothSco->hide();
-  PLACE(rbBothCom, QRadioButton, page, 210, 46, 200, 17);
-  rbBothCom->setText("By Person and Tense: Comments");
-  rbBothCom->hide();
-
-  auto grid = [&](QTableWidget*& member, const char* name, std::initializer_list<int> widths) {
-    member = Place<QTableWidget>(page, name, 8, 52, 538, 320);
-    member->setColumnCount(static_cast<int>(widths.size()));
-    int column = 0;
-    for (int width : widths) member->setColumnWidth(column++, width);
-    member->verticalHeader()->setDefaultSectionSize(18);
-    member->verticalHeader()->hide();
-    member->horizontalHeader()->hide();
-    member->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  };
-  grid(sgPerson, "sgPerson", {64, 64, 64, 64, 244});
-  grid(sgTense, "sgTense", {118, 64, 64, 64, 188});
-  grid(sgDouble, "sgDouble", {133, 50, 50, 50, 52});
-  sgDouble->setFont(PixelFont("MS Sans Serif", 7));
-  sgDouble->setFrameShape(QFrame::NoFrame);
-  sgDouble->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  sgTense->hide();
-  sgDouble->hide();
+  StatsControls = CreateStatisticsControls(tsStats);
+  Label17 = StatsControls.Label17;
+  rbPerson = StatsControls.rbPerson;
+  rbTense = StatsControls.rbTense;
+  rbBothWR = StatsControls.rbBothWR;
+  rbBothSco = StatsControls.rbBothSco;
+  rbBothCom = StatsControls.rbBothCom;
+  sgPerson = StatsControls.sgPerson;
+  sgTense = StatsControls.sgTense;
+  sgDouble = StatsControls.sgDouble;
 }
 
 }  // namespace parlavo

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QDir>
 #include <QFile>
 #include <QTabWidget>
@@ -38,6 +39,11 @@ class StartUpTest : public QObject {
   FakePlatform platform_;
 
   void WriteVerbIni(const std::string& body) { QVERIFY(parlavo::testing::WriteVerbIni("verb.ini", body)); }
+  static void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+  }
 
  private slots:
   void init() {
@@ -92,6 +98,50 @@ class StartUpTest : public QObject {
     }
     QTRY_VERIFY(destroyed);
     QCOMPARE(platform_.messages.size(), std::size_t(1));
+    // The shutdown still saved the options and the current filter.
+    QFile settings(platform_.programFolder + "Parlavo.ini");
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QByteArray text = settings.readAll();
+    QVERIFY2(text.contains("[Options]") && text.contains("Current FilterPEOPLE="), text.constData());
+  }
+
+  void settingsBesideTheProgramDataInTheWorkingFolder() {
+    WriteVerbIni("@ser;to be\r\n\r\n");
+    QTemporaryDir programDir;
+    platform_.programFolder = programDir.path() + "/";
+    WriteFile(programDir.filePath("Parlavo.ini"), "[Options]\r\ncountry=2\r\nsimplemod=0\r\n");
+    {
+      TfrmVerbTester window(platform_);
+      QVERIFY(platform_.messages.empty());
+      QVERIFY(window.rbdpArg->isChecked());
+    }
+    QVERIFY(!QFile::exists("Parlavo.ini"));
+    QVERIFY(QFile::exists("Results.txt"));
+    QFile settings(programDir.filePath("Parlavo.ini"));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    QVERIFY(settings.readAll().contains("country=2"));
+  }
+
+  void savedOptionsChooseTabsAndFirstTest_data() {
+    QTest::addColumn<QByteArray>("options");
+    QTest::addColumn<bool>("advancedTab");
+    QTest::addColumn<int>("test");
+    QTest::addColumn<int>("displayPage");
+    QTest::newRow("a preset, no Advanced tab") << QByteArray("adv=0\r\nsimplemod=3\r\n") << false << 3 << 0;
+    QTest::newRow("current filter, Advanced tab") << QByteArray("adv=1\r\nsimplemod=0\r\n") << true << 0 << 1;
+  }
+  void savedOptionsChooseTabsAndFirstTest() {
+    QFETCH(QByteArray, options);
+    QFETCH(bool, advancedTab);
+    QFETCH(int, test);
+    QFETCH(int, displayPage);
+    WriteVerbIni("@ser;to be\r\n\r\n");
+    WriteFile("Parlavo.ini", "[Default]\r\nCount=5\r\n1=a\r\n2=b\r\n3=c\r\n4=d\r\n5=e\r\n[Options]\r\n" + options);
+    TfrmVerbTester window(platform_);
+    QCOMPARE(window.tsParlavo->isPageTabVisible(TfrmVerbTester::kSelectionPage), advancedTab);
+    QCOMPARE(window.cbSimple->currentIndex(), test);
+    QCOMPARE(window.pcDisplay->currentIndex(), displayPage);
+    QCOMPARE(window.tsParlavo->currentIndex(), int(TfrmVerbTester::kVerbPage));
   }
 
   void damagedDataFileCountsAsMissing() {
@@ -132,6 +182,7 @@ class StartUpTest : public QObject {
 
   void allVerbTypesTickedAfterStartUp() {
     WriteVerbIni("@ser;to be\r\n\r\n");
+    WriteFile("Parlavo.ini", "[Filter]\r\nCurrent FilterVERBS=False,False,False\r\nCurrent FilterIRREG=JREG\r\n");
     TfrmVerbTester window(platform_);
     for (int i = 0; i < window.cbVerbType->count(); ++i)
       QCOMPARE(window.cbVerbType->item(i)->checkState(), Qt::Checked);

@@ -1,0 +1,92 @@
+// Building a test: the choice in cbSimple (or the Advanced page) becomes the test
+// list and the rows of lbVerbs.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include "file_man.h"
+#include "ini_manage.h"
+#include "loading_progress.h"
+#include "main_window.h"
+#include "num_edit.h"
+#include "page_control.h"
+#include "presets.h"
+#include "text_codec.h"
+
+namespace parlavo {
+
+namespace {
+
+// Steps the progress window once per item and lets the window repaint, at most every
+// 16 ms: a selection visits every item of every verb.
+SelectionProgress Stepper(TfrmLoading* progress) {
+  if (!progress) return {};
+  auto pumped = std::make_shared<QElapsedTimer>();
+  pumped->start();
+  return [progress, pumped](std::size_t, std::size_t) {
+    progress->StepProgress();
+    if (pumped->elapsed() >= 16) {
+      pumped->restart();
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+  };
+}
+
+}  // namespace
+
+std::unique_ptr<TfrmLoading> TfrmVerbTester::OpenProgress(const QString& title, int maximum, bool counterText) {
+  if (StartingUp) return nullptr;
+  auto progress = std::make_unique<TfrmLoading>(this);
+  progress->ShowProgress(title, 0, maximum, counterText, true);
+  return progress;
+}
+
+void TfrmVerbTester::SelectSavedTest() { cbSimple->setCurrentIndex(Options.simplemod); }
+
+void TfrmVerbTester::ApplyPreset() {
+  // A position that is no entry of the list (typed text) names a saved filter.
+  const int position = cbSimple->currentIndex() >= 0 && cbSimple->currentText() == cbSimple->itemText(cbSimple->currentIndex())
+                           ? cbSimple->currentIndex()
+                           : -1;
+  const TFilter criteria =
+      parlavo::ApplyPreset(position, FirstPresetIndex, FromQString(cbSimple->currentText()), ReadAdvancedPage(),
+                           CountryFromControls(), [this](const std::string& name) { return IniManage->ReadFilter(name); });
+  SelectTest(criteria);
+}
+
+void TfrmVerbTester::SelectTest(const TFilter& criteria) {
+  lbVerbs->clear();
+  {
+    std::unique_ptr<TfrmLoading> progress = OpenProgress("Selecting verbs", static_cast<int>(VerbItems.size()), false);
+    TestItems = parlavo::SelectTest(criteria, VerbItems, FileMan.get(), Options.untested, Stepper(progress.get()));
+  }
+  FillQuestionList(Options.random);
+  lbVerbTitle->setText(ToQString(VerbTitle(static_cast<std::size_t>(lbVerbs->count()))));
+  if (lbVerbs->count() == 0)
+    for (QLabel* label : {lbPerson, lbVerb, lbTrans, lbTense, lbAnswer}) label->clear();
+  tsParlavo->setCurrentWidget(tsVerb);
+  pcDisplay->setCurrentWidget(tsVerbList);
+  if (isVisible()) reVerb->setFocus();
+  reVerb->clear();
+}
+
+void TfrmVerbTester::FillQuestionList(bool shuffle) {
+  lbVerbs->clear();
+  TestList rows;
+  {
+    std::unique_ptr<TfrmLoading> progress =
+        OpenProgress("Updating conjugation : ", static_cast<int>(TestItems.size()), true);
+    rows = parlavo::FillQuestionList(TestItems, reVIT->Value(), shuffle, Stepper(progress.get()));
+  }
+  for (const TVerb* item : rows) {
+    auto* row = new QListWidgetItem(ToQString(RowText(*item)), lbVerbs);
+    row->setData(Qt::UserRole, QVariant::fromValue(static_cast<const void*>(item)));
+  }
+  if (lbVerbs->count() > 0) lbVerbs->setCurrentRow(0);
+}
+
+}  // namespace parlavo

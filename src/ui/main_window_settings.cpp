@@ -1,0 +1,221 @@
+// The window's side of the settings file and the results file: options shown in and
+// read from their controls, the Advanced page as a filter, the lists of saved
+// filters and tests, and what is saved at the end.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "file_man.h"
+#include "ini_manage.h"
+#include "statistics_view.h"
+#include "main_window.h"
+#include "num_edit.h"
+#include "number_text.h"
+#include "page_control.h"
+#include "platform.h"
+#include "text_codec.h"
+
+namespace parlavo {
+
+namespace {
+
+constexpr const char* kCurrentFilter = "Current Filter";
+
+// Sets the shared busy flag for the life of one copy between options and controls;
+// the controls' own click signals find it set and do nothing.
+class CopyGuard {
+ public:
+  explicit CopyGuard(bool& busy) : busy_(busy), owner_(!busy) { busy_ = true; }
+  ~CopyGuard() {
+    if (owner_) busy_ = false;
+  }
+  bool Entered() const { return owner_; }
+
+ private:
+  bool& busy_;
+  bool owner_;
+};
+
+template <std::size_t N>
+std::array<bool, N> Ticks(const QListWidget* list) {
+  std::array<bool, N> ticks{};
+  for (std::size_t i = 0; i < N && static_cast<int>(i) < list->count(); ++i)
+    ticks[i] = list->item(static_cast<int>(i))->checkState() == Qt::Checked;
+  return ticks;
+}
+
+template <std::size_t N>
+void SetTicks(QListWidget* list, const std::array<bool, N>& ticks) {
+  for (std::size_t i = 0; i < N && static_cast<int>(i) < list->count(); ++i)
+    list->item(static_cast<int>(i))->setCheckState(ticks[i] ? Qt::Checked : Qt::Unchecked);
+}
+
+RadioChoice Choice(const QRadioButton* all, const QRadioButton* common, const QRadioButton* specific) {
+  if (all->isChecked()) return RadioChoice::All;
+  if (common->isChecked()) return RadioChoice::Common;
+  if (specific->isChecked()) return RadioChoice::Specific;
+  return RadioChoice::None;
+}
+
+// With no choice no button of the group stays selected, which exclusive groups
+// refuse unless exclusivity is lifted for the moment.
+void SetChoice(RadioChoice choice, QRadioButton* all, QRadioButton* common, QRadioButton* specific) {
+  for (QRadioButton* button : {all, common, specific}) {
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+  }
+  if (choice == RadioChoice::All) all->setChecked(true);
+  if (choice == RadioChoice::Common) common->setChecked(true);
+  if (choice == RadioChoice::Specific) specific->setChecked(true);
+  for (QRadioButton* button : {all, common, specific}) button->setAutoExclusive(true);
+}
+
+std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+void TfrmVerbTester::CreateResultsManager() {
+  FileMan = std::make_unique<TFileMan>("Results.txt");
+  // The statistics page reads the manager's lines; it is rebuilt only while the
+  // manager exists.
+  Statistics = new StatisticsView(StatsControls, FileMan->ResultLines, this);
+  for (QRadioButton* kind : {rbPerson, rbTense, rbBothWR, rbBothSco, rbBothCom, StatsControls.rbChart})
+    if (kind) connect(kind, &QRadioButton::clicked, Statistics, &StatisticsView::rbBothScoClick);
+}
+
+void TfrmVerbTester::ReadSettings() {
+  IniManage = std::make_unique<TIniManage>(FilePath(platform_.ProgramFolder() + "Parlavo.ini"));
+  IniManage->ReadOptions(Options);
+}
+
+void TfrmVerbTester::OptionsToControls() {
+  CopyGuard guard(CopyingOptions);
+  if (!guard.Entered()) return;
+  cbSimple->setCurrentIndex(std::max(0, Options.simplemod));
+  cbExactL->setChecked(Options.exact);
+  cbErrShow->setChecked(Options.showerr);
+  rbWholeWord->setChecked(Options.word);
+  rbLetters->setChecked(Options.letters);
+  cbBeep->setChecked(Options.beep);
+  cbAutoRandom->setChecked(Options.random);
+  cbPauseCorr->setChecked(Options.pause);
+  reTimeDelay->setText(ToQString(FormatSingle(Options.pausetime)));
+  cbMoveOn->setChecked(Options.move);
+  if (Options.eng) rbEng->setChecked(true);
+  if (Options.span) rbSpan->setChecked(true);
+  if (Options.eng && Options.span) rbEngSpan->setChecked(true);
+  cbAdvanced->setChecked(Options.adv);
+  cbNewOnly->setChecked(Options.untested);
+  QRadioButton* const countries[] = {rbdpSp, rbdpLA, rbdpArg};
+  (Options.country >= 0 && Options.country <= 2 ? countries[Options.country] : rbdpAll)->setChecked(true);
+}
+
+void TfrmVerbTester::OptionsFromControls() {
+  CopyGuard guard(CopyingOptions);
+  if (!guard.Entered()) return;
+  Options.simplemod = std::max(0, cbSimple->currentIndex());
+  Options.exact = cbExactL->isChecked();
+  Options.showerr = cbErrShow->isChecked();
+  Options.word = rbWholeWord->isChecked();
+  Options.letters = rbLetters->isChecked();
+  Options.beep = cbBeep->isChecked();
+  Options.random = cbAutoRandom->isChecked();
+  Options.pause = cbPauseCorr->isChecked();
+  // Text that is no number keeps the previous pause time.
+  if (const auto seconds = ParseDecimal(FromQString(reTimeDelay->text()))) Options.pausetime = *seconds;
+  Options.move = cbMoveOn->isChecked();
+  Options.eng = rbEng->isChecked();
+  Options.span = rbSpan->isChecked();
+  Options.adv = cbAdvanced->isChecked();
+  Options.untested = cbNewOnly->isChecked();
+  Options.country = CountryFromControls();
+}
+
+int TfrmVerbTester::CountryFromControls() const {
+  if (rbdpSp->isChecked()) return 0;
+  if (rbdpLA->isChecked()) return 1;
+  if (rbdpArg->isChecked()) return 2;
+  return 3;
+}
+
+void TfrmVerbTester::cbExactLClick() { OptionsFromControls(); }
+
+void TfrmVerbTester::cbAdvancedClick() {
+  OptionsFromControls();
+  SetAdvancedTabVisible(Options.adv);
+  if (Options.adv) tsParlavo->setCurrentIndex(kSelectionPage);
+}
+
+AdvancedPage TfrmVerbTester::ReadAdvancedPage() const {
+  AdvancedPage page;
+  page.tenses = Choice(rbAllTenses, rbCommonTenses, rbSpecificTenses);
+  page.people = Choice(rbAllPeople, rbCommonPeople, rbSpecificPeople);
+  page.cbCommonTense = Ticks<7>(cbCommonTense);
+  page.cbSpecificTense = Ticks<15>(cbSpecificTense);
+  page.cbCommonPeople = Ticks<3>(cbCommonPeople);
+  page.cbSpecificPeople = Ticks<7>(cbSpecificPeople);
+  page.cbVerbType = Ticks<5>(cbVerbType);
+  page.edSpecVerb = FromQString(edSpecVerb->text());
+  return page;
+}
+
+void TfrmVerbTester::WriteAdvancedPage(const AdvancedPage& page) {
+  SetChoice(page.tenses, rbAllTenses, rbCommonTenses, rbSpecificTenses);
+  SetChoice(page.people, rbAllPeople, rbCommonPeople, rbSpecificPeople);
+  SetTicks(cbCommonTense, page.cbCommonTense);
+  SetTicks(cbSpecificTense, page.cbSpecificTense);
+  SetTicks(cbCommonPeople, page.cbCommonPeople);
+  SetTicks(cbSpecificPeople, page.cbSpecificPeople);
+  SetTicks(cbVerbType, page.cbVerbType);
+  edSpecVerb->setText(ToQString(page.edSpecVerb));
+}
+
+void TfrmVerbTester::LoadCurrentFilter() {
+  WriteAdvancedPage(FilterToControls(IniManage->ReadFilter(kCurrentFilter)));
+  RefreshFilterLists();
+}
+
+void TfrmVerbTester::RefreshFilterLists() {
+  cbSimple->clear();
+  cbSimple->addItem(kCurrentFilter);
+  lbSettings->clear();
+  const std::vector<std::string> saved = IniManage->SavedFilterNames();
+  for (const std::string& name : saved) {
+    cbSimple->addItem(ToQString(name));
+    lbSettings->addItem(ToQString(name));
+  }
+  for (const std::string& name : IniManage->ReadPresetNames()) cbSimple->addItem(ToQString(name));
+  FirstPresetIndex = static_cast<int>(saved.size()) + 1;
+  cbSimple->setCurrentIndex(-1);
+}
+
+void TfrmVerbTester::SaveSettingsOnExit() {
+  tmSaver->stop();
+  FileMan.reset();  // writes the pending results
+  TestItems.clear();
+  VerbItems.clear();
+  if (IniManage) {
+    IniManage->WriteFilter(kCurrentFilter, FilterFromControls(ReadAdvancedPage()));
+    OptionsFromControls();
+    IniManage->WriteOptions(Options);
+    IniManage.reset();
+  }
+}
+
+void TfrmVerbTester::WireOptionsAndFilters() {
+  for (QAbstractButton* option : std::initializer_list<QAbstractButton*>{
+           cbExactL, cbErrShow, rbWholeWord, rbLetters, cbBeep, cbAutoRandom, cbPauseCorr, cbMoveOn, CheckBox1,
+           rbEng, rbSpan, rbEngSpan, rbdpSp, rbdpLA, rbdpArg, rbdpAll, cbNewOnly})
+    connect(option, &QAbstractButton::clicked, this, &TfrmVerbTester::cbExactLClick);
+  connect(cbAdvanced, &QAbstractButton::clicked, this, &TfrmVerbTester::cbAdvancedClick);
+  connect(tmSaver, &QTimer::timeout, this, [this] {
+    if (FileMan) FileMan->Save();
+  });
+}
+
+}  // namespace parlavo
