@@ -38,10 +38,11 @@ void DesktopPlatform::ShowMessage(const QString& title, const QString& text, Mes
     std::cerr << title.toStdString() << ": " << text.toStdString() << '\n';
     return;
   }
-  QMessageBox box(icon == MessageIcon::Error         ? QMessageBox::Critical
-                  : icon == MessageIcon::Exclamation ? QMessageBox::Warning
-                                                     : QMessageBox::Information,
-                  title, text, QMessageBox::Ok, QApplication::activeWindow());
+  QMessageBox::Icon shown = QMessageBox::NoIcon;
+  if (icon == MessageIcon::Information) shown = QMessageBox::Information;
+  if (icon == MessageIcon::Exclamation) shown = QMessageBox::Warning;
+  if (icon == MessageIcon::Error) shown = QMessageBox::Critical;
+  QMessageBox box(shown, title, text, QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
 }
 

@@ -26,6 +26,7 @@
 #include "loading_splash.h"
 #include "page_control.h"
 #include "platform.h"
+#include "question_loop.h"
 #include "round_half_even.h"
 #include "statistics_view.h"
 #include "text_codec.h"
@@ -66,6 +67,7 @@ void TfrmVerbTester::WireHandlers() {
     connect(button, &QPushButton::clicked, this, [this, context = context] { platform_.ShowHelp(context); });
 
   WireOptionsAndFilters();
+  WireTester();
   new ConjugatorController(cbConj, bnConjugate, reConj, VerbItems);
   connect(bnVerbToFile, &QPushButton::clicked, this, &TfrmVerbTester::bnVerbToFileClick);
   connect(bnSpecialOutput, &QPushButton::clicked, this, &TfrmVerbTester::bnSpecialOutputClick);
@@ -79,6 +81,7 @@ void TfrmVerbTester::StartUp() {
   ShownPage = -99;
   UpdateNavigationButtons();
   CreateResultsManager();
+  CreateQuestionLoop();
   // Real numbers in the settings file use a point whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
   QLocale::setDefault(QLocale::c());
@@ -101,9 +104,7 @@ void TfrmVerbTester::StartUp() {
 
   Splash = new TfrmLoadingSplash(this);
   Splash->OnInfinitive = [this](const std::string& infinitive) { cbConj->addItem(ToQString(infinitive)); };
-  CloseAtShow = false;
-  PauseDone = true;
-  Answered = false;
+  CloseAtShow = false;  // the question loop starts paused-done and unanswered
   SetAdvancedTabVisible(cbAdvanced->isChecked());
   VerbItems.clear();
   TestItems.clear();
@@ -131,14 +132,13 @@ void TfrmVerbTester::StartUp() {
   StartingUp = false;
   BuildRegularTable();
   pcDisplay->setCurrentIndex(cbSimple->currentIndex() == 0 ? 1 : 0);
-  Clock.Restart(platform_.TimeOfDay());
+  Loop->Activate(true);  // the clock starts now
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     if (state == Qt::ApplicationActive)
       FrmActivate();
     else
       FrmDeactivate();
   });
-  Score = 10;
   tmSaver->start();
 }
 
@@ -215,11 +215,9 @@ void TfrmVerbTester::tsParlavoChange() {
   if (caption == "Statistics") Statistics->BuildStatistics();
 }
 
-void TfrmVerbTester::FrmDeactivate() { Clock.Pause(platform_.TimeOfDay()); }
+void TfrmVerbTester::FrmDeactivate() { Loop->Deactivate(); }
 
-void TfrmVerbTester::FrmActivate() {
-  if (tsParlavo->tabText(tsParlavo->currentIndex()) == "VERB TESTER") Clock.Resume(platform_.TimeOfDay());
-}
+void TfrmVerbTester::FrmActivate() { Loop->Activate(tsParlavo->tabText(tsParlavo->currentIndex()) == "VERB TESTER"); }
 
 void TfrmVerbTester::Image17Click() { showMinimized(); }
 void TfrmVerbTester::Image18Click() { close(); }
@@ -228,6 +226,7 @@ void TfrmVerbTester::Label7Click() { platform_.OpenWebPage(kWebAddress); }
 
 // A borderless window moves when dragged by the navigation strip or a header band.
 bool TfrmVerbTester::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == reVerb) return reVerbEvent(event) || QWidget::eventFilter(watched, event);
   auto* source = qobject_cast<QWidget*>(watched);
   switch (event->type()) {
     case QEvent::MouseButtonPress: {

@@ -14,7 +14,6 @@
 #include "advanced_page.h"
 #include "filter.h"
 #include "options.h"
-#include "question_clock.h"
 #include "selection.h"
 #include "statistics_view.h"
 #include "verb.h"
@@ -36,6 +35,8 @@ class QTimer;
 namespace parlavo {
 
 class ClickableLabel;
+class QuestionLoop;
+struct LoopUpdate;
 class Platform;
 class TFileMan;
 class TIniManage;
@@ -90,6 +91,20 @@ class TfrmVerbTester : public QWidget {
   void SelectTest(const TFilter& criteria);
   void FillQuestionList(bool shuffle);
 
+  // ---- The question loop and the test buttons ----
+  void ApplyUpdate(const LoopUpdate& update);  // beeps, the pause timer, then the view
+  void ShowQuestionView();
+  void reVerbChange();
+  void Button8Click(QPushButton* accent);
+  void Button14Click();
+  void bnUpdateVerbsClick();
+  void Button15Click(QPushButton* verb);
+  void Button4Click();
+  void Button99();
+  void bnSaveClick();
+  void bnDeleteClick();
+  void lbSettingsClick();
+
   // ---- Exports ----
   void bnVerbToFileClick();
   void bnSpecialOutputClick();
@@ -99,12 +114,10 @@ class TfrmVerbTester : public QWidget {
   int ShownPage = -99;
   bool StartingUp = false;
   bool CloseAtShow = false;
-  bool PauseDone = true;
-  bool Answered = false;
-  std::int8_t Score = 10;
   int FirstPresetIndex = 0;
   bool CopyingOptions = false;  // re-entry guard of the copy between options and controls
-  QuestionClock Clock;
+  // The question being asked, its score and its clock.
+  std::unique_ptr<QuestionLoop> Loop;
   VerbList VerbItems;
   TestList TestItems;
   bool VerbsLoaded = false;
@@ -233,6 +246,9 @@ class TfrmVerbTester : public QWidget {
   void BuildRegularTable();      // the regular endings on the "Conjugations" page
   void SaveSettingsOnExit();     // results, verb items, current filter and options saved
   void WireOptionsAndFilters();
+  void WireTester();
+  void CreateQuestionLoop();
+  bool reVerbEvent(QEvent* event);
   // The progress window of a test build, or null while starting up.
   std::unique_ptr<TfrmLoading> OpenProgress(const QString& title, int maximum, bool counterText);
   void PrepareAnswerBox();
@@ -242,6 +258,7 @@ class TfrmVerbTester : public QWidget {
   Platform& platform_;
   bool centred_ = false;
   bool destroyed_ = false;
+  bool updatingControls_ = false;  // the window writes its controls: no events forwarded
   QWidget* dragSource_ = nullptr;
   QPoint dragOffset_;
 };

@@ -15,6 +15,7 @@
 #include "num_edit.h"
 #include "page_control.h"
 #include "presets.h"
+#include "question_loop.h"
 #include "text_codec.h"
 
 namespace parlavo {
@@ -66,8 +67,7 @@ void TfrmVerbTester::SelectTest(const TFilter& criteria) {
   }
   FillQuestionList(Options.random);
   lbVerbTitle->setText(ToQString(VerbTitle(static_cast<std::size_t>(lbVerbs->count()))));
-  if (lbVerbs->count() == 0)
-    for (QLabel* label : {lbPerson, lbVerb, lbTrans, lbTense, lbAnswer}) label->clear();
+  ApplyUpdate(Loop->StartTest(Loop->Rows()));
   tsParlavo->setCurrentWidget(tsVerb);
   pcDisplay->setCurrentWidget(tsVerbList);
   if (isVisible()) reVerb->setFocus();
@@ -75,6 +75,8 @@ void TfrmVerbTester::SelectTest(const TFilter& criteria) {
 }
 
 void TfrmVerbTester::FillQuestionList(bool shuffle) {
+  const bool wasUpdating = updatingControls_;
+  updatingControls_ = true;  // filling the rows is no click on a row
   lbVerbs->clear();
   TestList rows;
   {
@@ -87,6 +89,8 @@ void TfrmVerbTester::FillQuestionList(bool shuffle) {
     row->setData(Qt::UserRole, QVariant::fromValue(static_cast<const void*>(item)));
   }
   if (lbVerbs->count() > 0) lbVerbs->setCurrentRow(0);
+  Loop->ReplaceRows(std::move(rows));
+  updatingControls_ = wasUpdating;
 }
 
 }  // namespace parlavo

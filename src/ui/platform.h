@@ -6,7 +6,7 @@
 
 namespace parlavo {
 
-enum class MessageIcon { Information, Exclamation, Error };
+enum class MessageIcon { None, Information, Exclamation, Error };
 
 class Platform {
  public:

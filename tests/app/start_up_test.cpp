@@ -15,6 +15,7 @@
 #include "loading_splash.h"
 #include "main_window.h"
 #include "page_control.h"
+#include "question_loop.h"
 #include "verb_ini_fixture.h"
 
 using namespace parlavo;
@@ -71,11 +72,11 @@ class StartUpTest : public QObject {
     QCOMPARE(window.cbConj->count(), 3);
     QCOMPARE(window.cbConj->itemText(0), QString("ser"));
     QCOMPARE(window.tsParlavo->currentIndex(), int(TfrmVerbTester::kVerbPage));
-    QCOMPARE(window.Score, std::int8_t(10));
-    QCOMPARE(window.Clock.StartTime, 0.25);
-    QVERIFY(window.Clock.Running());
-    QVERIFY(window.PauseDone);
-    QVERIFY(!window.Answered);
+    QCOMPARE(window.Loop->Score(), std::int8_t(10));
+    QCOMPARE(window.Loop->StartTime(), 0.25);
+    QCOMPARE(window.Loop->AnswerTime(), 0.25);
+    QVERIFY(window.Loop->PauseDone());
+    QVERIFY(!window.Loop->Answered());
     // Statistics never, Advanced only with the option on.
     QVERIFY(!window.tsParlavo->isPageTabVisible(TfrmVerbTester::kStatsPage));
     QCOMPARE(window.tsParlavo->isPageTabVisible(TfrmVerbTester::kSelectionPage), window.cbAdvanced->isChecked());
@@ -93,7 +94,7 @@ class StartUpTest : public QObject {
       QCOMPARE(platform_.messages[0].icon, MessageIcon::Exclamation);
       QVERIFY(window->CloseAtShow);
       QVERIFY(window->Splash != nullptr);  // stays up until the window goes
-      QCOMPARE(window->Score, std::int8_t(10));
+      QCOMPARE(window->Loop->Score(), std::int8_t(10));
       window->show();
     }
     QTRY_VERIFY(destroyed);

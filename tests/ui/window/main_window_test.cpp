@@ -1,20 +1,32 @@
 // The main window: navigation faces, keyboard page stepping, the question clock,
 // help topics, the web link and the two export buttons.
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 #include <memory>
 
 #include "atomic_file.h"
 #include "clickable_label.h"
 #include "fake_platform.h"
+#include "file_man.h"
+#include "text_codec.h"
 #include "main_window.h"
 #include "page_control.h"
+#include "question_loop.h"
 #include "verb_ini_fixture.h"
 
 using namespace parlavo;
@@ -33,6 +45,16 @@ void CtrlTab(QWidget* focus, bool back = false) {
     QTest::keyClick(focus, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
   else
     QTest::keyClick(focus, Qt::Key_Tab, Qt::ControlModifier);
+}
+
+// Types text key by key, accented letters included.
+void Type(QWidget* widget, const QString& text) {
+  for (QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &release);
+  }
 }
 
 }  // namespace
@@ -56,6 +78,9 @@ class MainWindowTest : public QObject {
   }
 
   void StepFromPage(int page) { CtrlTab(window_->tsParlavo->widget(page)); }
+  double StartTime() const { return window_->Loop->StartTime(); }
+  double AnswerTime() const { return window_->Loop->AnswerTime(); }
+  bool ClockRuns() const { return StartTime() == AnswerTime(); }
 
  private slots:
   void initTestCase() {
@@ -67,6 +92,9 @@ class MainWindowTest : public QObject {
   void cleanupTestCase() { QDir::setCurrent(oldCurrent_); }
 
   void init() {
+    // Every window saves its settings and results on the way out; start afresh.
+    QFile::remove("Parlavo.ini");
+    QFile::remove("Results.txt");
     platform_ = FakePlatform{};
     platform_.programFolder = dir_.path() + "/";
     window_ = std::make_unique<TfrmVerbTester>(platform_);
@@ -109,14 +137,14 @@ class MainWindowTest : public QObject {
 
   void clickingTheBlueButtonChangesNothing() {
     Click(window_->imgOpt);
-    const QuestionClock before = window_->Clock;
+    const double startBefore = StartTime(), answerBefore = AnswerTime();
     platform_.now += 30 * kSecond;
     Click(window_->Image15);  // the blue face of "Options", now on top
     QCOMPARE(window_->tsParlavo->currentIndex(), 3);
     QCOMPARE(window_->ShownPage, 3);
     QCOMPARE(PagesWithGreyFace(), (std::vector<int>{0, 1, 2, 4, 5}));
-    QCOMPARE(window_->Clock.StartTime, before.StartTime);
-    QCOMPARE(window_->Clock.AnswerTime, before.AnswerTime);
+    QCOMPARE(StartTime(), startBefore);
+    QCOMPARE(AnswerTime(), answerBefore);
   }
 
   void statisticsHasNoNavigationImage() {
@@ -156,33 +184,33 @@ class MainWindowTest : public QObject {
   }
 
   void clockPausedWhileAwayWithCtrlTab() {
-    const double start = window_->Clock.StartTime;
+    const double start = StartTime();
     platform_.now += 10 * kSecond;
     StepFromPage(0);  // to "Conjugations": pause
-    QVERIFY(!window_->Clock.Running());
+    QVERIFY(!ClockRuns());
     platform_.now += 120 * kSecond;
     for (int i = 0; i < 4; ++i) StepFromPage(window_->tsParlavo->currentIndex());  // round to the tester
     QCOMPARE(window_->tsParlavo->currentIndex(), 0);
-    QVERIFY(window_->Clock.Running());
+    QVERIFY(ClockRuns());
     // Only the ten seconds before leaving count.
-    QVERIFY(qAbs((platform_.now - window_->Clock.StartTime) - 10 * kSecond) < 1e-9);
-    QVERIFY(window_->Clock.StartTime > start);
+    QVERIFY(qAbs((platform_.now - StartTime()) - 10 * kSecond) < 1e-9);
+    QVERIFY(StartTime() > start);
   }
 
   void navigationImagesNeitherPauseNorResume() {
-    const double start = window_->Clock.StartTime;
+    const double start = StartTime();
     platform_.now += 5 * kSecond;
     Click(window_->imgOpt);
-    QVERIFY(window_->Clock.Running());
-    QCOMPARE(window_->Clock.StartTime, start);
+    QVERIFY(ClockRuns());
+    QCOMPARE(StartTime(), start);
     // Paused by leaving with Ctrl+Tab, then back by image: stays paused.
     Click(window_->imgVTutor);
     StepFromPage(0);
-    const double pausedAt = window_->Clock.AnswerTime;
+    const double pausedAt = AnswerTime();
     platform_.now += 60 * kSecond;
     Click(window_->imgVTutor);
-    QVERIFY(!window_->Clock.Running());
-    QCOMPARE(window_->Clock.AnswerTime, pausedAt);
+    QVERIFY(!ClockRuns());
+    QCOMPARE(AnswerTime(), pausedAt);
   }
 
   void applicationFocusPausesAndResumes() {
@@ -191,23 +219,23 @@ class MainWindowTest : public QObject {
     };
     platform_.now += 7 * kSecond;
     state(Qt::ApplicationInactive);
-    QVERIFY(!window_->Clock.Running());
-    const double pausedAt = window_->Clock.AnswerTime;
+    QVERIFY(!ClockRuns());
+    const double pausedAt = AnswerTime();
     platform_.now += 3 * kSecond;
     state(Qt::ApplicationHidden);  // a second pause keeps the first one's time
-    QCOMPARE(window_->Clock.AnswerTime, pausedAt);
+    QCOMPARE(AnswerTime(), pausedAt);
 
     // Back while another page is current: still paused.
     Click(window_->imgHelp);
     platform_.now += 100 * kSecond;
     state(Qt::ApplicationActive);
-    QVERIFY(!window_->Clock.Running());
+    QVERIFY(!ClockRuns());
 
     // Until the tester is reached by the keyboard.
     for (int guard = 0; guard < 6 && window_->tsParlavo->currentIndex() != 0; ++guard)
       StepFromPage(window_->tsParlavo->currentIndex());
-    QVERIFY(window_->Clock.Running());
-    QVERIFY(qAbs((platform_.now - window_->Clock.StartTime) - 7 * kSecond) < 1e-9);
+    QVERIFY(ClockRuns());
+    QVERIFY(qAbs((platform_.now - StartTime()) - 7 * kSecond) < 1e-9);
   }
 
   void helpButtonsOpenTheirTopics_data() {
@@ -246,6 +274,61 @@ class MainWindowTest : public QObject {
     QFETCH(QString, image);
     Click(window_->findChild<ClickableLabel*>(image));
     QVERIFY(!window_->isVisible());
+  }
+
+  void aRightAnswerBeepsPausesRecordsAndMovesOn() {
+    window_->cbSimple->setCurrentIndex(0);  // "Current Filter": the Advanced page
+    Click(window_->Button1);                // cleared: every tense and person
+    Click(window_->Button14);               // GO
+    QCOMPARE(window_->lbVerbs->count(), 100);
+    QCOMPARE(window_->lbVerbTitle->text(), QString("100 conjugations in the test"));
+    QCOMPARE(window_->lbVerbs->currentRow(), 0);
+    const QString expected = ToQString(window_->Loop->ExpectedForm());
+    QVERIFY(!expected.isEmpty());
+
+    window_->reVerb->setFocus();
+    Type(window_->reVerb, expected);
+    QCOMPARE(platform_.beeps, 3);
+    QVERIFY(window_->tm500->isActive());
+    QTRY_COMPARE(window_->lbVerbs->currentRow(), 1);
+    QCOMPARE(window_->FileMan->ResultLines.size(), std::size_t(1));
+    QVERIFY(window_->FileMan->ResultLines[0].rfind(FromQString(expected) + ",", 0) == 0);
+    QVERIFY(window_->reVerb->toPlainText().isEmpty());
+  }
+
+  void wrongLettersTurnRed() {
+    window_->cbSimple->setCurrentIndex(0);
+    Click(window_->Button1);
+    Click(window_->Button14);
+    window_->reVerb->setFocus();
+    Type(window_->reVerb, "qq");
+    QTextCursor cursor(window_->reVerb->document());
+    cursor.setPosition(1);  // the format of the first letter
+    QCOMPARE(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
+    QVERIFY(window_->Loop->Score() < 10);
+  }
+
+  void savedFilterNamesMustBeGivenAndUnique() {
+    Click(window_->imgAdv);
+    window_->edSave->clear();
+    Click(window_->bnSave);
+    window_->edSave->setText("Mine");
+    Click(window_->bnSave);
+    QCOMPARE(window_->lbSettings->count(), 1);
+    QCOMPARE(window_->cbSimple->itemText(1), QString("Mine"));
+    QCOMPARE(window_->FirstPresetIndex, 2);
+    window_->edSave->setText("MINE");
+    Click(window_->bnSave);
+    QCOMPARE(window_->lbSettings->count(), 1);
+    QCOMPARE(platform_.messages.size(), std::size_t(2));
+    QCOMPARE(platform_.messages[0].title, QString("Error - No Filter Name"));
+    QCOMPARE(platform_.messages[1].title, QString("Duplicate Name Error"));
+    // Deleting needs a selection.
+    Click(window_->bnDelete);
+    QCOMPARE(window_->lbSettings->count(), 1);
+    window_->lbSettings->setCurrentRow(0);
+    Click(window_->bnDelete);
+    QCOMPARE(window_->lbSettings->count(), 0);
   }
 
   void exportsWriteTheirFilesAndConfirm_data() {

@@ -1,0 +1,226 @@
+// The "VERB TESTER" page at work: the window forwards its events to the question
+// loop and shows what the loop says; the test buttons build new tests.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "file_man.h"
+#include "ini_manage.h"
+#include "main_window.h"
+#include "page_control.h"
+#include "platform.h"
+#include "presets.h"
+#include "question_loop.h"
+#include "text_codec.h"
+
+namespace parlavo {
+
+namespace {
+
+int VirtualKey(int qtKey) {
+  if (qtKey == Qt::Key_Backspace) return kVkBack;
+  if (qtKey == Qt::Key_Delete) return kVkDelete;
+  return 0;
+}
+
+}  // namespace
+
+void TfrmVerbTester::CreateQuestionLoop() {
+  Loop = std::make_unique<QuestionLoop>(Options, FileMan ? &FileMan->ResultLines : nullptr,
+                                        [this] { return platform_.TimeOfDay(); });
+}
+
+void TfrmVerbTester::ApplyUpdate(const LoopUpdate& update) {
+  for (Step step : update.steps) {
+    if (step == Step::Beep) platform_.Beep();
+    if (step == Step::StartPause) tm500->start(std::max(0, update.pauseMs));
+  }
+  ShowQuestionView();
+}
+
+void TfrmVerbTester::ShowQuestionView() {
+  const QuestionView& view = Loop->View();
+  const bool wasUpdating = updatingControls_;
+  updatingControls_ = true;
+  lbTense->setText(ToQString(view.lbTense));
+  lbPerson->setText(ToQString(view.lbPerson));
+  lbVerb->setText(ToQString(view.lbVerb));
+  lbTrans->setText(ToQString(view.lbTrans));
+  lbAnswer->setText(ToQString(view.lbAnswer));
+  lbVerb->setVisible(view.lbVerbVisible);
+  lbVerbHidden->setVisible(view.lbVerbHiddenVisible);
+  lbTrans->setVisible(view.lbTransVisible);
+  lbNoTran->setVisible(view.lbNoTranVisible);
+  lbAnswer->setVisible(view.lbAnswerVisible);
+  if (view.currentRow >= 0 && view.currentRow < lbVerbs->count()) lbVerbs->setCurrentRow(view.currentRow);
+
+  const QString text = ToQString(view.boxText);
+  if (reVerb->toPlainText() != text) reVerb->setPlainText(text);
+  QTextCursor cursor(reVerb->document());
+  cursor.select(QTextCursor::Document);
+  QTextCharFormat plain;
+  plain.setForeground(Qt::black);
+  cursor.mergeCharFormat(plain);
+  for (const ColourRun& run : view.boxColours) {
+    const int start = std::min<int>(static_cast<int>(run.start), text.size());
+    const int end = std::min<int>(static_cast<int>(run.start + run.length), text.size());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    QTextCharFormat colour;
+    colour.setForeground(QColor(run.colour.r, run.colour.g, run.colour.b));
+    cursor.mergeCharFormat(colour);
+  }
+  QTextCursor caret = reVerb->textCursor();
+  caret.setPosition(std::clamp(view.caret, 0, static_cast<int>(text.size())));
+  reVerb->setTextCursor(caret);
+  // Typing goes on in black; only the check colours the text.
+  QTextCharFormat typing;
+  typing.setForeground(Qt::black);
+  reVerb->setCurrentCharFormat(typing);
+  updatingControls_ = wasUpdating;
+}
+
+void TfrmVerbTester::reVerbChange() {
+  if (updatingControls_ || !Loop) return;
+  QString text = reVerb->toPlainText();
+  text.remove('\n');  // a pasted line break never becomes part of the answer
+  const int limit = Loop->View().maxLength;
+  if (text.size() > limit || text != reVerb->toPlainText()) {
+    const int caret = std::min(reVerb->textCursor().position(), limit);
+    text.truncate(limit);
+    updatingControls_ = true;
+    reVerb->setPlainText(text);
+    QTextCursor cursor = reVerb->textCursor();
+    cursor.setPosition(std::min(caret, static_cast<int>(text.size())));
+    reVerb->setTextCursor(cursor);
+    updatingControls_ = false;
+  }
+  ApplyUpdate(Loop->TextChanged(FromQString(text), reVerb->textCursor().position()));
+}
+
+bool TfrmVerbTester::reVerbEvent(QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    // Return is no input; the answer is one line.
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
+    if (Loop) Loop->KeyDown(reVerb->textCursor().position(), VirtualKey(key->key()));
+  } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+    reVerbChange();
+  }
+  return false;
+}
+
+void TfrmVerbTester::Button8Click(QPushButton* accent) {
+  const QTextCursor cursor = reVerb->textCursor();
+  ApplyUpdate(Loop->InsertAccent(FromQString(accent->text()), cursor.selectionStart(),
+                                 cursor.selectionEnd() - cursor.selectionStart()));
+  reVerb->setFocus();
+}
+
+void TfrmVerbTester::Button14Click() { ApplyPreset(); }
+
+void TfrmVerbTester::bnUpdateVerbsClick() {
+  const TFilter criteria = BuildFilterFromControls(ReadAdvancedPage());
+  cbSimple->setCurrentIndex(0);
+  SelectTest(criteria);
+  UpdateNavigationButtons();
+}
+
+void TfrmVerbTester::Button15Click(QPushButton* verb) {
+  // Typed text in the tense box is no position: it counts as Present.
+  const int position = cbTenses->findText(cbTenses->currentText(), Qt::MatchExactly) == cbTenses->currentIndex()
+                           ? cbTenses->currentIndex()
+                           : -1;
+  SelectTest(StartSingleVerbTest(FromQString(verb->text()), position, CountryFromControls()));
+}
+
+void TfrmVerbTester::Button4Click() { FillQuestionList(true); }
+
+void TfrmVerbTester::Button99() { WriteAdvancedPage(ClearedAdvancedPage()); }
+
+void TfrmVerbTester::bnSaveClick() {
+  const QString name = edSave->text();
+  if (name.isEmpty()) {
+    platform_.ShowMessage("Error - No Filter Name", "Please enter a name for your new filter", MessageIcon::None);
+    return;
+  }
+  for (int i = 0; i < lbSettings->count(); ++i)
+    if (lbSettings->item(i)->text().compare(name, Qt::CaseInsensitive) == 0) {
+      platform_.ShowMessage("Duplicate Name Error", "Please enter a unique name for your new filter",
+                            MessageIcon::None);
+      return;
+    }
+  const std::string stored = FromQString(name);
+  IniManage->WriteFilter(stored, FilterFromControls(ReadAdvancedPage()));
+  IniManage->AppendSavedFilterName(stored);
+  RefreshFilterLists();
+}
+
+void TfrmVerbTester::bnDeleteClick() {
+  const QListWidgetItem* selected = lbSettings->currentItem();
+  if (!selected || !selected->isSelected()) return;
+  IniManage->DeleteSavedFilterName(FromQString(selected->text()));
+  RefreshFilterLists();
+}
+
+void TfrmVerbTester::lbSettingsClick() {
+  const QListWidgetItem* selected = lbSettings->currentItem();
+  if (!selected) return;
+  WriteAdvancedPage(FilterToControls(IniManage->ReadFilter(FromQString(selected->text()))));
+}
+
+void TfrmVerbTester::WireTester() {
+  reVerb->installEventFilter(this);
+  connect(reVerb, &QTextEdit::textChanged, this, &TfrmVerbTester::reVerbChange);
+  for (QPushButton* accent : {Button8, Button9, Button10, Button11, Button12, Button13})
+    connect(accent, &QPushButton::clicked, this, [this, accent] { Button8Click(accent); });
+  connect(Button17, &QPushButton::clicked, this, [this] { ApplyUpdate(Loop->AnswerClicked()); });
+  connect(Button16, &QPushButton::clicked, this, [this] {
+    ApplyUpdate(Loop->NextLetterClicked(reVerb->textCursor().position()));
+    reVerb->setFocus();
+  });
+  connect(Button2, &QPushButton::clicked, this, [this] { ApplyUpdate(Loop->MoveQuestion(+1)); });
+  connect(Button3, &QPushButton::clicked, this, [this] { ApplyUpdate(Loop->MoveQuestion(-1)); });
+  connect(lbVerbs, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (!updatingControls_ && row >= 0) ApplyUpdate(Loop->RowClicked(row));
+  });
+  tm500->setSingleShot(true);
+  connect(tm500, &QTimer::timeout, this, [this] { ApplyUpdate(Loop->PauseEnded()); });
+
+  connect(Button14, &QPushButton::clicked, this, &TfrmVerbTester::Button14Click);
+  connect(bnUpdateVerbs, &QPushButton::clicked, this, &TfrmVerbTester::bnUpdateVerbsClick);
+  for (QPushButton* verb : SingleVerbButtons)
+    connect(verb, &QPushButton::clicked, this, [this, verb] { Button15Click(verb); });
+  connect(Button4, &QPushButton::clicked, this, &TfrmVerbTester::Button4Click);
+  connect(Button1, &QPushButton::clicked, this, &TfrmVerbTester::Button99);
+
+  // A tick in a check list selects the list's radio button.
+  const std::pair<QListWidget*, QRadioButton*> lists[] = {{cbCommonPeople, rbCommonPeople},
+                                                          {cbSpecificPeople, rbSpecificPeople},
+                                                          {cbCommonTense, rbCommonTenses},
+                                                          {cbSpecificTense, rbSpecificTenses}};
+  for (const auto& [list, radio] : lists)
+    connect(list, &QListWidget::itemClicked, radio, [radio = radio] { radio->setChecked(true); });
+
+  connect(bnSave, &QPushButton::clicked, this, &TfrmVerbTester::bnSaveClick);
+  connect(bnDelete, &QPushButton::clicked, this, &TfrmVerbTester::bnDeleteClick);
+  connect(lbSettings, &QListWidget::itemClicked, this, &TfrmVerbTester::lbSettingsClick);
+
+  // The seven option check boxes re-check the answer at once, so a changed colour
+  // option shows.
+  for (QCheckBox* option : {cbExactL, cbErrShow, cbBeep, cbAutoRandom, cbPauseCorr, cbMoveOn, CheckBox1})
+    connect(option, &QCheckBox::clicked, this, [this] { ApplyUpdate(Loop->OptionsChanged()); });
+}
+
+}  // namespace parlavo
