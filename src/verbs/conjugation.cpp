@@ -2,6 +2,7 @@
 // irregular forms of the data file.
 #include <string_view>
 
+#include "syllables.h"
 #include "text.h"
 #include "verb.h"
 #include "verb_maker.h"
@@ -120,19 +121,6 @@ string_view RegularEnding(int tense, int person, int verbClass, string_view& the
   }
 }
 
-// Present vos forms of up to four characters lose the accent of their ending
-// (das, ves), longer ones keep it (hablás).
-void DropShortVosAccent(std::string& form) {
-  if (form.size() > 4 || form.size() < 2 || form.back() != 's') return;
-  char& vowel = form[form.size() - 2];
-  switch (static_cast<unsigned char>(vowel)) {
-    case 0xE1: vowel = 'a'; break;
-    case 0xE9: vowel = 'e'; break;
-    case 0xED: vowel = 'i'; break;
-    default: break;
-  }
-}
-
 }  // namespace
 
 std::string TVerbMaker::Conjugate(std::string_view infinitive, int person, int tense, bool withStem) {
@@ -201,6 +189,10 @@ void TVerbMaker::BuildVerbItems(const std::string& infinitive, const std::string
           special = "sos";
         } else if (infinitive == "ir" && t == kPresent) {
           special = "vas";
+        } else if (infinitive == "haber" && t == kPresent) {
+          special = "has";
+        } else if (infinitive == "ser" && t == kImperative) {
+          special = "s\xE9";  // keeps the accent that tells it from the pronoun se
         }
       }
       if (!(g == kVos && vosHasOwnForm)) special = row[PersonColumn(g) - 1];
@@ -214,7 +206,8 @@ void TVerbMaker::BuildVerbItems(const std::string& infinitive, const std::string
       } else {
         form = Conjugate(source, g, t, true);
       }
-      if (p == kVos && t == kPresent) DropShortVosAccent(form);
+      // A generated vos form of one syllable takes no written accent (das, ve, hui).
+      if (g == kVos && vosHasOwnForm && !irregular && IsSingleSyllable(form)) DropLastAccent(form);
       if (!LastAuxiliary.empty()) {
         std::string full;
         full.reserve(LastAuxiliary.size() + 1 + form.size());

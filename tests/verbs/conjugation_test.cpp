@@ -112,7 +112,10 @@ TEST(BuildVerbItems, MergesFileFormsAndSpecialCases) {
       {{"@hablar;to speak"}, kPresent, kVos, "habl\xE1s", false},    // long vos form keeps its accent
       {{"@dar;to give"}, kPresent, kVos, "das", false},
       {{"@ver;to see"}, kPresent, kVos, "ves", false},
-      {{"@ver;to see"}, kImperative, kVos, "v\xE9", false},         // only the Present loses it
+      {{"@ver;to see"}, kImperative, kVos, "ve", false},
+      {{"@haber;to have", "01:he,has,ha,hemos,han,hab\xE9is"}, kPresent, kVos, "has", true},
+      {{"@haber;to have"}, kPresent, kVos, "has", true},
+      {{"@ser;to be", "00:x,s\xE9,sea,y,sean,sed"}, kImperative, kVos, "s\xE9", true},
       {{"@hacer;to do", "-2:hecho"}, kPerfect, kYo, "he hecho", true},
       {{"@hacer;to do", "-2:hecho"}, kCondPerfect, kTu, "habr\xED" "as hecho", true},
       {{"@hacer;to do", "-2:hecho"}, kFuturePerfect, kVosotros, "habr\xE9is hecho", true},
@@ -152,6 +155,49 @@ TEST(BuildVerbItems, MergesFileFormsAndSpecialCases) {
     ASSERT_NE(item, nullptr) << c.block[0];
     EXPECT_EQ(item->Form, c.form) << c.block.back() << " tense " << c.tense << " person " << c.person;
     EXPECT_EQ(item->Irregular, c.irregular) << c.block.back() << " tense " << c.tense << " person " << c.person;
+  }
+}
+
+TEST(BuildVerbItems, VosFormsLoseTheAccentOnlyWhenOneSyllable) {
+  struct Case { const char* infinitive; const char* present; const char* imperative; };
+  const Case cases[] = {
+      {"dar", "das", "da"},
+      {"ver", "ves", "ve"},
+      {"criar", "crias", "cria"},
+      {"guiar", "guias", "guia"},
+      {"fiar", "fias", "fia"},
+      {"liar", "lias", "lia"},
+      {"fluir", "fluis", "flui"},
+      {"huir", "huis", "hui"},
+      {"hablar", "habl\xE1s", "habl\xE1"},
+      {"amar", "am\xE1s", "am\xE1"},
+      {"usar", "us\xE1s", "us\xE1"},
+      {"atar", "at\xE1s", "at\xE1"},
+      {"leer", "le\xE9s", "le\xE9"},
+      {"caer", "ca\xE9s", "ca\xE9"},
+      {"oler", "ol\xE9s", "ol\xE9"},
+      {"o\xEDr", "o\xEDs", "o\xED"},
+      {"re\xEDr", "re\xEDs", "re\xED"},
+      {"fre\xEDr", "fre\xEDs", "fre\xED"},
+      {"unir", "un\xEDs", "un\xED"},
+      {"comer", "com\xE9s", "com\xE9"},
+      {"vivir", "viv\xEDs", "viv\xED"},
+      {"tener", "ten\xE9s", "ten\xE9"},
+      {"decir", "dec\xEDs", "dec\xED"},
+      {"poner", "pon\xE9s", "pon\xE9"},
+      {"darse", "das", "da"},
+  };
+  for (const Case& c : cases) {
+    const std::string header = std::string("@") + c.infinitive + ";to test";
+    const VerbList items = ItemsOf({header});
+    for (const auto& [tense, form] : {std::pair{kPresent, c.present}, std::pair{kImperative, c.imperative}}) {
+      const TVerb* item = Find(items, tense, kVos);
+      ASSERT_NE(item, nullptr) << c.infinitive;
+      EXPECT_EQ(item->Form, form) << c.infinitive << " tense " << tense;
+      EXPECT_FALSE(item->Irregular) << c.infinitive << " tense " << tense;
+    }
+    // Tú keeps its own ending: the rule touches vos only.
+    EXPECT_EQ(Find(items, kSimplePast, kVos)->Form, Find(items, kSimplePast, kTu)->Form) << c.infinitive;
   }
 }
 

@@ -53,11 +53,12 @@ TEST(WriteAllVerbs, BlockLayout) {
   const std::size_t imperative = at("Imperative");
   EXPECT_EQ(lines[imperative + 2], "T\xFA\tse");
   EXPECT_EQ(lines[imperative + 11], "");  // nine lines, then the next group
-  // Only the Present (file line) and the vos special are irregular.
+  // Only the Present (file line) and the vos specials (sos, s\xE9) are irregular.
   std::size_t tagged = 0;
   for (const std::string& line : lines)
     tagged += line.size() > 12 && line.compare(line.size() - 12, 12, "\t(Irregular)") == 0;
-  EXPECT_EQ(tagged, 11u);
+  EXPECT_EQ(tagged, 12u);
+  EXPECT_EQ(lines[imperative + 3], "Vos\ts\xE9\t(Irregular)");
 }
 
 TEST(WriteAllVerbs, IrregularTagExactlyOnIrregularItems) {
