@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QRadioButton>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -25,6 +27,7 @@
 #include "file_man.h"
 #include "text_codec.h"
 #include "main_window.h"
+#include "num_edit.h"
 #include "page_control.h"
 #include "question_loop.h"
 #include "verb_ini_fixture.h"
@@ -329,6 +332,46 @@ class MainWindowTest : public QObject {
     window_->lbSettings->setCurrentRow(0);
     Click(window_->bnDelete);
     QCOMPARE(window_->lbSettings->count(), 0);
+  }
+
+  void draggingTheStripOrABandMovesTheWindow_data() {
+    QTest::addColumn<QString>("handle");
+    QTest::newRow("navigation strip") << "Panel1";
+    QTest::newRow("header band") << "tsVerbBand";
+  }
+  void draggingTheStripOrABandMovesTheWindow() {
+    QFETCH(QString, handle);
+    auto* widget = window_->findChild<QWidget*>(handle);
+    QVERIFY(widget);
+    const QPoint before = window_->pos();
+    const QPoint grip(5, 20);
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, grip);
+    QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(30, 20)), widget->mapToGlobal(QPointF(grip + QPoint(30, 20))),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, grip + QPoint(30, 20));
+    QCOMPARE(window_->pos(), before + QPoint(30, 20));
+  }
+
+  void optionClicksReachTheOptionsRecord() {
+    Click(window_->imgOpt);
+    QVERIFY(window_->Options.beep);
+    Click(window_->cbBeep);
+    QVERIFY(!window_->Options.beep);
+    Click(window_->rbdpArg);
+    QCOMPARE(window_->Options.country, 2);
+    window_->reTimeDelay->setText("--");  // no number: the last good pause time stays
+    Click(window_->cbBeep);
+    QCOMPARE(window_->Options.pausetime, 0.5f);
+  }
+
+  void advancedOptionShowsTheAdvancedTab() {
+    window_->cbAdvanced->show();
+    Click(window_->cbAdvanced);
+    QVERIFY(window_->Options.adv);
+    QVERIFY(window_->tsParlavo->isPageTabVisible(TfrmVerbTester::kSelectionPage));
+    QCOMPARE(window_->tsParlavo->currentIndex(), int(TfrmVerbTester::kSelectionPage));
+    QCOMPARE(window_->ShownPage, 0);  // the navigation faces stay as they were
   }
 
   void exportsWriteTheirFilesAndConfirm_data() {
