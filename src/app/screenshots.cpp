@@ -10,6 +10,7 @@
 #include "loading_splash.h"
 #include "main_window.h"
 #include "page_control.h"
+#include "statistics_view.h"
 
 namespace parlavo {
 
@@ -32,6 +33,7 @@ bool TakeScreenshots(TfrmVerbTester& window, const QString& dir) {
   for (int page = 0; page < window.tsParlavo->count(); ++page) {
     window.tsParlavo->setCurrentIndex(page);
     window.UpdateNavigationButtons();
+    if (page == TfrmVerbTester::kStatsPage) window.Statistics->BuildStatistics();
     ok = Save(window, dir + "/" + window.tsParlavo->widget(page)->objectName() + ".png") && ok;
   }
   window.tsParlavo->setCurrentIndex(TfrmVerbTester::kVerbPage);

@@ -84,6 +84,7 @@ void TfrmVerbTester::CreateResultsManager() {
   // The statistics page reads the manager's lines; it is rebuilt only while the
   // manager exists.
   Statistics = new StatisticsView(StatsControls, FileMan->ResultLines, this);
+  Statistics->SetErrorReporter([this](const QString& text) { platform_.ShowMessage("Error", text, MessageIcon::Error); });
   for (QRadioButton* kind : {rbPerson, rbTense, rbBothWR, rbBothSco, rbBothCom, StatsControls.rbChart})
     if (kind) connect(kind, &QRadioButton::clicked, Statistics, &StatisticsView::rbBothScoClick);
 }
