@@ -17,7 +17,8 @@ constexpr int kPumpIntervalMs = 16;
 }
 
 TfrmLoadingSplash::TfrmLoadingSplash(QWidget* owner)
-    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    // Not kept on top: after a failed load it stays up behind the error message.
+    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint) {
   setObjectName("TfrmLoadingSplash");
   setWindowTitle("Loading verb database please wait...");
   setFixedSize(332, 227);
