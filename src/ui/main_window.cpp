@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -58,6 +59,11 @@ void TfrmVerbTester::WireHandlers() {
   connect(Image18, &ClickableLabel::clicked, this, &TfrmVerbTester::Image18Click);
   connect(Label7, &ClickableLabel::clicked, this, &TfrmVerbTester::Label7Click);
   connect(tsParlavo, &TPageControl::pageChangedByUser, this, &TfrmVerbTester::tsParlavoChange);
+  scStatistics = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
+  scStatistics->setObjectName("scStatistics");
+  scStatistics->setContext(Qt::WindowShortcut);
+  connect(scStatistics, &QShortcut::activated, this, &TfrmVerbTester::ShowStatistics);
+  connect(bnStatistics, &QPushButton::clicked, this, &TfrmVerbTester::ShowStatistics);
 
   const std::pair<QPushButton*, int> helpTopics[] = {
       {Button53, 9999}, {Button54, 13}, {Button58, 4}, {Button55, 1},  {Button56, 13},
@@ -213,6 +219,12 @@ void TfrmVerbTester::tsParlavoChange() {
   else
     FrmDeactivate();
   if (caption == "Statistics") Statistics->BuildStatistics();
+}
+
+void TfrmVerbTester::ShowStatistics() {
+  tsParlavo->setCurrentIndex(kStatsPage);
+  UpdateNavigationButtons();  // no button stands for this page: all show grey
+  tsParlavoChange();
 }
 
 void TfrmVerbTester::FrmDeactivate() { Loop->Deactivate(); }

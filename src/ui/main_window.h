@@ -27,6 +27,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QShortcut;
 class QTabWidget;
 class QTableWidget;
 class QTextEdit;
@@ -72,6 +73,9 @@ class TfrmVerbTester : public QWidget {
   void Image18Click();
   void Button71Click();
   void Label7Click();
+  // Ctrl+Shift+S and the tester's "Statistics" button: the statistics page, rebuilt,
+  // reached as a keyboard page change is, so the question clock pauses.
+  void ShowStatistics();
   // The upper (grey) image of a page's navigation pair; null for pages without one.
   ClickableLabel* UpperNavigationImage(int page) const;
 
@@ -80,6 +84,8 @@ class TfrmVerbTester : public QWidget {
   void OptionsFromControls();    // the controls copied into the options record
   void cbExactLClick();          // any option check box or radio button
   void cbAdvancedClick();
+  // Saves the results; a failure is reported once until a save succeeds again.
+  bool SaveResults();
   void LoadCurrentFilter();      // "Current Filter" on the Advanced page, lists rebuilt
   void RefreshFilterLists();     // cbSimple and lbSettings from the settings file
   AdvancedPage ReadAdvancedPage() const;
@@ -126,6 +132,7 @@ class TfrmVerbTester : public QWidget {
   std::unique_ptr<TIniManage> IniManage;
   StatisticsView* Statistics = nullptr;
 
+  QShortcut* scStatistics = nullptr;  // Ctrl+Shift+S
   QTimer* tm500 = nullptr;
   QTimer* tmSaver = nullptr;
   TfrmLoadingSplash* Splash = nullptr;
@@ -162,6 +169,7 @@ class TfrmVerbTester : public QWidget {
   QLabel* lbVerbTitle = nullptr;
   QListWidget* lbVerbs = nullptr;
   QPushButton *Button3 = nullptr, *Button2 = nullptr, *Button4 = nullptr;
+  QPushButton* bnStatistics = nullptr;  // "Statistics", in the tester's header band
   QLabel* Label14 = nullptr;
   QComboBox* cbTenses = nullptr;
   QTabWidget* pcRegIreg = nullptr;
@@ -253,12 +261,16 @@ class TfrmVerbTester : public QWidget {
   std::unique_ptr<TfrmLoading> OpenProgress(const QString& title, int maximum, bool counterText);
   void PrepareAnswerBox();
   void SetAdvancedTabVisible(bool visible);
+  // After a write to the settings file: its failure is reported once, until a write
+  // succeeds again.
+  void CheckSettingsWrite();
   void ExportToFile(const char* fileName, const std::function<void(std::ostream&)>& writer);
 
   Platform& platform_;
   bool centred_ = false;
   bool destroyed_ = false;
   bool updatingControls_ = false;  // the window writes its controls: no events forwarded
+  bool settingsWriteFailed_ = false;  // the failure of the last write is already reported
   QWidget* dragSource_ = nullptr;
   QPoint dragOffset_;
 };

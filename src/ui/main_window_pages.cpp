@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -47,6 +48,24 @@ void SetItems(QListWidget* list, const std::array<std::string_view, N>& captions
   }
 }
 
+// The window has no frame of its own: a thin dark line drawn over the edge of the
+// client area keeps it apart from what lies behind.
+class WindowBorder : public QWidget {
+ public:
+  explicit WindowBorder(QWidget* window) : QWidget(window) {
+    setObjectName("WindowBorder");
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(window->rect());
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+};
+
 }  // namespace
 
 void TfrmVerbTester::BuildWindow() {
@@ -79,6 +98,8 @@ void TfrmVerbTester::BuildWindow() {
   BuildHelpPage();
   BuildConjugatorPage();
   BuildStatsPage();
+
+  (new WindowBorder(this))->raise();  // above every region
 
   tm500 = new QTimer(this);
   tm500->setObjectName("tm500");
@@ -165,6 +186,10 @@ QWidget* TfrmVerbTester::AddPage(const char* name, const QString& caption, const
 
 void TfrmVerbTester::BuildVerbPage() {
   QWidget* page = tsVerb;
+  PLACE(bnStatistics, QPushButton, page, 436, 9, 76, 22);
+  bnStatistics->setText("Statistics");
+  bnStatistics->setFocusPolicy(Qt::NoFocus);  // the caret stays in the answer box
+  bnStatistics->setToolTip("Your results so far (Ctrl+Shift+S)");
   PLACE(GroupBox11, QGroupBox, page, 8, 44, 337, 244);
   GroupBox11->setTitle("Current Verb Being Tested");
   QWidget* g = GroupBox11;

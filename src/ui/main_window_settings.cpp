@@ -81,6 +81,12 @@ std::string FilePath(const QString& path) { return QFile::encodeName(path).toStd
 
 void TfrmVerbTester::CreateResultsManager() {
   FileMan = std::make_unique<TFileMan>("Results.txt");
+  if (!FileMan->LoadError().empty())
+    platform_.ShowMessage("Error",
+                          QString::fromStdString(FileMan->LoadError()) +
+                              "\n\nThe file is not overwritten. Results of this run are kept and saved as soon "
+                              "as the file can be read again.",
+                          MessageIcon::Error);
   // The statistics page reads the manager's lines; it is rebuilt only while the
   // manager exists.
   Statistics = new StatisticsView(StatsControls, FileMan->ResultLines, this);
@@ -146,6 +152,27 @@ int TfrmVerbTester::CountryFromControls() const {
 
 void TfrmVerbTester::cbExactLClick() { OptionsFromControls(); }
 
+bool TfrmVerbTester::SaveResults() {
+  if (!FileMan || FileMan->Save()) return true;
+  // A file unreadable since start-up was reported then; its saves fail alike.
+  const std::string& loadError = FileMan->LoadError();
+  const bool knownUnreadable = !loadError.empty() && FileMan->SaveError().rfind(loadError, 0) == 0;
+  if (FileMan->SaveFailedNewly() && !knownUnreadable)
+    platform_.ShowMessage("Error", QString::fromStdString(FileMan->SaveError()), MessageIcon::Error);
+  return false;
+}
+
+void TfrmVerbTester::CheckSettingsWrite() {
+  const std::string& error = IniManage->LastWriteError();
+  if (error.empty()) {
+    settingsWriteFailed_ = false;
+    return;
+  }
+  if (settingsWriteFailed_) return;
+  settingsWriteFailed_ = true;
+  platform_.ShowMessage("Error", QString::fromStdString(error), MessageIcon::Error);
+}
+
 void TfrmVerbTester::cbAdvancedClick() {
   OptionsFromControls();
   SetAdvancedTabVisible(Options.adv);
@@ -197,13 +224,16 @@ void TfrmVerbTester::RefreshFilterLists() {
 
 void TfrmVerbTester::SaveSettingsOnExit() {
   tmSaver->stop();
-  FileMan.reset();  // writes the pending results
+  SaveResults();
+  FileMan.reset();
   TestItems.clear();
   VerbItems.clear();
   if (IniManage) {
     IniManage->WriteFilter(kCurrentFilter, FilterFromControls(ReadAdvancedPage()));
+    CheckSettingsWrite();
     OptionsFromControls();
     IniManage->WriteOptions(Options);
+    CheckSettingsWrite();
     IniManage.reset();
   }
 }
@@ -214,9 +244,7 @@ void TfrmVerbTester::WireOptionsAndFilters() {
            rbEng, rbSpan, rbEngSpan, rbdpSp, rbdpLA, rbdpArg, rbdpAll, cbNewOnly})
     connect(option, &QAbstractButton::clicked, this, &TfrmVerbTester::cbExactLClick);
   connect(cbAdvanced, &QAbstractButton::clicked, this, &TfrmVerbTester::cbAdvancedClick);
-  connect(tmSaver, &QTimer::timeout, this, [this] {
-    if (FileMan) FileMan->Save();
-  });
+  connect(tmSaver, &QTimer::timeout, this, &TfrmVerbTester::SaveResults);
 }
 
 }  // namespace parlavo

@@ -162,8 +162,9 @@ void TfrmVerbTester::bnSaveClick() {
       return;
     }
   const std::string stored = FromQString(name);
-  IniManage->WriteFilter(stored, FilterFromControls(ReadAdvancedPage()));
-  IniManage->AppendSavedFilterName(stored);
+  // A name is listed only once its filter is stored.
+  if (IniManage->WriteFilter(stored, FilterFromControls(ReadAdvancedPage()))) IniManage->AppendSavedFilterName(stored);
+  CheckSettingsWrite();
   RefreshFilterLists();
 }
 
@@ -171,6 +172,7 @@ void TfrmVerbTester::bnDeleteClick() {
   const QListWidgetItem* selected = lbSettings->currentItem();
   if (!selected || !selected->isSelected()) return;
   IniManage->DeleteSavedFilterName(FromQString(selected->text()));
+  CheckSettingsWrite();
   RefreshFilterLists();
 }
 
