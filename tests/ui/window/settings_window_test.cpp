@@ -1,0 +1,230 @@
+// The settings file through the window: saved filters on the Advanced page, what a
+// restart brings back, the [Options] text written at shutdown, unreadable values and
+// a settings file that cannot be written.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "clickable_label.h"
+#include "main_window.h"
+#include "num_edit.h"
+#include "window_session.h"
+
+using namespace parlavo;
+using parlavo::testing::WindowSession;
+
+namespace {
+
+void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+// The ticks of a check list, one letter an item: x ticked, . not.
+QString Ticks(const QListWidget* list) {
+  QString ticks;
+  for (int i = 0; i < list->count(); ++i) ticks += list->item(i)->checkState() == Qt::Checked ? 'x' : '.';
+  return ticks;
+}
+
+void SetTicks(QListWidget* list, const QString& ticks) {
+  for (int i = 0; i < list->count() && i < ticks.size(); ++i)
+    list->item(i)->setCheckState(ticks[i] == 'x' ? Qt::Checked : Qt::Unchecked);
+}
+
+// What the Advanced page shows, in one comparable text.
+QString ShownAdvancedPage(const TfrmVerbTester& w) {
+  auto radio = [](const QRadioButton* a, const QRadioButton* c, const QRadioButton* s) {
+    return a->isChecked() ? "all" : c->isChecked() ? "common" : s->isChecked() ? "specific" : "none";
+  };
+  return QString("%1 %2 %3 | %4 %5 %6 | %7 | %8")
+      .arg(radio(w.rbAllTenses, w.rbCommonTenses, w.rbSpecificTenses), Ticks(w.cbCommonTense),
+           Ticks(w.cbSpecificTense), radio(w.rbAllPeople, w.rbCommonPeople, w.rbSpecificPeople),
+           Ticks(w.cbCommonPeople), Ticks(w.cbSpecificPeople), Ticks(w.cbVerbType), w.edSpecVerb->text());
+}
+
+// A choice unlike the page's start: specific tenses and persons, -er verbs only.
+void ChooseOnShownAdvancedPage(TfrmVerbTester& w) {
+  w.rbSpecificTenses->setChecked(true);
+  SetTicks(w.cbSpecificTense, "x.x......x.....");
+  w.rbSpecificPeople->setChecked(true);
+  SetTicks(w.cbSpecificPeople, ".x..x..");
+  SetTicks(w.cbVerbType, "x...x");
+  w.edSpecVerb->setText("tener");
+}
+const QString kChosenPage = "specific ....... x.x......x..... | specific ... .x..x.. | x...x | tener";
+
+// The [Options] section of a settings file, up to the next section.
+QByteArray OptionsSection(const QByteArray& file) {
+  const qsizetype start = file.indexOf("[Options]");
+  if (start < 0) return {};
+  const qsizetype next = file.indexOf("\n[", start);
+  QByteArray section = file.mid(start, next < 0 ? -1 : next + 1 - start);
+  while (section.endsWith("\r\n\r\n")) section.chop(2);
+  return section;
+}
+
+const QByteArray kInstalledIni =
+    "[Default]\r\nCount=2\r\n1=Present - (Regular) - ar verbs\r\n2=Present - (Irregular) - ALL VERBS\r\n";
+
+}  // namespace
+
+class SettingsWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WindowSession> session_;
+
+ private slots:
+  void init() {
+    session_ = std::make_unique<WindowSession>();
+    QVERIFY(session_->Valid());
+    QVERIFY(session_->WriteVerbs());
+    QVERIFY(WindowSession::WriteFile("Parlavo.ini", kInstalledIni));
+  }
+  void cleanup() { session_.reset(); }
+
+  void savedFilterComesBackAndGoes() {
+    TfrmVerbTester& w = session_->Open();
+    Click(w.imgAdv);
+    ChooseOnShownAdvancedPage(w);
+    w.edSave->setText("Mine");
+    Click(w.bnSave);
+    QCOMPARE(w.lbSettings->count(), 1);
+    QCOMPARE(w.cbSimple->itemText(1), QString("Mine"));
+    QCOMPARE(w.cbSimple->itemText(2), QString("Present - (Regular) - ar verbs"));
+
+    Click(w.Button1);  // "Clear Settings"
+    QVERIFY(ShownAdvancedPage(w) != kChosenPage);
+    const QRect row = w.lbSettings->visualItemRect(w.lbSettings->item(0));
+    QTest::mouseClick(w.lbSettings->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    QCOMPARE(ShownAdvancedPage(w), kChosenPage);
+
+    Click(w.bnDelete);
+    QCOMPARE(w.lbSettings->count(), 0);
+    QCOMPARE(w.cbSimple->itemText(1), QString("Present - (Regular) - ar verbs"));
+    QVERIFY(!WindowSession::ReadFile("Parlavo.ini").contains("List=Mine"));
+    QVERIFY(session_->platform.messages.empty());
+  }
+
+  void aRestartKeepsOptionsAndTheCurrentFilter() {
+    {
+      TfrmVerbTester& w = session_->Open();
+      Click(w.imgOpt);
+      Click(w.cbBeep);
+      Click(w.rbWholeWord);
+      Click(w.rbSpan);
+      w.reTimeDelay->setText("1.25");
+      Click(w.rbdpArg);
+      Click(w.imgAdv);
+      ChooseOnShownAdvancedPage(w);
+      session_->Close();
+    }
+    TfrmVerbTester& w = session_->Open();
+    QVERIFY(!w.cbBeep->isChecked());
+    QVERIFY(w.rbWholeWord->isChecked());
+    QVERIFY(!w.rbLetters->isChecked());
+    QVERIFY(w.rbSpan->isChecked());
+    QVERIFY(w.rbdpArg->isChecked());
+    QCOMPARE(w.reTimeDelay->text(), QString("1.25"));
+    QCOMPARE(w.Options.pausetime, 1.25f);
+    // The tenses, persons and specific verb come back; every verb type is ticked.
+    QString page = kChosenPage;
+    page.replace("| x...x |", "| xxxxx |");
+    QCOMPARE(ShownAdvancedPage(w), page);
+    QVERIFY(session_->platform.messages.empty());
+  }
+
+  void shutdownWritesTheOptionsInOrder() {
+    {
+      TfrmVerbTester& w = session_->Open();
+      Click(w.cbBeep);
+      Click(w.rbWholeWord);
+      w.reTimeDelay->setText("1.25");
+      Click(w.rbdpArg);
+      w.cbSimple->setCurrentIndex(2);
+      session_->Close();
+    }
+    QCOMPARE(OptionsSection(WindowSession::ReadFile("Parlavo.ini")),
+             QByteArray("[Options]\r\nsimplemod=2\r\nexact=1\r\nshowerr=1\r\nword=1\r\nletters=0\r\nbeep=0\r\n"
+                        "random=1\r\npause=1\r\npausetime=1.25\r\nmove=1\r\nexcel=1\r\neng=0\r\nspan=0\r\nadv=0\r\n"
+                        "untested=0\r\ncountry=2\r\n"));
+  }
+
+  void unreadableValuesFallBack_data() {
+    QTest::addColumn<QByteArray>("pausetime");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a word") << QByteArray("soon") << "0.5";
+    QTest::newRow("two points") << QByteArray("1.2.3") << "0.5";
+    QTest::newRow("a comma") << QByteArray("0,75") << "0.5";
+    QTest::newRow("readable") << QByteArray("2") << "2";
+  }
+  void unreadableValuesFallBack() {
+    QFETCH(QByteArray, pausetime);
+    QFETCH(QString, shown);
+    QVERIFY(WindowSession::WriteFile("Parlavo.ini", kInstalledIni + "[Options]\r\npausetime=" + pausetime + "\r\n"));
+    TfrmVerbTester& w = session_->Open();
+    QCOMPARE(w.reTimeDelay->text(), shown);
+    QVERIFY(!w.CopyingOptions);
+    // Field text that is no number keeps the pause time; option clicks still copy.
+    w.reTimeDelay->setText("-");
+    Click(w.cbBeep);
+    QVERIFY(!w.Options.beep);
+    QCOMPARE(w.Options.pausetime, shown.toFloat());
+    w.reTimeDelay->setText("1..");
+    Click(w.cbBeep);
+    QVERIFY(w.Options.beep);
+    QVERIFY(!w.CopyingOptions);
+  }
+
+  // A folder where "Parlavo.ini" should be fails every write, also for root.
+  void anUnwritableSettingsFileIsReportedOnce_data() {
+    QTest::addColumn<bool>("saveFilters");
+    QTest::newRow("first write at shutdown") << false;
+    QTest::newRow("saved filters, then shutdown") << true;
+  }
+  void anUnwritableSettingsFileIsReportedOnce() {
+    QFETCH(bool, saveFilters);
+    QFile::remove("Parlavo.ini");
+    QVERIFY(QDir().mkpath("Parlavo.ini/blocked"));
+    TfrmVerbTester& w = session_->Open();
+    QVERIFY(session_->platform.messages.empty());
+    if (saveFilters) {
+      for (const char* name : {"One", "Two"}) {
+        w.edSave->setText(name);
+        Click(w.bnSave);
+      }
+      QCOMPARE(w.lbSettings->count(), 0);  // nothing stored, nothing listed
+      QCOMPARE(session_->platform.messages.size(), std::size_t(1));
+    }
+    session_->Close();
+    const auto& messages = session_->platform.messages;
+    QCOMPARE(messages.size(), std::size_t(1));
+    QCOMPARE(messages[0].title, QString("Error"));
+    QVERIFY2(messages[0].text.contains("Parlavo.ini"), qPrintable(messages[0].text));
+  }
+
+  void aWriteThatSucceedsAgainIsReportedAfresh() {
+    TfrmVerbTester& w = session_->Open();
+    QVERIFY(QFile::remove("Parlavo.ini"));
+    QVERIFY(QDir().mkpath("Parlavo.ini/blocked"));
+    w.edSave->setText("One");
+    Click(w.bnSave);
+    QCOMPARE(session_->platform.messages.size(), std::size_t(1));
+    QVERIFY(QDir("Parlavo.ini").removeRecursively());
+    w.edSave->setText("Two");
+    Click(w.bnSave);
+    QCOMPARE(w.lbSettings->count(), 1);
+    QVERIFY(QFile::remove("Parlavo.ini"));
+    QVERIFY(QDir().mkpath("Parlavo.ini/blocked"));
+    w.lbSettings->setCurrentRow(0);
+    Click(w.bnDelete);
+    QCOMPARE(session_->platform.messages.size(), std::size_t(2));
+    QVERIFY(QDir("Parlavo.ini").removeRecursively());
+  }
+};
+
+QTEST_MAIN(SettingsWindowTest)
+#include "settings_window_test.moc"

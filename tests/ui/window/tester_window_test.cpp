@@ -1,0 +1,388 @@
+// The verb tester driven as a user drives it: keys typed into reVerb, the help and
+// accent buttons, moving through the list, the pause, the results file written at
+// shutdown and its failures, and the way in to the statistics.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "file_man.h"
+#include "clickable_label.h"
+#include "main_window.h"
+#include "num_edit.h"
+#include "page_control.h"
+#include "question_loop.h"
+#include "text_codec.h"
+#include "window_session.h"
+
+using namespace parlavo;
+using parlavo::testing::FakePlatform;
+using parlavo::testing::WindowSession;
+
+namespace {
+
+constexpr double kSecond = FakePlatform::kSecond;
+constexpr int kPresentRow = 0, kImperfectRow = 2;  // positions in cbTenses
+
+void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+// Key by key; letters outside ASCII arrive as the text of their key press, as a
+// keyboard with accents sends them.
+void Type(QWidget* box, const QString& text) {
+  for (QChar c : text) {
+    if (c.unicode() < 128)
+      QTest::keyClick(box, c.toLatin1());
+    else
+      QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
+}
+
+// One letter per character of the box: k black, t teal, r red, g green, ? other.
+QString Colours(const QTextEdit* box) {
+  QString letters;
+  QTextCursor cursor(box->document());
+  for (int i = 1; i <= box->toPlainText().size(); ++i) {
+    cursor.setPosition(i);
+    const QColor colour = cursor.charFormat().foreground().color();
+    if (colour == QColor(0, 0, 0)) letters += 'k';
+    else if (colour == QColor(0, 128, 128)) letters += 't';
+    else if (colour == QColor(255, 0, 0)) letters += 'r';
+    else if (colour == QColor(0, 128, 0)) letters += 'g';
+    else letters += '?';
+  }
+  return letters;
+}
+
+QList<QByteArray> ResultFileLines() {
+  QList<QByteArray> lines = WindowSession::ReadFile("Results.txt").split('\n');
+  if (!lines.isEmpty() && lines.back().isEmpty()) lines.pop_back();
+  return lines;
+}
+
+// Replaces a file by a folder of the same name, which no read or write gets through,
+// also for root.
+bool BlockFile(const QString& name) {
+  QFile::remove(name);
+  return QDir().mkpath(name + "/blocked");
+}
+void UnblockFile(const QString& name) { QDir(name).removeRecursively(); }
+
+}  // namespace
+
+class TesterWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WindowSession> session_;
+  TfrmVerbTester* w_ = nullptr;
+  FakePlatform* platform_ = nullptr;
+
+  void Open() {
+    w_ = &session_->Open();
+    platform_ = &session_->platform;
+  }
+
+  // A single-verb test of tener in one tense, with the question on the row asking
+  // `form` of person `person`, started by a move (score 10, unless the empty box
+  // already lowers it). The clock reads noon when the question starts.
+  bool AskTener(int tense, const QString& form, int person = 1) {
+    w_->pcDisplay->setCurrentIndex(1);
+    w_->cbTenses->setCurrentIndex(tense);
+    Click(w_->findChild<QPushButton*>("bnSingleTener"));
+    const TestList& rows = w_->Loop->Rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      if (ToQString(rows[i]->Form) != form || rows[i]->Person != person) continue;
+      platform_->now = 0.5;
+      w_->pcDisplay->setCurrentIndex(0);
+      Click(w_->Button2);  // a fresh question with the score 10...
+      w_->lbVerbs->setCurrentRow(static_cast<int>(i));  // ...then the row wanted
+      w_->reVerb->setFocus();
+      return ToQString(w_->Loop->ExpectedForm()) == form;
+    }
+    return false;
+  }
+
+  void EndPause() {
+    if (w_->tm500->isActive()) QTRY_VERIFY(!w_->tm500->isActive());
+  }
+
+ private slots:
+  void init() {
+    session_ = std::make_unique<WindowSession>();
+    QVERIFY(session_->Valid());
+    QVERIFY(session_->WriteVerbs());
+  }
+  void cleanup() {
+    session_.reset();
+    w_ = nullptr;
+  }
+
+  // Each answer typed ten seconds after its question started; the line that reaches
+  // "Results.txt" at shutdown.
+  void typedAnswersAreColouredScoredAndRecorded_data() {
+    QTest::addColumn<int>("tense");
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<bool>("wholeWord");
+    QTest::addColumn<QString>("firstTyping");    // typed first
+    QTest::addColumn<QString>("firstColours");   // the box's colours after it
+    QTest::addColumn<int>("scoreAfterFirst");
+    QTest::addColumn<int>("deleteBack");         // Backspaces before the rest
+    QTest::addColumn<QString>("rest");           // typed to complete the answer
+    QTest::addColumn<QByteArray>("line");
+
+    QTest::newRow("right at every step") << kPresentRow << "tengo" << false << "ten" << "kkk" << 10 << 0 << "go"
+                                         << QByteArray("tengo,tener,1,1,1,10,10");
+    QTest::newRow("accent left out") << kImperfectRow << QString::fromUtf8("tenía") << false << "tenia" << "kkktk" << 9
+                                     << 2 << QString::fromUtf8("ía") << QByteArray("ten" "\xED" "a,tener,1,3,0,9,10");
+    QTest::newRow("capital letter") << kPresentRow << "tengo" << false << "Tengo" << "rkkkk" << 7 << 5 << "tengo"
+                                    << QByteArray("tengo,tener,1,1,1,7,10");
+    QTest::newRow("whole word caps at 7") << kPresentRow << "tengo" << true << "ten" << "rrr" << 7 << 0 << "go"
+                                          << QByteArray("tengo,tener,1,1,1,7,10");
+  }
+  void typedAnswersAreColouredScoredAndRecorded() {
+    QFETCH(int, tense);
+    QFETCH(QString, form);
+    QFETCH(bool, wholeWord);
+    QFETCH(QString, firstTyping);
+    QFETCH(QString, firstColours);
+    QFETCH(int, scoreAfterFirst);
+    QFETCH(int, deleteBack);
+    QFETCH(QString, rest);
+    QFETCH(QByteArray, line);
+    Open();
+    if (wholeWord) Click(w_->rbWholeWord);
+    QVERIFY(AskTener(tense, form));
+
+    Type(w_->reVerb, firstTyping);
+    QCOMPARE(w_->reVerb->toPlainText(), firstTyping);
+    QCOMPARE(Colours(w_->reVerb), firstColours);
+    QCOMPARE(int(w_->Loop->Score()), scoreAfterFirst);
+    QVERIFY(!w_->Loop->Answered());
+
+    for (int i = 0; i < deleteBack; ++i) QTest::keyClick(w_->reVerb, Qt::Key_Backspace);
+    platform_->now += 10 * kSecond;
+    Type(w_->reVerb, rest);
+    QVERIFY(w_->Loop->Answered());
+    QCOMPARE(Colours(w_->reVerb), QString(form.size(), 'g'));
+    EndPause();
+    QVERIFY(w_->reVerb->toPlainText().isEmpty());
+
+    session_->Close();
+    QCOMPARE(ResultFileLines(), QList<QByteArray>{line + "\r"});
+  }
+
+  void helpButtonsSetTheRecordedScore_data() {
+    QTest::addColumn<QString>("clicks");  // N Next Letter, A Answer
+    QTest::addColumn<QString>("typed");   // after the clicks, to complete "tengo"
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("next letter") << "N" << "engo" << QByteArray("tengo,tener,1,1,1,-5,0");
+    QTest::newRow("answer") << "A" << "tengo" << QByteArray("tengo,tener,1,1,1,-10,0");
+    QTest::newRow("answer, then next letter") << "AN" << "engo" << QByteArray("tengo,tener,1,1,1,-5,0");
+  }
+  void helpButtonsSetTheRecordedScore() {
+    QFETCH(QString, clicks);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, line);
+    Open();
+    QVERIFY(AskTener(kPresentRow, "tengo"));
+    for (QChar click : clicks) {
+      if (click == 'A') {
+        Click(w_->Button17);
+        QVERIFY(w_->lbAnswer->isVisibleTo(w_));
+        QCOMPARE(w_->lbAnswer->text(), QString("tengo"));
+      } else {
+        Click(w_->Button16);
+        QCOMPARE(w_->reVerb->toPlainText(), QString("t"));  // the first letter in place
+        QCOMPARE(w_->reVerb->textCursor().position(), 1);
+      }
+    }
+    w_->reVerb->setFocus();
+    QTest::keyClick(w_->reVerb, Qt::Key_End);
+    Type(w_->reVerb, typed);
+    EndPause();
+    QCOMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
+    QCOMPARE(QByteArray::fromStdString(w_->FileMan->ResultLines[0]), line);
+  }
+
+  void accentButtonInsertsAtTheCaret() {
+    Open();
+    QVERIFY(AskTener(kImperfectRow, QString::fromUtf8("tenía")));
+    Type(w_->reVerb, "tena");
+    QTest::keyClick(w_->reVerb, Qt::Key_Left);
+    QCOMPARE(w_->reVerb->textCursor().position(), 3);
+    Click(w_->Button10);  // í
+    QVERIFY(w_->Loop->Answered());
+    QCOMPARE(w_->Loop->LastText(), std::string("ten" "\xED" "a"));
+    QVERIFY(w_->reVerb->hasFocus());
+  }
+
+  void withoutMoveOnNothingIsRecorded() {
+    Open();
+    Click(w_->cbMoveOn);
+    QVERIFY(!w_->Options.move);
+    QVERIFY(AskTener(kPresentRow, "tengo"));
+    const int row = w_->lbVerbs->currentRow();
+    Type(w_->reVerb, "tengo");
+    QVERIFY(w_->Loop->Answered());
+    EndPause();
+    QCOMPARE(Colours(w_->reVerb), QString("ggggg"));
+    QCOMPARE(w_->lbVerbs->currentRow(), row);
+    QVERIFY(w_->FileMan->ResultLines.empty());
+    session_->Close();
+    QVERIFY(ResultFileLines().isEmpty());
+  }
+
+  void theGreenAnswerStaysForThePause() {
+    Open();
+    QCOMPARE(w_->reTimeDelay->text(), QString("0.5"));
+    QVERIFY(AskTener(kPresentRow, "tengo"));
+    const int row = w_->lbVerbs->currentRow();
+    Type(w_->reVerb, "tengo");
+    QVERIFY(w_->tm500->isActive());
+    QVERIFY(w_->tm500->isSingleShot());
+    QCOMPARE(w_->tm500->interval(), 500);
+    QTest::qWait(100);  // within the pause: still green, not yet recorded
+    QCOMPARE(Colours(w_->reVerb), QString("ggggg"));
+    QCOMPARE(w_->lbVerbs->currentRow(), row);
+    QVERIFY(w_->FileMan->ResultLines.empty());
+    QTRY_COMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
+    QCOMPARE(w_->lbVerbs->currentRow(), (row + 1) % w_->lbVerbs->count());
+    QVERIFY(w_->reVerb->toPlainText().isEmpty());
+  }
+
+  // A pause time that rounds to nothing cannot be a timer: there is no pause.
+  void aPauseTimeOfNothingMeansNoPause_data() {
+    QTest::addColumn<QString>("seconds");
+    QTest::newRow("zero") << "0";
+    QTest::newRow("below a millisecond") << "0.0004";
+    QTest::newRow("negative") << "-1";
+  }
+  void aPauseTimeOfNothingMeansNoPause() {
+    QFETCH(QString, seconds);
+    Open();
+    w_->reTimeDelay->setText(seconds);
+    Click(w_->cbBeep);  // any option click copies the pause field
+    QVERIFY(AskTener(kPresentRow, "tengo"));
+    Type(w_->reVerb, "tengo");
+    QVERIFY(!w_->tm500->isActive());
+    QCOMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
+  }
+
+  void nextAndPreviousWrapAround() {
+    Open();
+    Click(w_->findChild<QPushButton*>("bnSingleTener"));
+    const int rows = w_->lbVerbs->count();
+    QVERIFY(rows > 2);
+    w_->lbVerbs->setCurrentRow(0);
+    Click(w_->Button3);
+    QCOMPARE(w_->lbVerbs->currentRow(), rows - 1);
+    QCOMPARE(w_->Loop->ExpectedForm(), w_->Loop->Rows().back()->Form);
+    Click(w_->Button2);
+    QCOMPARE(w_->lbVerbs->currentRow(), 0);
+    QCOMPARE(w_->Loop->ExpectedForm(), w_->Loop->Rows().front()->Form);
+  }
+
+  void randomiseKeepsTheQuestion() {
+    Open();
+    QVERIFY(AskTener(kPresentRow, "tengo"));
+    Type(w_->reVerb, "ten");
+    const QString person = w_->lbPerson->text(), tense = w_->lbTense->text();
+    Click(w_->Button4);
+    QCOMPARE(w_->Loop->ExpectedForm(), std::string("tengo"));
+    QCOMPARE(w_->lbPerson->text(), person);
+    QCOMPARE(w_->lbTense->text(), tense);
+    QCOMPARE(w_->reVerb->toPlainText(), QString("ten"));
+    w_->reVerb->setFocus();
+    QTest::keyClick(w_->reVerb, Qt::Key_End);
+    Type(w_->reVerb, "go");
+    QVERIFY(w_->Loop->Answered());
+  }
+
+  void anUnreadableResultsFileIsReportedOnceAndKept() {
+    QVERIFY(BlockFile("Results.txt"));
+    Open();
+    QCOMPARE(platform_->messages.size(), std::size_t(1));
+    QCOMPARE(platform_->messages[0].title, QString("Error"));
+    QVERIFY2(platform_->messages[0].text.contains("Results.txt"), qPrintable(platform_->messages[0].text));
+    // The saver's attempts do not repeat it, and the folder is left alone.
+    w_->tmSaver->start(1);
+    QTest::qWait(30);
+    session_->Close();
+    QCOMPARE(platform_->messages.size(), std::size_t(1));
+    QVERIFY(QFileInfo("Results.txt/blocked").isDir());
+  }
+
+  void aFailedSaveIsReportedOnceUntilASaveSucceeds() {
+    Open();
+    QVERIFY(AskTener(kPresentRow, "tengo"));
+    Type(w_->reVerb, "tengo");
+    EndPause();
+    QVERIFY(BlockFile("Results.txt"));
+    w_->tmSaver->start(1);
+    QTest::qWait(30);
+    QCOMPARE(platform_->messages.size(), std::size_t(1));
+    QVERIFY2(platform_->messages[0].text.contains("Results.txt"), qPrintable(platform_->messages[0].text));
+
+    UnblockFile("Results.txt");  // the next save gets through, with the line kept in memory
+    QTRY_VERIFY(QFileInfo("Results.txt").isFile());
+    QCOMPARE(ResultFileLines(), QList<QByteArray>{"tengo,tener,1,1,1,10,0\r"});
+
+    QVERIFY(BlockFile("Results.txt"));  // failing again is news again
+    QTRY_COMPARE(platform_->messages.size(), std::size_t(2));
+    QTest::qWait(30);
+    QCOMPARE(platform_->messages.size(), std::size_t(2));
+    w_->tmSaver->stop();
+    UnblockFile("Results.txt");
+  }
+
+  void ctrlShiftSShowsFreshStatisticsAndPausesTheClock() {
+    Open();
+    QVERIFY(AskTener(kPresentRow, "tengo"));
+    Type(w_->reVerb, "tengo");
+    EndPause();
+    QVERIFY(w_->Loop->StartTime() == w_->Loop->AnswerTime());  // the next question's clock runs
+    w_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w_));
+    platform_->now += 3 * kSecond;
+    QTest::keyClick(w_->reVerb, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w_->tsParlavo->currentIndex(), int(TfrmVerbTester::kStatsPage));
+    QVERIFY(w_->Loop->AnswerTime() > w_->Loop->StartTime());
+    QVERIFY(w_->reVerb->toPlainText().isEmpty());  // no "S" typed into the answer
+    // By person: the answer of this run is counted for Yo.
+    QVERIFY(w_->rbPerson->isChecked());
+    const QTableWidget* grid = w_->sgPerson;
+    QVERIFY(grid->isVisibleTo(w_));
+    QStringList yo;
+    for (int row = 0; row < grid->rowCount(); ++row)
+      if (grid->verticalHeaderItem(row) && grid->verticalHeaderItem(row)->text() == "Yo")
+        for (int column = 0; column < 2; ++column) yo << grid->item(row, column)->text();
+    QCOMPARE(yo, (QStringList{"1", "10"}));  // one result, score 10
+    // The strip leads back as usual.
+    Click(w_->imgvtestP);
+    QCOMPARE(w_->tsParlavo->currentIndex(), int(TfrmVerbTester::kVerbPage));
+  }
+
+  void statisticsButtonOnTheTesterDoesTheSame() {
+    Open();
+    QVERIFY(w_->bnStatistics->isVisibleTo(w_));
+    QCOMPARE(w_->bnStatistics->text(), QString("Statistics"));
+    platform_->now += 3 * kSecond;
+    Click(w_->bnStatistics);
+    QCOMPARE(w_->tsParlavo->currentIndex(), int(TfrmVerbTester::kStatsPage));
+    QVERIFY(w_->Loop->AnswerTime() > w_->Loop->StartTime());
+    Click(w_->imgOpt);
+    QCOMPARE(w_->tsParlavo->currentIndex(), int(TfrmVerbTester::kOptionsPage));
+  }
+};
+
+QTEST_MAIN(TesterWindowTest)
+#include "tester_window_test.moc"
