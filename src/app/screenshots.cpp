@@ -10,7 +10,6 @@
 #include "loading_splash.h"
 #include "main_window.h"
 #include "page_control.h"
-#include "statistics_view.h"
 
 namespace parlavo {
 
@@ -31,9 +30,12 @@ bool TakeScreenshots(TfrmVerbTester& window, const QString& dir) {
   bool ok = true;
   window.show();
   for (int page = 0; page < window.tsParlavo->count(); ++page) {
-    window.tsParlavo->setCurrentIndex(page);
-    window.UpdateNavigationButtons();
-    if (page == TfrmVerbTester::kStatsPage) window.Statistics->BuildStatistics();
+    if (page == TfrmVerbTester::kStatsPage) {
+      window.ShowStatistics();  // as Ctrl+Shift+S shows it: rebuilt
+    } else {
+      window.tsParlavo->setCurrentIndex(page);
+      window.UpdateNavigationButtons();
+    }
     ok = Save(window, dir + "/" + window.tsParlavo->widget(page)->objectName() + ".png") && ok;
   }
   window.tsParlavo->setCurrentIndex(TfrmVerbTester::kVerbPage);
