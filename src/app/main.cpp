@@ -23,6 +23,9 @@ int RunWindow(int argc, char** argv, const std::string& screenshotDir) {
   parlavo::DesktopPlatform platform(screenshots);
   parlavo::TfrmVerbTester window(platform);
   if (screenshots) return parlavo::TakeScreenshots(window, QString::fromStdString(screenshotDir)) ? 0 : 1;
+  // Closing the main window ends the program, even with the help window still open.
+  QApplication::setQuitOnLastWindowClosed(false);
+  QObject::connect(&window, &parlavo::TfrmVerbTester::Closed, &app, &QCoreApplication::quit);
   window.show();
   return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -232,6 +233,15 @@ void TfrmVerbTester::FrmDeactivate() { Loop->Deactivate(); }
 void TfrmVerbTester::FrmActivate() { Loop->Activate(tsParlavo->tabText(tsParlavo->currentIndex()) == "VERB TESTER"); }
 
 void TfrmVerbTester::Image17Click() { showMinimized(); }
+void TfrmVerbTester::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (event->isAccepted()) emit Closed();
+}
+
+void TfrmVerbTester::FocusAnswerBox() {
+  if (isVisible()) reVerb->setFocus();
+}
+
 void TfrmVerbTester::Image18Click() { close(); }
 void TfrmVerbTester::Button71Click() { close(); }
 void TfrmVerbTester::Label7Click() { platform_.OpenWebPage(kWebAddress); }

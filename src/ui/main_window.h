@@ -228,13 +228,20 @@ class TfrmVerbTester : public QWidget {
   QTableWidget *sgPerson = nullptr, *sgTense = nullptr, *sgDouble = nullptr;
   StatisticsControls StatsControls;  // the page's controls as the statistics view takes them
 
+ signals:
+  // The window was closed: the program ends even while other windows (help) are open.
+  void Closed();
+
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Layout, one page at a time.
   void BuildWindow();
+  // The answer box takes the keyboard back after a click elsewhere on the tester.
+  void FocusAnswerBox();
   void BuildNavigation();
   QWidget* AddPage(const char* name, const QString& caption, const QString& title, bool whiteGround);
   void BuildVerbPage();

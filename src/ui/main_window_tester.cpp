@@ -187,15 +187,26 @@ void TfrmVerbTester::WireTester() {
   connect(reVerb, &QTextEdit::textChanged, this, &TfrmVerbTester::reVerbChange);
   for (QPushButton* accent : {Button8, Button9, Button10, Button11, Button12, Button13})
     connect(accent, &QPushButton::clicked, this, [this, accent] { Button8Click(accent); });
-  connect(Button17, &QPushButton::clicked, this, [this] { ApplyUpdate(Loop->AnswerClicked()); });
+  connect(Button17, &QPushButton::clicked, this, [this] {
+    ApplyUpdate(Loop->AnswerClicked());
+    FocusAnswerBox();
+  });
   connect(Button16, &QPushButton::clicked, this, [this] {
     ApplyUpdate(Loop->NextLetterClicked(reVerb->textCursor().position()));
     reVerb->setFocus();
   });
-  connect(Button2, &QPushButton::clicked, this, [this] { ApplyUpdate(Loop->MoveQuestion(+1)); });
-  connect(Button3, &QPushButton::clicked, this, [this] { ApplyUpdate(Loop->MoveQuestion(-1)); });
+  connect(Button2, &QPushButton::clicked, this, [this] {
+    ApplyUpdate(Loop->MoveQuestion(+1));
+    FocusAnswerBox();
+  });
+  connect(Button3, &QPushButton::clicked, this, [this] {
+    ApplyUpdate(Loop->MoveQuestion(-1));
+    FocusAnswerBox();
+  });
   connect(lbVerbs, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (!updatingControls_ && row >= 0) ApplyUpdate(Loop->RowClicked(row));
+    if (updatingControls_ || row < 0) return;
+    ApplyUpdate(Loop->RowClicked(row));
+    FocusAnswerBox();
   });
   tm500->setSingleShot(true);
   connect(tm500, &QTimer::timeout, this, [this] { ApplyUpdate(Loop->PauseEnded()); });

@@ -1,6 +1,7 @@
 // The verb tester driven as a user drives it: keys typed into reVerb, the help and
 // accent buttons, moving through the list, the pause, the results file written at
 // shutdown and its failures, and the way in to the statistics.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextCursor>
@@ -289,6 +291,46 @@ class TesterWindowTest : public QObject {
     Click(w_->Button2);
     QCOMPARE(w_->lbVerbs->currentRow(), 0);
     QCOMPARE(w_->Loop->ExpectedForm(), w_->Loop->Rows().front()->Form);
+  }
+
+  // After a click elsewhere on the tester the next key goes to the answer, not to the
+  // clicked control (a row's type-ahead search would jump to another question).
+  void clicksHandTheKeyboardBackToTheAnswerBox_data() {
+    QTest::addColumn<QString>("control");
+    QTest::newRow("Answer") << "Button17";
+    QTest::newRow("Next->") << "Button2";
+    QTest::newRow("<- Previous") << "Button3";
+    QTest::newRow("a row") << "lbVerbs";
+  }
+  void clicksHandTheKeyboardBackToTheAnswerBox() {
+    QFETCH(QString, control);
+    Open();
+    QApplication::setActiveWindow(w_);
+    QVERIFY(QTest::qWaitForWindowActive(w_));
+    Click(w_->findChild<QPushButton*>("bnSingleTener"));
+    QVERIFY(w_->lbVerbs->count() > 3);
+    if (control == "lbVerbs") {
+      const QRect row = w_->lbVerbs->visualItemRect(w_->lbVerbs->item(2));
+      QTest::mouseClick(w_->lbVerbs->viewport(), Qt::LeftButton, {}, row.center());
+      QCOMPARE(w_->lbVerbs->currentRow(), 2);
+    } else {
+      auto* button = w_->findChild<QPushButton*>(control);
+      QVERIFY(button);
+      button->setFocus();
+      Click(button);
+    }
+    QVERIFY(w_->reVerb->hasFocus());
+    const int row = w_->lbVerbs->currentRow();
+    QTest::keyClick(QApplication::focusWidget(), 't');
+    QCOMPARE(w_->reVerb->toPlainText(), QString("t"));
+    QCOMPARE(w_->lbVerbs->currentRow(), row);
+  }
+
+  void closingTheWindowSaysSoSoTheProgramEnds() {
+    Open();
+    QSignalSpy closed(w_, &TfrmVerbTester::Closed);
+    w_->close();
+    QCOMPARE(closed.count(), 1);
   }
 
   void randomiseKeepsTheQuestion() {
