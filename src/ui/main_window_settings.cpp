@@ -91,8 +91,6 @@ void TfrmVerbTester::CreateResultsManager() {
   // manager exists.
   Statistics = new StatisticsView(StatsControls, FileMan->ResultLines, this);
   Statistics->SetErrorReporter([this](const QString& text) { platform_.ShowMessage("Error", text, MessageIcon::Error); });
-  for (QRadioButton* kind : {rbPerson, rbTense, rbBothWR, rbBothSco, rbBothCom, StatsControls.rbChart})
-    if (kind) connect(kind, &QRadioButton::clicked, Statistics, &StatisticsView::rbBothScoClick);
 }
 
 void TfrmVerbTester::ReadSettings() {

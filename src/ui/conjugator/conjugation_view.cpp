@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTimer>
 #include <vector>
 
 #include "rich_text_writer.h"
@@ -153,6 +154,11 @@ ConjugatorController::ConjugatorController(QComboBox* cbConj, QPushButton* bnCon
 }
 
 bool ConjugatorController::eventFilter(QObject* watched, QEvent* event) {
+  // Entering the box selects its text, so a verb typed replaces the one shown. Deferred,
+  // because a mouse click places the caret after the focus arrives.
+  QLineEdit* edit = cbConj_->lineEdit();
+  if (event->type() == QEvent::FocusIn && edit != nullptr && (watched == edit || watched == cbConj_))
+    QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (cbConjKeyDown(cbConj_, reConj_, items_, key->key())) return true;

@@ -19,9 +19,10 @@ constexpr int kDoubleFontPixels = 7;
 // Where the grids (and the chart) lie on the page, one on top of the other. Each
 // grid is as large as its cells (plus its frame) where the page allows it; the
 // double grid scrolls sideways.
-const QRect kGridArea(8, 58, 546, 322);
+// Inside the page and clear of the window's frame on the right and at the bottom.
+const QRect kGridArea(8, 58, 538, 312);
 constexpr QSize kPersonGridSize(64 * 4 + 244 + 2, 13 * kRowHeight + 2);
-constexpr QSize kTenseGridSize(118 + 64 * 3 + 188 + 2, 17 * kRowHeight + 2);
+constexpr QSize kTenseGridSize(140 + 64 * 3 + 166 + 2, 17 * kRowHeight + 2);
 
 QTableWidgetItem* EnsureItem(QTableWidgetItem* item, const std::function<void(QTableWidgetItem*)>& install) {
   if (item == nullptr) {
@@ -152,7 +153,9 @@ StatisticsView::StatisticsView(const StatisticsControls& controls,
   };
 
   SetUpStatisticsGrid(c_.sgPerson, 13, {64, 64, 64, 64, 244});
-  SetUpStatisticsGrid(c_.sgTense, 17, {118, 64, 64, 64, 188});
+  // The tense names need more room than 118 pixels in our font ("Subjunctive -
+  // Pluperfect"); the comments column gives it up, so the grid keeps its width.
+  SetUpStatisticsGrid(c_.sgTense, 17, {140, 64, 64, 64, 166});
   std::vector<int> doubleWidths(12, 50);
   doubleWidths[0] = 133;
   doubleWidths[4] = 52;
@@ -164,6 +167,12 @@ StatisticsView::StatisticsView(const StatisticsControls& controls,
   c_.sgDouble->setFont(small);
   c_.sgDouble->horizontalHeader()->setFont(small);
   c_.sgDouble->verticalHeader()->setFont(small);
+
+  // "By Person" is the choice at start: only its grid shows until the first rebuild.
+  for (QWidget* other : {static_cast<QWidget*>(c_.sgTense), static_cast<QWidget*>(c_.sgDouble),
+                         static_cast<QWidget*>(c_.chart)})
+    if (other) other->hide();
+  if (c_.sgPerson) c_.sgPerson->show();
 
   for (QRadioButton* button : {c_.rbPerson, c_.rbTense, c_.rbBothWR, c_.rbBothSco, c_.rbBothCom, c_.rbChart}) {
     if (button == nullptr) continue;

@@ -1,5 +1,6 @@
 // The conjugator and the regular endings table: text, paragraph and character
 // formats of the lines written into the rich-text boxes.
+#include <QApplication>
 #include <QComboBox>
 #include <QFont>
 #include <QLineEdit>
@@ -235,6 +236,28 @@ class ConjugationViewTest : public QObject {
 
     // Other keys do not conjugate.
     QVERIFY(!cbConjKeyDown(&combo, &box, list, Qt::Key_A));
+  }
+
+  // A verb typed after clicking into the box replaces the one shown instead of
+  // being appended to it.
+  void clickingIntoTheBoxSelectsItsText() {
+    const VerbList list = SmallList();
+    QWidget window;
+    auto* combo = new QComboBox(&window);
+    combo->setEditable(true);
+    combo->addItems({"hablar", "ser"});
+    auto* go = new QPushButton(&window);
+    auto* box = new QTextEdit(&window);
+    go->setFocus();
+    ConjugatorController controller(combo, go, box, list);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(combo->lineEdit(), Qt::LeftButton, {}, QPoint(4, combo->lineEdit()->height() / 2));
+    QTRY_COMPARE(combo->lineEdit()->selectedText(), QStringLiteral("hablar"));
+    QTest::keyClicks(combo->lineEdit(), "ser");
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QCOMPARE(box->document()->firstBlock().text(), QStringLiteral("Verb Conjugations for : SER"));
   }
 
   void verbListedTwiceShowsBothSetsAndOneGerund() {

@@ -139,7 +139,7 @@ class StatisticsViewTest : public QObject {
     doubleWidths[0] = 133;
     doubleWidths[4] = 52;
     const Shape shapes[] = {{page.controls.sgPerson, 13, {64, 64, 64, 64, 244}},
-                            {page.controls.sgTense, 17, {118, 64, 64, 64, 188}},
+                            {page.controls.sgTense, 17, {140, 64, 64, 64, 166}},
                             {page.controls.sgDouble, 17, doubleWidths}};
     for (const Shape& s : shapes) {
       QCOMPARE(s.grid->rowCount() + 1, s.rows);

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -411,6 +412,26 @@ class TesterWindowTest : public QObject {
     // The strip leads back as usual.
     Click(w_->imgvtestP);
     QCOMPARE(w_->tsParlavo->currentIndex(), int(TfrmVerbTester::kVerbPage));
+  }
+
+  // A damaged results file: one message per rebuild, and the page never shows a
+  // grid it did not fill.
+  void aBadResultLineIsReportedOncePerRebuild() {
+    QFile file("Results.txt");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("abc,def,x,1,0,10,3\r\n");
+    file.close();
+    Open();
+    QVERIFY(w_->sgPerson->isVisibleTo(w_->tsStats));
+    QVERIFY(!w_->sgTense->isVisibleTo(w_->tsStats));
+    QVERIFY(!w_->sgDouble->isVisibleTo(w_->tsStats));
+    w_->ShowStatistics();
+    QCOMPARE(platform_->messages.size(), std::size_t(1));
+    QCOMPARE(platform_->messages[0].text, QString("'x' is not a valid integer value"));
+    Click(w_->rbTense);
+    QCOMPARE(platform_->messages.size(), std::size_t(2));
+    QVERIFY(w_->sgPerson->isVisibleTo(w_->tsStats));  // the grids keep what they showed
+    QVERIFY(!w_->sgTense->isVisibleTo(w_->tsStats));
   }
 
   void statisticsButtonOnTheTesterDoesTheSame() {
