@@ -24,7 +24,14 @@ TFileMan::TFileMan(std::string fileName) : fileName_(std::move(fileName)) {
   Load();
 }
 
-TFileMan::~TFileMan() { Save(); }
+TFileMan::~TFileMan() {
+  if (!closed_) Save();
+}
+
+bool TFileMan::Close() {
+  closed_ = true;
+  return Save();
+}
 
 void TFileMan::OpenFile() {
   if (!Missing(fileName_)) return;

@@ -14,7 +14,7 @@ class TFileMan {
  public:
   // Create: remembers the name, creates the file when missing and loads it.
   explicit TFileMan(std::string fileName);
-  // Destroy: a last Save.
+  // Destroy: a last Save, unless Close already made it.
   ~TFileMan();
   TFileMan(const TFileMan&) = delete;
   TFileMan& operator=(const TFileMan&) = delete;
@@ -36,6 +36,9 @@ class TFileMan {
   // again and keeps its lines ahead of this run's; as long as it stays unreadable
   // it is not overwritten. Returns whether the file now holds ResultLines.
   bool Save();
+  // The last Save, for an owner that wants its result; the destructor then saves
+  // no more, so the file is written once at shutdown.
+  bool Close();
 
   // The error of the start-up load ("" when it went well), for one report.
   const std::string& LoadError() const { return loadError_; }
@@ -66,6 +69,7 @@ class TFileMan {
   TokenReader tokens_;
   std::string loadError_;
   bool unreadable_ = false;  // the file exists but its lines are not in memory
+  bool closed_ = false;
   std::string saveError_;
   bool saveFailedNewly_ = false;
 };

@@ -86,6 +86,8 @@ class TfrmVerbTester : public QWidget {
   void cbAdvancedClick();
   // Saves the results; a failure is reported once until a save succeeds again.
   bool SaveResults();
+  // Shows a failed save once, until a save succeeds again; returns `saved`.
+  bool ReportResultsSave(bool saved);
   void LoadCurrentFilter();      // "Current Filter" on the Advanced page, lists rebuilt
   void RefreshFilterLists();     // cbSimple and lbSettings from the settings file
   AdvancedPage ReadAdvancedPage() const;

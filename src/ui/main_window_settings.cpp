@@ -150,8 +150,10 @@ int TfrmVerbTester::CountryFromControls() const {
 
 void TfrmVerbTester::cbExactLClick() { OptionsFromControls(); }
 
-bool TfrmVerbTester::SaveResults() {
-  if (!FileMan || FileMan->Save()) return true;
+bool TfrmVerbTester::SaveResults() { return !FileMan || ReportResultsSave(FileMan->Save()); }
+
+bool TfrmVerbTester::ReportResultsSave(bool saved) {
+  if (saved) return true;
   // A file unreadable since start-up was reported then; its saves fail alike.
   const std::string& loadError = FileMan->LoadError();
   const bool knownUnreadable = !loadError.empty() && FileMan->SaveError().rfind(loadError, 0) == 0;
@@ -222,7 +224,7 @@ void TfrmVerbTester::RefreshFilterLists() {
 
 void TfrmVerbTester::SaveSettingsOnExit() {
   tmSaver->stop();
-  SaveResults();
+  if (FileMan) ReportResultsSave(FileMan->Close());
   FileMan.reset();
   TestItems.clear();
   VerbItems.clear();

@@ -26,6 +26,24 @@ TEST_F(FileManTest, MissingFileIsCreatedEmptyAndStaysEmpty) {
   EXPECT_EQ(ReadBytes(path_), "");
 }
 
+// Without Close the destructor makes the last save; after it, the file is not
+// written again.
+TEST_F(FileManTest, ClosingSavesOnceAndTheDestructorNoMore) {
+  {
+    TFileMan results(path_);
+    results.ResultLines.push_back("tengo,tener,1,1,1,10,4");
+  }
+  EXPECT_EQ(ReadBytes(path_), "tengo,tener,1,1,1,10,4\r\n");
+  {
+    TFileMan results(path_);
+    results.ResultLines.push_back("como,comer,1,1,0,9,3");
+    EXPECT_TRUE(results.Close());
+    EXPECT_EQ(ReadBytes(path_), "tengo,tener,1,1,1,10,4\r\ncomo,comer,1,1,0,9,3\r\n");
+    std::filesystem::remove(path_);
+  }
+  EXPECT_FALSE(std::filesystem::exists(path_));
+}
+
 TEST_F(FileManTest, LoadsEveryLineAndSavesThemWithCrLf) {
   const struct {
     const char* bytes;
