@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "text.h"
+#include "unused_items.h"
 
 namespace parlavo {
 namespace {
@@ -60,6 +61,7 @@ TestList SelectTest(const TFilter& criteria, const VerbList& verbs, TFileMan* re
     if (!item.MatchesFilter(criteria.People, criteria.Tenses, criteria.Verbs, criteria.Irreg,
                             criteria.Extra))
       continue;
+    if (IsUnusedItem(item.Infinitive, item.Tense)) continue;
     if (skipTested && tested.Contains(item.Form)) continue;
     test.push_back(&item);
   }

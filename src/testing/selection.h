@@ -22,7 +22,8 @@ using TestList = std::vector<const TVerb*>;
 // function nothing is called.
 using SelectionProgress = std::function<void(std::size_t done, std::size_t total)>;
 
-// Every item of `verbs`, in file order, that passes the criteria. `results` (may be
+// Every item of `verbs`, in file order, that passes the criteria, except the unused
+// items (unused_items.h), which no test asks. `results` (may be
 // null) has its tested index rebuilt on every call; with `untestedOnly` an item whose
 // Form was answered before (ignoring case, any verb, person or tense) is left out.
 TestList SelectTest(const TFilter& criteria, const VerbList& verbs, TFileMan* results,

@@ -9,6 +9,7 @@
 
 #include "presets.h"
 #include "testing_fixtures.h"
+#include "unused_items.h"
 
 namespace parlavo {
 namespace {
@@ -46,6 +47,50 @@ TEST(SelectTest, ReportsProgressOncePerItem) {
 
 TEST(SelectTest, EmptyVerbListGivesEmptyTest) {
   EXPECT_TRUE(SelectTest(Everything(), VerbList{}, nullptr, true).empty());
+}
+
+// soler's future, conditional and imperative and haber's imperative stay in the
+// list (the conjugator shows them) but no test asks them, however it was chosen.
+TEST(SelectTest, NeverAsksUnusedItems) {
+  VerbList verbs;
+  TVerbMaker maker;
+  for (const char* verb : {"haber", "soler", "hablar"})
+    maker.BuildVerbItems(verb, "to test", EmptyFormTable(), verbs);
+  const AdvancedPage everything = ClearedAdvancedPage();
+  const SavedFilterReader savedSoler = [](const std::string&) {
+    TFilter f = ResetFilter(true);
+    f.Extra.Verb = "soler";
+    return f;
+  };
+  constexpr int kFirstPreset = 2, kFutureAllVerbs = 30, kImperativeAllVerbs = 42;
+  constexpr int kImperativePosition = 9;  // in cbTenses
+  struct Case {
+    const char* path;
+    TFilter criteria;
+    std::size_t expected;
+  } cases[] = {
+      {"preset Future, all verbs",
+       ApplyPreset(kFirstPreset + kFutureAllVerbs, kFirstPreset, "", everything, kAllCountries, savedSoler),
+       2 * 11},
+      {"preset Imperative, all verbs",
+       ApplyPreset(kFirstPreset + kImperativeAllVerbs, kFirstPreset, "", everything, kAllCountries,
+                   savedSoler),
+       9},
+      {"single-verb button Haber, Imperative",
+       StartSingleVerbTest("haber", kImperativePosition, kAllCountries), 0},
+      {"Advanced page, everything",
+       ApplyPreset(0, kFirstPreset, "", everything, kAllCountries, savedSoler),
+       3 * kItemsPerVerb - (11 + 11 + 9) - 9},
+      {"saved filter, all of soler", ApplyPreset(1, kFirstPreset, "mine", everything, kAllCountries, savedSoler),
+       kItemsPerVerb - (11 + 11 + 9)},
+  };
+  for (const Case& c : cases) {
+    const TestList test = testing::Select(c.criteria, verbs);
+    EXPECT_EQ(test.size(), c.expected) << c.path;
+    for (const TVerb* item : test)
+      EXPECT_FALSE(IsUnusedItem(item->Infinitive, item->Tense))
+          << c.path << ": " << item->Infinitive << ", " << item->TenseName();
+  }
 }
 
 class UntestedOnly : public ::testing::Test {

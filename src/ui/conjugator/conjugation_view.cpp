@@ -12,6 +12,7 @@
 #include "rich_text_writer.h"
 #include "text.h"
 #include "text_codec.h"
+#include "unused_items.h"
 #include "verb_maker.h"
 
 namespace parlavo {
@@ -81,7 +82,9 @@ void ShowConjugations(QTextEdit* reConj, const VerbList& items, const std::strin
       else
         out.RegularFormStyle();
       out.ConjugationTabs();
-      out.AddLine(item->DisplayLine());
+      std::string line = item->DisplayLine();
+      if (IsUnusedItem(item->Infinitive, item->Tense)) line += " (rare)";
+      out.AddLine(line);
       if (tense == kGerund) break;  // the Gerund is shown once
     }
   }

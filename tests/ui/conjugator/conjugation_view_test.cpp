@@ -91,6 +91,25 @@ class ConjugationViewTest : public QObject {
  private slots:
   void initTestCase() { QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")); }
 
+  // Forms no test asks are still listed, marked, and only they are.
+  void unusedFormsAreMarkedRare() {
+    VerbList list;
+    TVerbMaker maker;
+    maker.BuildVerbItems("soler", "to usually do", EmptyFormTable(), list);
+    QTextEdit box;
+    ShowConjugations(&box, list, "soler");
+    const auto lines = LinesOf(box);
+    const QStringList future = TextsOf(BlockAfter(lines, "Future"));
+    QCOMPARE(future.size(), 11);
+    QCOMPARE(future[0], QStringLiteral("Yo\tsoleré (rare)"));
+    QCOMPARE(future.filter(" (rare)").size(), 11);
+    QCOMPARE(TextsOf(BlockAfter(lines, "Imperative")).filter(" (rare)").size(), 9);
+    QCOMPARE(TextsOf(BlockAfter(lines, "Conditional")).filter(" (rare)").size(), 11);
+    int rare = 0;
+    for (const Line& l : lines) rare += l.text.endsWith(" (rare)");
+    QCOMPARE(rare, 11 + 11 + 9);
+  }
+
   void serListsEveryTenseInDisplayOrder() {
     QTextEdit box;
     ShowConjugations(&box, SmallList(), "ser");
