@@ -8,12 +8,17 @@ PACKAGES = build-essential cmake ninja-build pkg-config \
            qt6-base-dev qt6-charts-dev libgl-dev \
            libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev \
            fonts-liberation xvfb xauth \
-           apertium-eng-spa lttoolbox
+           apertium-eng-spa lttoolbox \
+           dpkg-dev file desktop-file-utils appstream
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps build run test fuzz bench screenshots clean
+# `make install` honours PREFIX and DESTDIR.
+PREFIX  ?= /usr/local
+DESTDIR ?=
+
+.PHONY: all deps build run test install package fuzz bench screenshots clean
 
 all: build
 
@@ -36,6 +41,13 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# build/parlavo_<version>_amd64.deb, installed with: apt-get install ./build/parlavo_*.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && (cd $(BUILD)/run && "$$OLDPWD/$$b"); done

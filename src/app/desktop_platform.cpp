@@ -18,20 +18,14 @@ void DesktopPlatform::Beep() { QApplication::beep(); }
 
 double DesktopPlatform::TimeOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 86400000.0; }
 
-QString DesktopPlatform::HelpFile() { return ProgramFolder() + "Parlavo.hlp"; }
-
-void DesktopPlatform::ShowHelp(int context) { ShowHelpTopic(HelpFile(), context); }
+void DesktopPlatform::ShowHelp(int context) { ShowHelpTopic(folders_.files.helpFile, context, DescribeAppFolders(folders_)); }
 
 bool DesktopPlatform::OpenWebPage(const QString& address) {
   if (address.isEmpty()) return false;
   return QDesktopServices::openUrl(QUrl(address));
 }
 
-QString DesktopPlatform::ProgramFolder() {
-  QString folder = QCoreApplication::applicationDirPath();
-  if (!folder.endsWith('/')) folder += '/';
-  return folder;
-}
+QString DesktopPlatform::ProgramFolder() { return ExecutableFolder(); }
 
 void DesktopPlatform::ShowMessage(const QString& title, const QString& text, MessageIcon icon) {
   if (quietMessages_) {

@@ -1,6 +1,9 @@
 // The desktop's services behind the window's Platform interface.
 #pragma once
 
+#include <utility>
+
+#include "app_folders.h"
 #include "platform.h"
 
 namespace parlavo {
@@ -9,7 +12,8 @@ class DesktopPlatform : public Platform {
  public:
   // With quietMessages the message boxes go to standard error instead, for runs
   // without a user (screenshots).
-  explicit DesktopPlatform(bool quietMessages = false) : quietMessages_(quietMessages) {}
+  explicit DesktopPlatform(AppFolders folders, bool quietMessages = false)
+      : folders_(std::move(folders)), quietMessages_(quietMessages) {}
 
   int OemCodePage() override;
   void Beep() override;
@@ -17,12 +21,11 @@ class DesktopPlatform : public Platform {
   void ShowHelp(int context) override;
   bool OpenWebPage(const QString& address) override;
   QString ProgramFolder() override;
+  FileLocations Files() override { return folders_.files; }
   void ShowMessage(const QString& title, const QString& text, MessageIcon icon) override;
 
-  // The help file lives beside the program.
-  QString HelpFile();
-
  private:
+  AppFolders folders_;
   bool quietMessages_;
 };
 

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -38,7 +39,6 @@
 namespace parlavo {
 
 namespace {
-constexpr const char* kVerbFile = "verb.ini";
 constexpr const char* kWebAddress = "https://www.parlavo.app/";
 }  // namespace
 
@@ -118,7 +118,7 @@ void TfrmVerbTester::StartUp() {
 
   {
     TVerbMaker maker;
-    VerbsLoaded = maker.LoadVerbFile(kVerbFile, VerbItems, Splash);
+    VerbsLoaded = maker.LoadVerbFile(FilePath(platform_.Files().verbFile), VerbItems, Splash);
   }
   if (VerbsLoaded) {
     Splash->LoadPosition *= 2;
@@ -286,13 +286,17 @@ std::vector<std::string> TfrmVerbTester::ConjugatorInfinitives() const {
 }
 
 void TfrmVerbTester::ExportToFile(const char* fileName, const std::function<void(std::ostream&)>& writer) {
-  const std::string error = WriteFileAtomically(fileName, writer);
+  const QString folder = platform_.Files().dataFolder;
+  const std::string error = WriteFileAtomically(FilePath(folder + fileName), writer);
   if (!error.empty()) {
     platform_.ShowMessage("Error", QString::fromStdString(error), MessageIcon::Error);
     return;
   }
-  platform_.ShowMessage("Complete",
-                        QString("The file '%1' can be found in the Parlavo directory.").arg(fileName),
+  // Beside a portable program the files are where the learner started it; elsewhere
+  // the message names the folder, which a learner would not guess.
+  const QString where = folder.isEmpty() ? QString("the Parlavo directory")
+                                         : QString("the folder '%1'").arg(QDir::toNativeSeparators(QDir::cleanPath(folder)));
+  platform_.ShowMessage("Complete", QString("The file '%1' can be found in %2.").arg(fileName, where),
                         MessageIcon::Exclamation);
 }
 

@@ -75,12 +75,10 @@ void SetChoice(RadioChoice choice, QRadioButton* all, QRadioButton* common, QRad
   for (QRadioButton* button : {all, common, specific}) button->setAutoExclusive(true);
 }
 
-std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
 }  // namespace
 
 void TfrmVerbTester::CreateResultsManager() {
-  FileMan = std::make_unique<TFileMan>("Results.txt");
+  FileMan = std::make_unique<TFileMan>(FilePath(platform_.Files().DataFile("Results.txt")));
   if (!FileMan->LoadError().empty())
     platform_.ShowMessage("Error",
                           QString::fromStdString(FileMan->LoadError()) +
@@ -94,7 +92,7 @@ void TfrmVerbTester::CreateResultsManager() {
 }
 
 void TfrmVerbTester::ReadSettings() {
-  IniManage = std::make_unique<TIniManage>(FilePath(platform_.ProgramFolder() + "Parlavo.ini"));
+  IniManage = std::make_unique<TIniManage>(FilePath(platform_.Files().settingsFile));
   IniManage->ReadOptions(Options);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "file_locations.h"
+
 namespace parlavo {
 
 enum class MessageIcon { None, Information, Exclamation, Error };
@@ -23,6 +25,8 @@ class Platform {
   virtual bool OpenWebPage(const QString& address) = 0;
   // The folder of the executable, ending in "/".
   virtual QString ProgramFolder() = 0;
+  // Where the settings, the verb data, the results, the exports and the help are.
+  virtual FileLocations Files() = 0;
   // A modal message box with an OK button.
   virtual void ShowMessage(const QString& title, const QString& text, MessageIcon icon) = 0;
 };

@@ -20,11 +20,11 @@ class InfinitiveCollector : public LoadObserver {
 
 }  // namespace
 
-int RunExportCommand(ExportKind kind, std::ostream& err) {
+int RunExportCommand(ExportKind kind, std::ostream& err, const std::string& verbFile) {
   VerbList items;
   InfinitiveCollector collector;
   TVerbMaker maker;
-  if (!maker.LoadVerbFile("verb.ini", items, &collector)) {
+  if (!maker.LoadVerbFile(verbFile, items, &collector)) {
     err << "No verb datafile found.  Unable to continue\n";
     return 1;
   }

@@ -1,8 +1,9 @@
-// The exports without a window, for scripts: load "verb.ini" from the current
-// folder and write one listing beside it.
+// The exports without a window, for scripts: load the verb data and write one
+// listing into the current folder.
 #pragma once
 
 #include <ostream>
+#include <string>
 
 namespace parlavo {
 
@@ -10,6 +11,6 @@ enum class ExportKind { AllVerbs, SpecialVerbs };
 
 // Exit status: 0 written, 1 no usable "verb.ini", 2 the listing could not be
 // written (no partial file is left). Errors go to `err`.
-int RunExportCommand(ExportKind kind, std::ostream& err);
+int RunExportCommand(ExportKind kind, std::ostream& err, const std::string& verbFile = "verb.ini");
 
 }  // namespace parlavo

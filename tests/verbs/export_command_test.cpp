@@ -64,6 +64,18 @@ TEST_F(ExportCommandTest, WritesBothListings) {
   EXPECT_EQ(std::count(special.begin(), special.end(), '\n'), 307);
 }
 
+// An installed program reads its verb data from elsewhere and still writes the
+// listing into the working folder.
+TEST_F(ExportCommandTest, VerbDataFromAnotherFolderListingHere) {
+  fs::create_directories("shared");
+  ASSERT_EQ(WriteFileAtomically("shared/verb.ini",
+                                [](std::ostream& o) { o << ComposeVerbFile(testing::CrLf({"@ser;to be", ""})); }),
+            "");
+  EXPECT_EQ(RunExportCommand(ExportKind::SpecialVerbs, err, (dir / "shared" / "verb.ini").string()), 0) << err.str();
+  EXPECT_TRUE(fs::exists("SpecialVerbs.txt"));
+  EXPECT_FALSE(fs::exists("shared/SpecialVerbs.txt"));
+}
+
 TEST_F(ExportCommandTest, UnwritableFolderLeavesNoFile) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
   WriteVerbIni(ComposeVerbFile(testing::CrLf({"@ser;to be", ""})));

@@ -3,7 +3,8 @@
 # loading windows) into data/images. Everything is drawn at twice the size the window
 # shows it, so the pictures stay crisp on high-DPI screens; the window sets the
 # device pixel ratio to 2 when it loads them.
-# Needs ImageMagick (convert) and the Liberation fonts.
+# Needs ImageMagick (convert), the Liberation fonts, and rsvg-convert (librsvg2-bin)
+# for the application icon.
 set -eu
 out=${1:-$(dirname "$0")/../../data/images}
 mkdir -p "$out"
@@ -60,3 +61,25 @@ convert -size 96x96 gradient:'#1d3f7a-#2f6fb8' \
   -fill '#f2c14e' -draw 'roundrectangle 18,16 38,80 6,6' \
   -fill white -font "$sansb" -pointsize 40 -gravity center -annotate +12+0 'P' \
   $q "$out/progress_emblem.jpg"
+
+# Application icon: the scalable original for the desktop, and the sizes the menus
+# and the window use drawn from it. Letters are outlines, so no font is needed to show it.
+icons=${2:-$(dirname "$0")/../../data/icons}
+mkdir -p "$icons"
+cat > "$icons/parlavo.svg" <<'SVG'
+<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">
+  <defs>
+    <linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">
+      <stop offset="0" stop-color="#3f86cf"/>
+      <stop offset="1" stop-color="#1d3f7a"/>
+    </linearGradient>
+  </defs>
+  <rect x="8" y="8" width="240" height="240" rx="48" fill="url(#sky)"/>
+  <rect x="50" y="52" width="30" height="152" rx="10" fill="#f2c14e"/>
+  <path fill="#ffffff" fill-rule="evenodd"
+        d="M104 52 H164 A54 54 0 0 1 164 160 H140 V204 H104 Z M140 86 H160 A20 20 0 0 1 160 126 H140 Z"/>
+</svg>
+SVG
+for size in 48 128 256; do
+  rsvg-convert -w "$size" -h "$size" -o "$icons/parlavo-$size.png" "$icons/parlavo.svg"
+done

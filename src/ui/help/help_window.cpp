@@ -15,6 +15,7 @@ namespace parlavo {
 namespace {
 
 const QString kWindowTitle = QStringLiteral("Parlavo Help");
+const QString kFilesNoteMark = QStringLiteral("{{files}}");
 
 }  // namespace
 
@@ -48,11 +49,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   back_->setEnabled(false);
 }
 
-void HelpWindow::Open(const QString& helpFile, int context) {
+void HelpWindow::Open(const QString& helpFile, int context, const QString& filesNote) {
   file_name_ = QFileInfo(helpFile).fileName();
   QFile file(helpFile);
   file_found_ = file.open(QIODevice::ReadOnly);
-  file_ = file_found_ ? HelpFile::Parse(QString::fromUtf8(file.readAll())) : HelpFile();
+  file_ = file_found_ ? HelpFile::Parse(QString::fromUtf8(file.readAll()).replace(kFilesNoteMark, filesNote)) : HelpFile();
   ShowTopic(context);
 }
 
@@ -105,13 +106,13 @@ void HelpWindow::FollowLink(const QUrl& url) {
   }
 }
 
-HelpWindow* ShowHelpTopic(const QString& helpFile, int context) {
+HelpWindow* ShowHelpTopic(const QString& helpFile, int context, const QString& filesNote) {
   static QPointer<HelpWindow> window;
   if (window.isNull()) {
     window = new HelpWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
   }
-  window->Open(helpFile, context);
+  window->Open(helpFile, context, filesNote);
   window->show();
   window->raise();
   window->activateWindow();

@@ -23,8 +23,9 @@ class HelpWindow : public QWidget {
   explicit HelpWindow(QWidget* parent = nullptr);
 
   // Reads the help file again (it may have changed or appeared) and shows the
-  // topic; a missing file or topic shows a message in its place.
-  void Open(const QString& helpFile, int context);
+  // topic; a missing file or topic shows a message in its place. `filesNote`
+  // (one line, where the learner's files are) stands wherever the file says {{files}}.
+  void Open(const QString& helpFile, int context, const QString& filesNote = {});
   // Shows a topic of the file already read, remembering the current one for Back.
   void ShowTopic(int context);
 
@@ -52,6 +53,6 @@ class HelpWindow : public QWidget {
 
 // Opens the one help window at `context`, creating it on first use and bringing
 // it to the front afterwards. Returns it so callers and tests can look at it.
-HelpWindow* ShowHelpTopic(const QString& helpFile, int context);
+HelpWindow* ShowHelpTopic(const QString& helpFile, int context, const QString& filesNote = {});
 
 }  // namespace parlavo

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "platform.h"
@@ -21,6 +22,7 @@ class FakePlatform : public Platform {
   double now = 0.5;  // noon
   bool webPageOpens = true;
   QString programFolder;
+  std::optional<FileLocations> files;  // unset: the portable layout around programFolder
   int beeps = 0;
   std::vector<int> helpContexts;
   std::vector<QString> webPages;
@@ -35,6 +37,7 @@ class FakePlatform : public Platform {
     return webPageOpens;
   }
   QString ProgramFolder() override { return programFolder; }
+  FileLocations Files() override { return files ? *files : FileLocations::Portable(programFolder); }
   void ShowMessage(const QString& title, const QString& text, MessageIcon icon) override {
     messages.push_back({title, text, icon});
   }

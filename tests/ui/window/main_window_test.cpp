@@ -397,6 +397,29 @@ class MainWindowTest : public QObject {
     QCOMPARE(platform_.messages[0].icon, MessageIcon::Exclamation);
   }
 
+  // Installed, the window reads and writes only where it is told: settings in one
+  // folder, results and exports in another, and the export message names that folder.
+  void installedLayoutKeepsFilesInTheFoldersGiven() {
+    window_.reset();
+    QTemporaryDir places;
+    QVERIFY(QDir(places.path()).mkpath("config") && QDir(places.path()).mkpath("data"));
+    FileLocations files;
+    files.settingsFile = places.filePath("config/Parlavo.ini");
+    files.dataFolder = places.filePath("data") + "/";
+    files.verbFile = dir_.filePath("verb.ini");
+    platform_.files = files;
+    const QStringList workBefore = QDir().entryList(QDir::Files);
+    window_ = std::make_unique<TfrmVerbTester>(platform_);
+    Click(window_->bnSpecialOutput);
+    QVERIFY(QFile::exists(places.filePath("data/SpecialVerbs.txt")));
+    QCOMPARE(platform_.messages.size(), std::size_t(1));
+    QCOMPARE(platform_.messages[0].text, QString("The file 'SpecialVerbs.txt' can be found in the folder '%1'.")
+                                             .arg(QDir::toNativeSeparators(places.filePath("data"))));
+    window_.reset();  // shutdown writes the settings
+    QVERIFY(QFile::exists(files.settingsFile));
+    QCOMPARE(QDir().entryList(QDir::Files), workBefore);
+  }
+
   void specialExportHasALinePerItem() {
     Click(window_->bnSpecialOutput);
     QFile written("SpecialVerbs.txt");
