@@ -180,6 +180,18 @@ class HelpWindowTest : public QObject {
     QVERIFY(Browser(&window)->toPlainText().contains(QStringLiteral("It is here now.")));
   }
 
+  // The index tells the learner where the files are; the shipped file carries the mark.
+  void indexNamesTheFoldersGiven() {
+    HelpWindow window;
+    const QString note = QStringLiteral("Your settings are kept in '/home/ana/.config/Parlavo/Parlavo.ini'.");
+    window.Open(QStringLiteral(PARLAVO_HELP_FILE), kHelpIndexContext, note);
+    const QString shown = Browser(&window)->toPlainText();
+    QVERIFY2(shown.contains(QStringLiteral("Your files")) && shown.contains(note), qPrintable(shown));
+    QVERIFY(!shown.contains(QStringLiteral("{{files}}")));
+    window.Open(QStringLiteral(PARLAVO_HELP_FILE), kHelpIndexContext);
+    QVERIFY(!Browser(&window)->toPlainText().contains(QStringLiteral("{{files}}")));
+  }
+
   void linksBackAndIndexNavigate() {
     HelpWindow window;
     auto* back = window.findChild<QPushButton*>(QStringLiteral("bnBack"));
