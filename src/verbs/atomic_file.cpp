@@ -45,6 +45,34 @@ std::string DirectoryOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The file a write to `path` must replace: the end of its chain of symbolic links
+// (which need not exist yet), so a linked file is updated where it lives and the
+// link stays. Replacing the link itself would cut it off from its target. Returns
+// an errno value when the chain cannot be followed, else 0.
+int FollowLinks(const std::string& path, std::string& target) {
+  target = path;
+  for (int hops = 0;; ++hops) {
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return 0;
+    if (hops == 40) return ELOOP;
+    std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+    const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+    if (n < 0) return errno;
+    if (static_cast<std::size_t>(n) >= link.size()) return ENAMETOOLONG;
+    link.resize(static_cast<std::size_t>(n));
+    target = link.front() == '/' ? link : DirectoryOf(target) + "/" + link;
+  }
+}
+
+// A file whose mode grants nobody writing is the owner's way of saying "leave it
+// alone"; renaming over it would succeed all the same (the folder decides that),
+// and root passes every access check, so the mode is read as well.
+bool IsReadOnly(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 }  // namespace
 
 std::string WriteFileAtomically(const std::string& path,
@@ -58,20 +86,24 @@ std::string WriteFileAtomically(const std::string& path,
   if (!content) return "Cannot write '" + path + "': the content could not be produced";
   const std::string bytes = std::move(content).str();
 
-  std::string temp = path + ".XXXXXX";
+  std::string target;
+  if (const int error = FollowLinks(path, target); error != 0) return Describe("write", path, error);
+  if (IsReadOnly(target)) return "Cannot write '" + path + "': the file is read-only";
+
+  std::string temp = target + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return Describe("write", path, errno);
 
   int error = 0;
-  if (::fchmod(fd, ModeFor(path)) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
+  if (::fchmod(fd, ModeFor(target)) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+  if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temp.c_str());
     return Describe("write", path, error);
   }
   // Make the rename itself durable; failing here loses nothing already written.
-  const int dir = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+  const int dir = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY);
   if (dir >= 0) {
     ::fsync(dir);
     ::close(dir);

@@ -12,6 +12,9 @@ namespace parlavo {
 // renames it into place. On any failure the temporary is removed, the old file
 // (if any) is untouched, and the error is returned as text a user understands
 // (naming the file and the system's reason). Returns "" on success.
+// A symbolic link is written through: its final target is replaced (the temporary
+// lies beside the target) and the link is kept. A file that exists with no write
+// permission in its mode, or that the user may not write, is refused and left as it is.
 std::string WriteFileAtomically(const std::string& path,
                                 const std::function<void(std::ostream&)>& writer);
 

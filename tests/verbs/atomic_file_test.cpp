@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <vector>
 #include <stdexcept>
 
 namespace parlavo {
@@ -79,6 +81,79 @@ TEST_F(AtomicFileTest, FailedRenameRemovesTheTemporary) {
   EXPECT_NE(error.find("out.txt"), std::string::npos) << error;
   EXPECT_NE(error.find("directory"), std::string::npos) << error;
   EXPECT_EQ(Entries(), 1u);
+}
+
+// People keep dotfiles as links into another folder: the write must land in the
+// file the link names, leave the link in place and leave no temporary anywhere.
+TEST_F(AtomicFileTest, WritesThroughSymbolicLinks) {
+  const struct {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> links;  // link -> what it names
+    std::string target;                                     // where the bytes must land
+    bool targetExists;
+  } cases[] = {
+      {"relative link", {{"out.txt", "real.txt"}}, "real.txt", true},
+      {"link into another folder", {{"out.txt", "DIR/dotfiles/real.ini"}}, "dotfiles/real.ini", true},
+      {"chain of links", {{"out.txt", "hop"}, {"hop", "dotfiles/real.ini"}}, "dotfiles/real.ini", true},
+      {"link to a file not there yet", {{"out.txt", "dotfiles/new.ini"}}, "dotfiles/new.ini", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(dir);
+    fs::create_directories(dir / "dotfiles");
+    if (c.targetExists) {
+      std::ofstream(dir / c.target) << "old";
+      fs::permissions(dir / c.target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    }
+    for (const auto& [link, named] : c.links) {
+      std::string to = named;
+      if (to.rfind("DIR/", 0) == 0) to = (dir / to.substr(4)).string();
+      fs::create_symlink(to, dir / link);
+    }
+
+    ASSERT_EQ(WriteFileAtomically(path, [](std::ostream& o) { o << "new"; }), "");
+    EXPECT_TRUE(fs::is_symlink(dir / "out.txt"));
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile((dir / c.target).string(), bytes));
+    EXPECT_EQ(bytes, "new");
+    EXPECT_EQ(Read(), "new");
+    if (c.targetExists)
+      EXPECT_EQ(fs::status(dir / c.target).permissions() & fs::perms::all,
+                fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Entries(), c.links.size() + 1 + (fs::path(c.target).has_parent_path() ? 0 : 1));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "dotfiles"), fs::directory_iterator()),
+              fs::path(c.target).has_parent_path() ? 1 : 0);
+  }
+}
+
+TEST_F(AtomicFileTest, LinkLoopIsAnErrorAndChangesNothing) {
+  fs::create_symlink("b", dir / "out.txt");
+  fs::create_symlink("out.txt", dir / "b");
+  const std::string error = WriteFileAtomically(path, [](std::ostream& o) { o << "x"; });
+  EXPECT_NE(error.find("out.txt"), std::string::npos) << error;
+  EXPECT_NE(error.find("symbolic links"), std::string::npos) << error;
+  EXPECT_EQ(Entries(), 2u);
+}
+
+// The mode is what counts, so the refusal holds for root as well.
+TEST_F(AtomicFileTest, ReadOnlyFileIsRefusedAndLeftAlone) {
+  for (const bool throughLink : {false, true}) {
+    SCOPED_TRACE(throughLink ? "through a link" : "the file itself");
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path file = dir / (throughLink ? "real.txt" : "out.txt");
+    std::ofstream(file) << "kept";
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    if (throughLink) fs::create_symlink("real.txt", dir / "out.txt");
+
+    const std::string error = WriteFileAtomically(path, [](std::ostream& o) { o << "new"; });
+    EXPECT_NE(error.find("out.txt"), std::string::npos) << error;
+    EXPECT_NE(error.find("read-only"), std::string::npos) << error;
+    EXPECT_EQ(Read(), "kept");
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(Entries(), throughLink ? 2u : 1u);
+  }
 }
 
 TEST_F(AtomicFileTest, ReadErrors) {
