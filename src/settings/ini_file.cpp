@@ -16,22 +16,36 @@ namespace parlavo {
 
 namespace {
 
-// "[name]" gives the trimmed name; anything else gives nothing.
+// "[name]" gives the trimmed name; anything else gives nothing. Only the whole line
+// counts (a comment may follow): a key that merely begins with "[", such as
+// "[x]PEOPLE=True" written for a filter named "[x]", must not open a section and
+// take over the keys below it. A name holding "=" is a key line in brackets.
 std::optional<std::string> SectionOf(std::string_view line) {
   const std::string text = Trim(line);
   if (text.size() < 2 || text.front() != '[') return std::nullopt;
   const std::size_t close = text.find(']');
   if (close == std::string::npos) return std::nullopt;
-  return Trim(std::string_view(text).substr(1, close - 1));
+  const std::string_view name = std::string_view(text).substr(1, close - 1);
+  const std::string rest = Trim(std::string_view(text).substr(close + 1));
+  if (name.find('=') != std::string_view::npos || (!rest.empty() && rest.front() != ';')) return std::nullopt;
+  return Trim(name);
 }
 
-// "key=value" gives the trimmed key; comments and lines without "=" give nothing.
+// "key=value" gives the trimmed key; comments, section headers and lines without
+// "=" give nothing.
 std::optional<std::string> KeyOf(std::string_view line) {
   const std::string text = Trim(line);
-  if (text.empty() || text.front() == ';' || text.front() == '[') return std::nullopt;
+  if (text.empty() || text.front() == ';' || SectionOf(text)) return std::nullopt;
   const std::size_t equals = text.find('=');
   if (equals == std::string::npos) return std::nullopt;
   return Trim(std::string_view(text).substr(0, equals));
+}
+
+// A key that the reader would take for something else (a comment, a section, a
+// different key) is never written: its value could not be read back, and the
+// line could change how the lines after it are read.
+bool CanBeReadBack(std::string_view key) {
+  return !key.empty() && key.front() != ';' && key.front() != '[' && key.find('=') == std::string_view::npos;
 }
 
 std::string ValueOf(std::string_view line) { return Trim(line.substr(line.find('=') + 1)); }
@@ -98,6 +112,11 @@ std::string IniFile::Read(std::string_view section, std::string_view key,
 }
 
 std::string IniFile::Write(std::string_view section, const std::vector<Entry>& entries) {
+  for (const auto& entry : entries)
+    if (!CanBeReadBack(Trim(SingleLine(entry.first))))
+      return "Cannot write '" + path_ + "': the key \"" + Cp1252ToUtf8(entry.first) +
+             "\" cannot be stored in a settings file";
+
   std::vector<std::string> lines;
   std::string error;
   if (Load(path_, lines, &error) == LoadState::kUnreadable) return error;

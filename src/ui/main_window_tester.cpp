@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "file_man.h"
+#include "filter_name.h"
 #include "ini_manage.h"
 #include "main_window.h"
 #include "page_control.h"
@@ -150,20 +151,25 @@ void TfrmVerbTester::Button4Click() { FillQuestionList(true); }
 void TfrmVerbTester::Button99() { WriteAdvancedPage(ClearedAdvancedPage()); }
 
 void TfrmVerbTester::bnSaveClick() {
-  const QString name = edSave->text();
-  if (name.isEmpty()) {
-    platform_.ShowMessage("Error - No Filter Name", "Please enter a name for your new filter", MessageIcon::None);
-    return;
-  }
-  for (int i = 0; i < lbSettings->count(); ++i)
-    if (lbSettings->item(i)->text().compare(name, Qt::CaseInsensitive) == 0) {
+  // Trimmed once here: the name compared, stored under and listed is the same text.
+  const CheckedFilterName checked = CheckNewFilterName(FromQString(edSave->text()), IniManage->SavedFilterNames());
+  switch (checked.verdict) {
+    case FilterNameVerdict::kEmpty:
+      platform_.ShowMessage("Error - No Filter Name", "Please enter a name for your new filter", MessageIcon::None);
+      return;
+    case FilterNameVerdict::kUnsafeCharacters:
+      platform_.ShowMessage(ToQString(kUnsafeFilterNameTitle), ToQString(kUnsafeFilterNameText), MessageIcon::None);
+      return;
+    case FilterNameVerdict::kDuplicate:
       platform_.ShowMessage("Duplicate Name Error", "Please enter a unique name for your new filter",
                             MessageIcon::None);
       return;
-    }
-  const std::string stored = FromQString(name);
+    case FilterNameVerdict::kAccepted:
+      break;
+  }
   // A name is listed only once its filter is stored.
-  if (IniManage->WriteFilter(stored, FilterFromControls(ReadAdvancedPage()))) IniManage->AppendSavedFilterName(stored);
+  if (IniManage->WriteFilter(checked.name, FilterFromControls(ReadAdvancedPage())))
+    IniManage->AppendSavedFilterName(checked.name);
   CheckSettingsWrite();
   RefreshFilterLists();
 }

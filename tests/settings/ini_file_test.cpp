@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 
 #include "temp_files.h"
 
@@ -16,6 +17,17 @@ class IniFileTest : public testing_files::ScratchFileTest {
   IniFile WithContent(const std::string& bytes) { return IniFile(Put(bytes)); }
 };
 
+// What a read of section/key gives; "<none>" for a key that is not found.
+struct ReadCase {
+  const char* section;
+  const char* key;
+  const char* value;
+};
+void ExpectReads(const IniFile& ini, std::initializer_list<ReadCase> cases) {
+  for (const ReadCase& c : cases)
+    EXPECT_EQ(ini.Read(c.section, c.key, "<none>"), c.value) << c.section << "/" << c.key;
+}
+
 TEST_F(IniFileTest, FindsSectionsAndKeysIgnoringCaseAndBlanks) {
   const IniFile ini = WithContent(
       "; exact=7 is only a comment\r\n"
@@ -27,11 +39,7 @@ TEST_F(IniFileTest, FindsSectionsAndKeysIgnoringCaseAndBlanks) {
       "Broken line without equals\n"
       "[options]\r\n"
       "beep=9\r\n");
-  const struct {
-    const char* section;
-    const char* key;
-    const char* value;
-  } cases[] = {
+  ExpectReads(ini, {
       {"Options", "exact", "0"},
       {"OPTIONS", "EXACT", "0"},
       {" options ", " exact ", "0"},
@@ -40,9 +48,7 @@ TEST_F(IniFileTest, FindsSectionsAndKeysIgnoringCaseAndBlanks) {
       {"Options", "; exact", "<none>"},
       {"Nowhere", "exact", "<none>"},
       {"Filter", "Broken line without equals", "<none>"},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(ini.Read(c.section, c.key, "<none>"), c.value) << c.section << "/" << c.key;
+  });
 }
 
 TEST_F(IniFileTest, MissingFileReadsAsEmptyAndFirstWriteCreatesIt) {
@@ -119,6 +125,61 @@ TEST_F(IniFileTest, OddContentIsKeptAndNeverBreaksReadsOrWrites) {
     for (char c : after.substr(0, after.rfind("[Options]")))
       if (c != '\r' && c != '\n') left += c;
     EXPECT_EQ(left.substr(0, kept.size()), kept);
+  }
+}
+
+// Lines a hand (or an earlier build that stored any filter name) could leave in the
+// file: only a line that is a header as a whole opens a section.
+TEST_F(IniFileTest, OnlyWholeHeaderLinesOpenSections) {
+  const IniFile ini = WithContent(
+      "[Filter]\r\n"
+      "[Options]PEOPLE=True,False\r\n"  // a filter named "[Options]"
+      "[x]TENSES=\r\n"
+      "[a=b]\r\n"                       // a key "[a" in brackets, not a section "a=b"
+      "[Options] ; the real one\r\n"
+      "exact=0\r\n"
+      "[Default]garbage\r\n"            // no header: its key stays in [Options]
+      "beep=0\r\n");
+  ExpectReads(ini, {
+      {"Options", "exact", "0"},
+      {"Options", "beep", "0"},
+      {"Filter", "[Options]PEOPLE", "True,False"},
+      {"Filter", "[x]TENSES", ""},
+      {"Filter", "[a", "b]"},
+      {"Filter", "exact", "<none>"},
+      {"Options", "[Options]PEOPLE", "<none>"},
+      {"a=b", "exact", "<none>"},
+      {"Default", "beep", "<none>"},
+  });
+}
+
+// The case that used to hijack the options: a filter key line that looks like the
+// [Options] header stands before the real section.
+TEST_F(IniFileTest, OptionsAreWrittenToTheRealSectionPastAHeaderLikeKey) {
+  IniFile ini = WithContent(
+      "[Filter]\r\n"
+      "[Options]PEOPLE=True\r\n"
+      "\r\n"
+      "[Options]\r\n"
+      "exact=1\r\n");
+  ASSERT_EQ(ini.Write("Options", {{"exact", "0"}, {"beep", "1"}}), "");
+  EXPECT_EQ(ReadBytes(path_),
+            "[Filter]\r\n"
+            "[Options]PEOPLE=True\r\n"
+            "\r\n"
+            "[Options]\r\n"
+            "exact=0\r\n"
+            "beep=1\r\n");
+}
+
+TEST_F(IniFileTest, KeyThatCouldNotBeReadBackIsRefusedAndTheFileKept) {
+  const std::string before = "[Filter]\r\nList=a\r\n";
+  IniFile ini = WithContent(before);
+  for (const char* key : {";x", "[Options]PEOPLE", "a=bPEOPLE", "  ", " ;x"}) {
+    const std::string error = ini.Write("Filter", {{"fine", "1"}, {key, "True"}});
+    EXPECT_NE(error.find(path_), std::string::npos) << key << ": " << error;
+    EXPECT_NE(error.find("cannot be stored"), std::string::npos) << key << ": " << error;
+    EXPECT_EQ(ReadBytes(path_), before) << key;
   }
 }
 
