@@ -27,17 +27,24 @@ bool DesktopPlatform::OpenWebPage(const QString& address) {
 
 QString DesktopPlatform::ProgramFolder() { return ExecutableFolder(); }
 
+std::unique_ptr<QMessageBox> DesktopPlatform::MessageBox(const QString& title, const QString& text,
+                                                        MessageIcon icon) {
+  QMessageBox::Icon shown = QMessageBox::NoIcon;
+  if (icon == MessageIcon::Information) shown = QMessageBox::Information;
+  if (icon == MessageIcon::Exclamation) shown = QMessageBox::Warning;
+  if (icon == MessageIcon::Error) shown = QMessageBox::Critical;
+  auto box = std::make_unique<QMessageBox>(shown, title, QString(), QMessageBox::Ok, QApplication::activeWindow());
+  box->setTextFormat(Qt::PlainText);
+  box->setText(text);
+  return box;
+}
+
 void DesktopPlatform::ShowMessage(const QString& title, const QString& text, MessageIcon icon) {
   if (quietMessages_) {
     std::cerr << title.toStdString() << ": " << text.toStdString() << '\n';
     return;
   }
-  QMessageBox::Icon shown = QMessageBox::NoIcon;
-  if (icon == MessageIcon::Information) shown = QMessageBox::Information;
-  if (icon == MessageIcon::Exclamation) shown = QMessageBox::Warning;
-  if (icon == MessageIcon::Error) shown = QMessageBox::Critical;
-  QMessageBox box(shown, title, text, QMessageBox::Ok, QApplication::activeWindow());
-  box.exec();
+  MessageBox(title, text, icon)->exec();
 }
 
 }  // namespace parlavo

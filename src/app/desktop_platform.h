@@ -1,10 +1,13 @@
 // The desktop's services behind the window's Platform interface.
 #pragma once
 
+#include <memory>
 #include <utility>
 
 #include "app_folders.h"
 #include "platform.h"
+
+class QMessageBox;
 
 namespace parlavo {
 
@@ -23,6 +26,11 @@ class DesktopPlatform : public Platform {
   QString ProgramFolder() override;
   FileLocations Files() override { return folders_.files; }
   void ShowMessage(const QString& title, const QString& text, MessageIcon icon) override;
+
+  // The box that ShowMessage runs, with an OK button. Its text is plain: messages
+  // quote what files hold (a bad results line, a verb, a file name), and none of
+  // that may ever be read as markup.
+  static std::unique_ptr<QMessageBox> MessageBox(const QString& title, const QString& text, MessageIcon icon);
 
  private:
   AppFolders folders_;

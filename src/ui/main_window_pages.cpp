@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>
+#include <type_traits>
 
 #include "clickable_label.h"
 #include "fonts.h"
@@ -34,6 +35,8 @@ template <class W>
 W* Place(QWidget* parent, const char* name, int x, int y, int w, int h) {
   W* widget = new W(parent);
   widget->setObjectName(name);
+  // Labels show verbs, translations and names from files: text, never markup.
+  if constexpr (std::is_base_of_v<QLabel, W>) widget->setTextFormat(Qt::PlainText);
   widget->setGeometry(x, y, w, h);
   return widget;
 }

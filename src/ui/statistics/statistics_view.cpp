@@ -149,7 +149,11 @@ StatisticsView::StatisticsView(const StatisticsControls& controls,
     : QObject(parent), c_(controls), lines_(resultLines) {
   report_ = [this](const QString& message) {
     QWidget* owner = c_.sgPerson != nullptr ? c_.sgPerson->window() : nullptr;
-    QMessageBox::critical(owner, QStringLiteral("Error"), message);
+    // The message quotes a line of the results file: shown as text, never as markup.
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QString(), QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(message);
+    box.exec();
   };
 
   SetUpStatisticsGrid(c_.sgPerson, 13, {64, 64, 64, 64, 244});

@@ -434,6 +434,30 @@ class TesterWindowTest : public QObject {
     QVERIFY(!w_->sgTense->isVisibleTo(w_->tsStats));
   }
 
+  // What files hold reaches the learner as the very text: a results line that is
+  // HTML in the statistics message, markup in a verb's name or translation in the
+  // question labels. No label of the window reads its text as markup.
+  void fileContentIsShownAsPlainText() {
+    const QString html = "<h1 style=color:red>big</h1><img src=/some/local/file.png>";
+    QVERIFY(WindowSession::WriteFile("Results.txt", ("x,y," + html + ",1,0,10,3\r\n").toUtf8()));
+    QVERIFY(session_->WriteVerbs("@<i>tener</i>;<b>to have</b> &amp; more\r\n\r\n"));
+    Open();
+    for (const QLabel* label : w_->findChildren<QLabel*>())
+      QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+
+    w_->rbAllTenses->setChecked(true);
+    w_->rbAllPeople->setChecked(true);
+    for (int i = 0; i < w_->cbVerbType->count(); ++i) w_->cbVerbType->item(i)->setCheckState(Qt::Checked);
+    w_->bnUpdateVerbs->click();
+    QVERIFY(w_->lbVerbs->count() > 0);
+    QCOMPARE(w_->lbVerb->text(), QString("<i>tener</i>"));
+    QVERIFY2(w_->lbTrans->text().contains("<b>to have</b> &amp; more"), qPrintable(w_->lbTrans->text()));
+
+    w_->ShowStatistics();
+    QVERIFY(!platform_->messages.empty());
+    QVERIFY2(platform_->messages[0].text.contains(html), qPrintable(platform_->messages[0].text));
+  }
+
   void statisticsButtonOnTheTesterDoesTheSame() {
     Open();
     QVERIFY(w_->bnStatistics->isVisibleTo(w_));
