@@ -2,6 +2,7 @@
 
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "text.h"
 
@@ -22,7 +23,7 @@ void Line(std::ostream& out, std::string_view text) {
 
 void WriteAllVerbs(std::ostream& out, const std::vector<std::string>& infinitives, const VerbList& items) {
   // Items grouped by infinitive once, so the listing takes time linear in the items
-  // however many verbs there are. A duplicated infinitive collects the items of both verbs.
+  // however many verbs there are. A duplicated infinitive collects the items of every copy.
   std::unordered_map<std::string_view, std::vector<std::size_t>> byInfinitive;
   byInfinitive.reserve(infinitives.size());
   for (const std::string& verb : infinitives) byInfinitive.try_emplace(verb);
@@ -32,7 +33,11 @@ void WriteAllVerbs(std::ostream& out, const std::vector<std::string>& infinitive
   }
 
   std::string line;
+  // A repeated infinitive is listed once: its one block already holds the items of
+  // every copy, and repeating the block made the file grow with the square of the copies.
+  std::unordered_set<std::string_view> listed;
   for (const std::string& verb : infinitives) {
+    if (!listed.insert(verb).second) continue;
     const std::vector<std::size_t>& group = byInfinitive.find(verb)->second;
     int lastTense = -1;
     for (std::size_t k = 0; k < group.size(); ++k) {

@@ -200,6 +200,10 @@ bool TVerbMaker::LoadVerbBytes(std::string_view bytes, VerbList& list, LoadObser
     const long long expected = ExpectedCount(file);
     FileLines = std::move(file.lines);
     if (FileLines.empty()) throw std::runtime_error("the file is empty");
+    for (std::size_t i = 0; i < FileLines.size(); ++i)
+      if (FileLines[i].size() > kLongestVerbFileLine)
+        throw std::runtime_error("line " + std::to_string(i + 1) + " is longer than " +
+                                 std::to_string(kLongestVerbFileLine) + " characters");
     const std::size_t n = FileLines.size();
     const bool valid = CheckIntegrity(expected);
 

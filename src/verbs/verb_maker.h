@@ -14,6 +14,11 @@ namespace parlavo {
 // The opening and closing line of the data file.
 inline constexpr std::string_view kVerbFileMarker = "*CHECKOK987654321.123456789";
 
+// The longest line a data file may hold, in bytes. Real lines stay under 100; every
+// item of a verb copies its infinitive, so one huge line would cost its length 153
+// times over and more (a 10 MB infinitive took gigabytes).
+inline constexpr std::size_t kLongestVerbFileLine = 1024;
+
 // Irregular forms of one verb block: row = file tense code + 2 (codes -2..7),
 // column = form 1..6 stored at index 0..5. "ERROR" means "generate it".
 using FormTable = std::array<std::array<std::string, 6>, 10>;
@@ -41,7 +46,8 @@ class TVerbMaker {
 
   // ---- Loader ----
   // Loads the whole file, appending items to `list` (never cleared). True only
-  // when the file was read without error and both markers and the count agree.
+  // when the file was read without error, both markers and the count agree and no
+  // line is longer than kLongestVerbFileLine (such a file loads no verb at all).
   bool LoadVerbFile(const std::string& fileName, VerbList& list, LoadObserver* observer = nullptr);
   // The same for file bytes already in memory (scrambled, as stored).
   bool LoadVerbBytes(std::string_view bytes, VerbList& list, LoadObserver* observer = nullptr);

@@ -145,6 +145,34 @@ TEST(LoadVerbFile, HardFailures) {
   }
 }
 
+// Every item copies its verb's infinitive, so one huge line once cost gigabytes:
+// a line past the limit refuses the whole file with a reason naming the line.
+TEST(LoadVerbFile, LinesAreLimitedInLength) {
+  const std::size_t most = kLongestVerbFileLine;
+  const struct {
+    const char* name;
+    std::string body;
+    const char* error;  // "" when the file loads
+  } cases[] = {
+      {"longest header", CrLf({"@" + std::string(most - 9, 'a') + ";to have", ""}), ""},
+      {"header one byte over", CrLf({"@" + std::string(most - 8, 'a') + ";to have", ""}),
+       "line 2 is longer than 1024 characters"},
+      {"longest tense line", CrLf({"@ser;to be", "01:" + std::string(most - 3, 's'), ""}), ""},
+      {"tense line one byte over", CrLf({"@ser;to be", "01:" + std::string(most - 2, 's'), ""}),
+       "line 3 is longer than 1024 characters"},
+      {"ten megabytes of infinitive", CrLf({"@" + std::string(10'000'000, 'a') + ";x", ""}),
+       "line 2 is longer than 1024 characters"},
+  };
+  for (const auto& c : cases) {
+    bool ok = false;
+    std::string error;
+    const VerbList items = Load(ComposeVerbFile(c.body), ok, &error);
+    EXPECT_EQ(ok, *c.error == '\0') << c.name << ": " << error;
+    EXPECT_EQ(items.size(), ok ? 153u : 0u) << c.name;
+    EXPECT_EQ(error, c.error) << c.name;
+  }
+}
+
 TEST(LoadVerbFile, TenseCodeErrorKeepsItemsBuiltBefore) {
   bool ok = true;
   const VerbList items = Load(Scramble(PlainFile(CrLf({"@hablar;to speak", "", "@ser;to be", "zz:x", ""}))), ok);

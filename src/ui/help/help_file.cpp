@@ -33,7 +33,13 @@ HelpFile HelpFile::Parse(const QString& contents) {
   QString normalised = contents;
   normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   const QStringList lines = normalised.split(QLatin1Char('\n'));
+  int number = 0;
   for (const QString& raw : lines) {
+    ++number;
+    if (raw.size() > kLongestHelpLine) {
+      if (current != nullptr && current->longLine == 0) current->longLine = number;
+      continue;
+    }
     const QString line = raw.trimmed();
     if (IsComment(line)) continue;
     const QRegularExpressionMatch header = HeaderPattern().match(line);
@@ -133,6 +139,20 @@ QString HelpFileMissingMessage(const QString& fileName) {
 
 QString HelpTopicMissingMessage(int context, const QString& fileName) {
   return QStringLiteral("Help topic %1 is not in '%2'.").arg(context).arg(fileName);
+}
+
+QString HelpFileTooLargeMessage(const QString& fileName) {
+  return QStringLiteral("The help file '%1' is larger than %2 KB and cannot be shown.")
+      .arg(fileName)
+      .arg(kLargestHelpFile / 1024);
+}
+
+QString HelpLineTooLongMessage(const HelpTopic& topic, const QString& fileName) {
+  return QStringLiteral("Help topic %1 cannot be shown: line %2 of '%3' is longer than %4 characters.")
+      .arg(topic.context)
+      .arg(topic.longLine)
+      .arg(fileName)
+      .arg(kLongestHelpLine);
 }
 
 QString HelpTopicAddress(int context) { return QStringLiteral("topic:%1").arg(context); }

@@ -53,7 +53,12 @@ void HelpWindow::Open(const QString& helpFile, int context, const QString& files
   file_name_ = QFileInfo(helpFile).fileName();
   QFile file(helpFile);
   file_found_ = file.open(QIODevice::ReadOnly);
-  file_ = file_found_ ? HelpFile::Parse(QString::fromUtf8(file.readAll()).replace(kFilesNoteMark, filesNote)) : HelpFile();
+  // Read one byte past the limit, so a huge file (or an endless device) is never read whole.
+  const QByteArray bytes = file_found_ ? file.read(kLargestHelpFile + 1) : QByteArray();
+  file_too_large_ = bytes.size() > kLargestHelpFile;
+  file_ = file_found_ && !file_too_large_
+              ? HelpFile::Parse(QString::fromUtf8(bytes).replace(kFilesNoteMark, filesNote))
+              : HelpFile();
   ShowTopic(context);
 }
 
@@ -74,9 +79,17 @@ void HelpWindow::Display(int context) {
     ShowMessage(HelpFileMissingMessage(file_name_));
     return;
   }
+  if (file_too_large_) {
+    ShowMessage(HelpFileTooLargeMessage(file_name_));
+    return;
+  }
   const HelpTopic* topic = file_.Find(context);
   if (topic == nullptr) {
     ShowMessage(HelpTopicMissingMessage(context, file_name_));
+    return;
+  }
+  if (topic->longLine != 0) {
+    ShowMessage(HelpLineTooLongMessage(*topic, file_name_));
     return;
   }
   setWindowTitle(kWindowTitle + QStringLiteral(" - ") + topic->title);

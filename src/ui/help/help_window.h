@@ -23,8 +23,9 @@ class HelpWindow : public QWidget {
   explicit HelpWindow(QWidget* parent = nullptr);
 
   // Reads the help file again (it may have changed or appeared) and shows the
-  // topic; a missing file or topic shows a message in its place. `filesNote`
-  // (one line, where the learner's files are) stands wherever the file says {{files}}.
+  // topic; a missing file or topic, a file over kLargestHelpFile or a topic with
+  // a line over kLongestHelpLine shows a message in its place. `filesNote` (one
+  // line, where the learner's files are) stands wherever the file says {{files}}.
   void Open(const QString& helpFile, int context, const QString& filesNote = {});
   // Shows a topic of the file already read, remembering the current one for Back.
   void ShowTopic(int context);
@@ -46,6 +47,7 @@ class HelpWindow : public QWidget {
   QPushButton* index_;
   QString file_name_;  // bare name, for messages
   bool file_found_ = false;
+  bool file_too_large_ = false;
   HelpFile file_;
   int current_ = -1;
   std::vector<int> history_;

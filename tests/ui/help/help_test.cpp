@@ -192,6 +192,49 @@ class HelpWindowTest : public QObject {
     QVERIFY(!Browser(&window)->toPlainText().contains(QStringLiteral("{{files}}")));
   }
 
+  // One unbroken line of a megabyte used to hold the window for half a minute:
+  // limits at the boundary, each refusal named in the viewer, other topics intact.
+  void sizeLimitsAtTheBoundary_data() {
+    QTest::addColumn<int>("lineLength");
+    QTest::addColumn<int>("padding");  // comment bytes that bring the file to its size
+    QTest::addColumn<QString>("shown");
+    const QString tooLong = QStringLiteral("Help topic 1 cannot be shown: line 3 of 'Parlavo.hlp' is longer than 4096 characters.");
+    const QString tooLarge = QStringLiteral("The help file 'Parlavo.hlp' is larger than 1024 KB and cannot be shown.");
+    QTest::newRow("longest line") << int(kLongestHelpLine) << 0 << QStringLiteral("shown");
+    QTest::newRow("one character more") << int(kLongestHelpLine) + 1 << 0 << tooLong;
+    QTest::newRow("a megabyte on one line") << 1000000 << 0 << tooLong;
+    QTest::newRow("largest file") << 10 << -1 << QStringLiteral("shown");
+    QTest::newRow("one byte more") << 10 << -2 << tooLarge;
+  }
+  void sizeLimitsAtTheBoundary() {
+    QFETCH(int, lineLength);
+    QFETCH(int, padding);
+    QFETCH(QString, shown);
+    QByteArray bytes = "@topic 1 Long\nshort\n" + QByteArray(lineLength, 'x') + "\n@topic 2 Next\nfine\n";
+    if (padding < 0) {  // a comment line that makes the file exactly the limit, or one byte more
+      const qsizetype wanted = kLargestHelpFile + (padding == -2 ? 1 : 0);
+      bytes += '#' + QByteArray(wanted - bytes.size() - 2, ' ') + '\n';
+      QCOMPARE(bytes.size(), wanted);
+    }
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("Parlavo.hlp")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    HelpWindow window;
+    window.Open(file.fileName(), 1);
+    const QString text = Browser(&window)->toPlainText().trimmed();
+    if (shown == QStringLiteral("shown")) {
+      QVERIFY2(text.startsWith(QStringLiteral("Long\nshort")), qPrintable(text.left(80)));
+    } else {
+      QCOMPARE(text, shown);
+    }
+    if (shown != QStringLiteral("shown") && padding == 0) {
+      window.ShowTopic(2);  // the other topics of the file are still there
+      QVERIFY(Browser(&window)->toPlainText().contains(QStringLiteral("fine")));
+    }
+  }
+
   void linksBackAndIndexNavigate() {
     HelpWindow window;
     auto* back = window.findChild<QPushButton*>(QStringLiteral("bnBack"));
