@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -204,6 +205,94 @@ class SettingsWindowTest : public QObject {
     QCOMPARE(messages.size(), std::size_t(1));
     QCOMPARE(messages[0].title, QString("Error"));
     QVERIFY2(messages[0].text.contains("Parlavo.ini"), qPrintable(messages[0].text));
+  }
+
+  // Names go into keys and into "List": none may form a header, a comment, a key
+  // split or a second list item.
+  void aHostileFilterNameIsRefusedAndTheFileUnchanged_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"[Options]", "  [x]", ";comment", "a=b", "=", "one,two", ","})
+      QTest::newRow(name) << QString(name);
+  }
+  void aHostileFilterNameIsRefusedAndTheFileUnchanged() {
+    QFETCH(QString, name);
+    TfrmVerbTester& w = session_->Open();
+    const QByteArray before = WindowSession::ReadFile("Parlavo.ini");
+    const int entries = w.cbSimple->count();
+    w.edSave->setText(name);
+    Click(w.bnSave);
+    QCOMPARE(WindowSession::ReadFile("Parlavo.ini"), before);
+    QCOMPARE(w.lbSettings->count(), 0);
+    QCOMPARE(w.cbSimple->count(), entries);
+    const auto& messages = session_->platform.messages;
+    QCOMPARE(messages.size(), std::size_t(1));
+    QCOMPARE(messages[0].title, QString("Filter Name Error"));
+    for (const char* shown : {"\"=\"", "\",\"", "\"[\"", "\";\""})
+      QVERIFY2(messages[0].text.contains(shown), qPrintable(messages[0].text));
+    QCOMPARE(w.edSave->text(), name);
+  }
+
+  // Blanks around a name are no part of it: stored, listed, compared and read back
+  // under the trimmed text.
+  void aNameIsTrimmedBeforeItIsStoredOrCompared() {
+    TfrmVerbTester& w = session_->Open();
+    Click(w.imgAdv);
+    ChooseOnShownAdvancedPage(w);
+    w.edSave->setText("  Foo \t");
+    Click(w.bnSave);
+    QCOMPARE(w.lbSettings->count(), 1);
+    QCOMPARE(w.lbSettings->item(0)->text(), QString("Foo"));
+    const QByteArray file = WindowSession::ReadFile("Parlavo.ini");
+    QVERIFY2(file.contains("\r\nFooPEOPLE=") && file.contains("List=Foo\r\n"), file.constData());
+    QVERIFY(!file.contains("Foo PEOPLE"));
+
+    w.edSave->setText("foo ");
+    Click(w.bnSave);
+    QCOMPARE(session_->platform.messages.size(), std::size_t(1));
+    QCOMPARE(session_->platform.messages[0].title, QString("Duplicate Name Error"));
+    w.edSave->setText("   ");
+    Click(w.bnSave);
+    QCOMPARE(session_->platform.messages.size(), std::size_t(2));
+    QCOMPARE(session_->platform.messages[1].title, QString("Error - No Filter Name"));
+    QCOMPARE(w.lbSettings->count(), 1);
+
+    Click(w.Button1);  // "Clear Settings"
+    const QRect row = w.lbSettings->visualItemRect(w.lbSettings->item(0));
+    QTest::mouseClick(w.lbSettings->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    QCOMPARE(ShownAdvancedPage(w), kChosenPage);
+  }
+
+  // People keep dotfiles as links: the link stays and its target gets the settings.
+  void aLinkedSettingsFileIsWrittenThroughAtClose() {
+    QVERIFY(QDir().mkpath("dotfiles"));
+    QVERIFY(QFile::rename("Parlavo.ini", "dotfiles/Parlavo.ini"));
+    QVERIFY(QFile::link("dotfiles/Parlavo.ini", "Parlavo.ini"));
+    TfrmVerbTester& w = session_->Open();
+    Click(w.imgOpt);
+    Click(w.cbBeep);
+    session_->Close();
+    QVERIFY(QFileInfo("Parlavo.ini").isSymLink());
+    QVERIFY(OptionsSection(WindowSession::ReadFile("dotfiles/Parlavo.ini")).contains("beep=0\r\n"));
+    QCOMPARE(QDir("dotfiles").entryList(QDir::Files).size(), 1);
+    QVERIFY(session_->platform.messages.empty());
+  }
+
+  // The owner's "leave it alone" holds, for root as well.
+  void aReadOnlySettingsFileIsLeftAloneWithOneMessage() {
+    const QByteArray before = WindowSession::ReadFile("Parlavo.ini");
+    QVERIFY(QFile::setPermissions("Parlavo.ini", QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    TfrmVerbTester& w = session_->Open();
+    Click(w.imgOpt);
+    Click(w.cbBeep);
+    w.edSave->setText("Mine");
+    Click(w.bnSave);
+    session_->Close();
+    QCOMPARE(WindowSession::ReadFile("Parlavo.ini"), before);
+    const auto& messages = session_->platform.messages;
+    QCOMPARE(messages.size(), std::size_t(1));
+    QVERIFY2(messages[0].text.contains("Parlavo.ini") && messages[0].text.contains("read-only"),
+             qPrintable(messages[0].text));
+    QVERIFY(QFile::setPermissions("Parlavo.ini", QFileDevice::ReadOwner | QFileDevice::WriteOwner));
   }
 
   void aWriteThatSucceedsAgainIsReportedAfresh() {
