@@ -111,6 +111,7 @@ StatisticsControls CreateStatisticsControls(QWidget* page) {
   };
   c.Label17 = new QLabel(QStringLiteral("Select the type of statistics you want to view:"), page);
   c.Label17->setObjectName(QStringLiteral("Label17"));
+  c.Label17->setTextFormat(Qt::PlainText);
   c.rbPerson = radio("rbPerson", "By Person");
   c.rbTense = radio("rbTense", "By Tense");
   c.rbBothWR = radio("rbBothWR", "By Person and Tense: (Count/Ave.Score/Ave.Time)");
