@@ -100,9 +100,9 @@ void BM_CheckAnswer_50Letters(benchmark::State& state) {
   TOptions options;
   std::vector<std::string> lines;
   QuestionLoop loop(options, &lines, [] { return 0.5; });
-  TVerb item;
+  VerbList items;
   const std::string answer(50, 'a');
-  item.InitVerb("abcar", answer, false, kYo, kPresent, "to test");
+  const TVerb& item = items.Add("abcar", answer, false, kYo, kPresent, "to test");
   loop.StartTest({&item});
   std::string typed = answer;
   if (state.range(0) == 0)

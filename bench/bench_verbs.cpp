@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <malloc.h>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -103,6 +104,44 @@ void BM_LoadShippedVerbIni(benchmark::State& state) {
   state.counters["items"] = static_cast<double>(count);
 }
 BENCHMARK(BM_LoadShippedVerbIni)->Unit(benchmark::kMillisecond);
+
+// Heap bytes held per verb once a load is done (the loader itself gone): what the
+// list counts for itself, and what the allocator reports in use, which also sees
+// any allocation the list does not know of.
+void ReportItemMemory(benchmark::State& state, std::string_view stored) {
+  std::size_t listBytes = 0, heapBytes = 0, items = 0;
+  for (auto _ : state) {
+    const struct mallinfo2 before = mallinfo2();
+    VerbList list;
+    {
+      TVerbMaker maker;
+      if (!maker.LoadVerbBytes(stored, list)) state.SkipWithError("load failed");
+    }
+    const struct mallinfo2 after = mallinfo2();
+    listBytes = list.BytesUsed();
+    heapBytes = (after.uordblks + after.hblkhd) - (before.uordblks + before.hblkhd);
+    items = list.size();
+    benchmark::DoNotOptimize(list.data());
+  }
+  const double verbs = static_cast<double>(items) / kItemsPerVerb;
+  state.counters["verbs"] = verbs;
+  state.counters["list_bytes_per_verb"] = static_cast<double>(listBytes) / verbs;
+  state.counters["heap_bytes_per_verb"] = static_cast<double>(heapBytes) / verbs;
+  state.counters["item_bytes"] = sizeof(TVerb);
+}
+
+void BM_ItemMemoryPerVerb(benchmark::State& state) { ReportItemMemory(state, StoredFile()); }
+BENCHMARK(BM_ItemMemoryPerVerb)->Unit(benchmark::kMillisecond);
+
+void BM_ItemMemoryPerVerbShipped(benchmark::State& state) {
+  std::string stored;
+  if (!ReadWholeFile("verb.ini", stored)) {
+    state.SkipWithError("no verb.ini in the current folder");
+    return;
+  }
+  ReportItemMemory(state, stored);
+}
+BENCHMARK(BM_ItemMemoryPerVerbShipped)->Unit(benchmark::kMillisecond);
 
 void BM_ReadFileBytesOnly(benchmark::State& state) {
   const std::string& path = FilePath();

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (items.size() % parlavo::kItemsPerVerb != 0) std::abort();
   if (ok != maker.LastError.empty()) std::abort();
   for (const parlavo::TVerb& item : items) {
-    if (item.Form.empty() || !parlavo::ItemExists(item.Tense, item.Person)) std::abort();
+    if (item.Form().empty() || !parlavo::ItemExists(item.Tense, item.Person)) std::abort();
     item.DisplayLine();
   }
   return 0;

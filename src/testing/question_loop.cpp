@@ -165,10 +165,10 @@ LoopUpdate QuestionLoop::ShowQuestion(const TVerb& item) {
 
 void QuestionLoop::Show(const TVerb& item, LoopUpdate& update) {
   item_ = &item;
-  expectedForm_ = item.Form;
+  expectedForm_ = item.Form();
   view_.lbPerson = std::string(item.PersonName());
-  view_.lbVerb = item.Infinitive;
-  view_.lbTrans = ShownTranslation(item.Translation);
+  view_.lbVerb = item.Infinitive();
+  view_.lbTrans = ShownTranslation(item.Translation());
   view_.lbTense = std::string(item.TenseName());
   view_.lbAnswerVisible = false;
   Check(view_.boxText, update);

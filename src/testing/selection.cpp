@@ -61,8 +61,8 @@ TestList SelectTest(const TFilter& criteria, const VerbList& verbs, TFileMan* re
     if (!item.MatchesFilter(criteria.People, criteria.Tenses, criteria.Verbs, criteria.Irreg,
                             criteria.Extra))
       continue;
-    if (IsUnusedItem(item.Infinitive, item.Tense)) continue;
-    if (skipTested && tested.Contains(item.Form)) continue;
+    if (IsUnusedItem(item.Infinitive(), item.Tense)) continue;
+    if (skipTested && tested.Contains(item.Form())) continue;
     test.push_back(&item);
   }
   return test;
@@ -105,7 +105,7 @@ TestList FillQuestionList(const TestList& testList, int limit, bool shuffle,
 }
 
 std::string RowText(const TVerb& item) {
-  std::string text = item.Infinitive;
+  std::string text(item.Infinitive());
   text += " : ";
   text += item.TenseName();
   text += " , ";

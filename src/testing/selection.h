@@ -10,7 +10,7 @@
 
 #include "file_man.h"
 #include "filter.h"
-#include "verb.h"
+#include "verb_list.h"
 
 namespace parlavo {
 

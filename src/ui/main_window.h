@@ -16,7 +16,7 @@
 #include "options.h"
 #include "selection.h"
 #include "statistics_view.h"
-#include "verb.h"
+#include "verb_list.h"
 
 class QCheckBox;
 class QComboBox;

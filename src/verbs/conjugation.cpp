@@ -1,5 +1,6 @@
 // The regular conjugation system and the item builder that merges it with the
 // irregular forms of the data file.
+#include <array>
 #include <string_view>
 
 #include "syllables.h"
@@ -121,22 +122,41 @@ string_view RegularEnding(int tense, int person, int verbClass, string_view& the
   }
 }
 
-}  // namespace
-
-std::string TVerbMaker::Conjugate(std::string_view infinitive, int person, int tense, bool withStem) {
-  const string_view base = BaseOf(infinitive);
-  const string_view stem = base.size() >= 2 ? base.substr(0, base.size() - 2) : string_view();
-  const int verbClass = VerbClassOf(infinitive);
+// Appends stem, theme vowel and ending of a regular form ("ERROR" for the ending
+// where the tables hold none).
+void AppendRegularForm(std::string& out, string_view stem, int verbClass, int tense, int person) {
   string_view theme;
   string_view ending = RegularEnding(tense, person, verbClass, theme);
   if (ending.data() == nullptr) ending = kError;
-  if (IsCompoundTense(tense)) SetAuxiliary(tense, person);
+  out += stem;
+  out += theme;
+  out += ending;
+}
 
+string_view StemOf(string_view infinitive) {
+  const string_view base = BaseOf(infinitive);
+  return base.size() >= 2 ? base.substr(0, base.size() - 2) : string_view();
+}
+
+// The vos forms no ending table gives; "ERROR" for every other verb and tense.
+string_view SpecialVosForm(string_view infinitive, int tense) {
+  if (tense == kPresent) {
+    if (infinitive == "ser") return "sos";
+    if (infinitive == "ir") return "vas";
+    if (infinitive == "haber") return "has";
+  } else if (tense == kImperative) {
+    if (infinitive == "ir") return "and\xE1";
+    if (infinitive == "ser") return "s\xE9";  // keeps the accent that tells it from the pronoun se
+  }
+  return kError;
+}
+
+}  // namespace
+
+std::string TVerbMaker::Conjugate(std::string_view infinitive, int person, int tense, bool withStem) {
+  if (IsCompoundTense(tense)) SetAuxiliary(tense, person);
   std::string result;
-  result.reserve(stem.size() + theme.size() + ending.size());
-  if (withStem) result += stem;
-  result += theme;
-  result += ending;
+  AppendRegularForm(result, withStem ? StemOf(infinitive) : string_view(), VerbClassOf(infinitive), tense, person);
   TrimInPlace(result);
   return result;
 }
@@ -169,59 +189,52 @@ int TVerbMaker::FileTenseCode(int tense) {
   return tense >= 1 && tense <= kTenseCount ? kCodes[tense - 1] : kNoFileTenseCode;
 }
 
-void TVerbMaker::BuildVerbItems(const std::string& infinitive, const std::string& translation,
-                                const FormTable& forms, VerbList& list) {
+void TVerbMaker::BuildVerbItems(std::string_view infinitive, std::string_view translation, const FormTable& forms,
+                                VerbList& list) {
+  const VerbText& verb = list.AddVerb(infinitive, translation);
   const std::uint8_t verbClass = VerbClassOf(infinitive);
+  const string_view stem = StemOf(infinitive);
   for (int t = 1; t <= kTenseCount; ++t) {
     const auto& row = forms[FileTenseCode(t) + 2];
     const bool vosHasOwnForm = t == kPresent || t == kImperative;
+    const SharedTable* auxiliaries = AuxiliaryTable(t);
+    // One form per slot of the tense: slot 0 is the vos form of the Present and the
+    // Imperative, slots 1..6 the columns of a tense line. Persons of one slot share it.
+    std::array<string_view, 7> slotForm;
+    std::array<bool, 7> slotIrregular{};
+    std::array<bool, 7> made{};
     for (int p = 1; p <= kPersonCount; ++p) {
       if (!ItemExists(t, p)) continue;
-      string_view source = infinitive;
-      string_view special = kError;
-      int g = p;
-      if (p == kVos) {
-        g = vosHasOwnForm ? kVos : kTu;
-        if (infinitive == "ir" && t == kImperative) {
-          source = "andar";
-          special = "and\xE1";
-        } else if (infinitive == "ser" && t == kPresent) {
-          special = "sos";
-        } else if (infinitive == "ir" && t == kPresent) {
-          special = "vas";
-        } else if (infinitive == "haber" && t == kPresent) {
-          special = "has";
-        } else if (infinitive == "ser" && t == kImperative) {
-          special = "s\xE9";  // keeps the accent that tells it from the pronoun se
+      const int g = p == kVos && !vosHasOwnForm ? kTu : p;
+      const int slot = g == kVos ? 0 : PersonColumn(g);
+      if (!made[slot]) {
+        made[slot] = true;
+        const string_view special = g == kVos ? SpecialVosForm(infinitive, t) : string_view(row[slot - 1]);
+        const bool irregular = special != kError;
+        word_.clear();
+        if (irregular) {
+          word_ += special;
+        } else {
+          AppendRegularForm(word_, stem, verbClass, t, g);
+          TrimInPlace(word_);
+          // A generated vos form of one syllable takes no written accent (das, ve, hui).
+          if (g == kVos && IsSingleSyllable(word_)) DropLastAccent(word_);
         }
+        string_view form = word_;
+        if (auxiliaries) {
+          form_.assign((*auxiliaries)[RowOf(g)]);
+          form_ += ' ';
+          form_ += word_;
+          form = form_;
+        }
+        slotForm[slot] = list.Keep(TrimmedView(form));
+        slotIrregular[slot] = irregular;
       }
-      if (!(g == kVos && vosHasOwnForm)) special = row[PersonColumn(g) - 1];
-      const bool irregular = special != kError;
-
-      LastAuxiliary.clear();
-      std::string form;
-      if (irregular) {
-        if (IsCompoundTense(t)) SetAuxiliary(t, g);
-        form = special;
-      } else {
-        form = Conjugate(source, g, t, true);
-      }
-      // A generated vos form of one syllable takes no written accent (das, ve, hui).
-      if (g == kVos && vosHasOwnForm && !irregular && IsSingleSyllable(form)) DropLastAccent(form);
-      if (!LastAuxiliary.empty()) {
-        std::string full;
-        full.reserve(LastAuxiliary.size() + 1 + form.size());
-        full += LastAuxiliary;
-        full += ' ';
-        full += form;
-        form = std::move(full);
-      }
-      TrimInPlace(form);
-
-      list.emplace_back().InitVerb(infinitive, std::move(form), irregular, static_cast<std::uint8_t>(p),
-                                   static_cast<std::uint8_t>(t), translation, verbClass);
+      list.AddItem(verb, slotForm[slot], slotIrregular[slot], static_cast<std::uint8_t>(p),
+                   static_cast<std::uint8_t>(t), verbClass);
     }
   }
+  LastAuxiliary.clear();
 }
 
 }  // namespace parlavo

@@ -68,11 +68,13 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& cp) {
 
 }  // namespace
 
-std::string Trim(std::string_view text) {
+std::string Trim(std::string_view text) { return std::string(TrimmedView(text)); }
+
+std::string_view TrimmedView(std::string_view text) {
   std::size_t begin = 0, end = text.size();
   while (begin < end && IsTrimmed(static_cast<unsigned char>(text[begin]))) ++begin;
   while (end > begin && IsTrimmed(static_cast<unsigned char>(text[end - 1]))) --end;
-  return std::string(text.substr(begin, end - begin));
+  return text.substr(begin, end - begin);
 }
 
 void TrimInPlace(std::string& text) {

@@ -14,6 +14,7 @@ inline constexpr std::string_view kError = "ERROR";
 
 // Removes every byte of code 32 or less (blanks, tabs, CR, LF...) from both ends.
 std::string Trim(std::string_view text);
+std::string_view TrimmedView(std::string_view text);
 void TrimInPlace(std::string& text);
 
 // Upper-cases the letters a-z only; accented letters stay as they are.

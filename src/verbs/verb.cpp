@@ -1,5 +1,8 @@
 #include "verb.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "text.h"
 
 namespace parlavo {
@@ -62,53 +65,53 @@ std::uint8_t VerbClassOf(std::string_view infinitive) {
   return 2;
 }
 
+namespace {
+// What a fresh item refers to.
+constexpr VerbText kNoVerb{kError, kError};
+}  // namespace
+
 void TVerb::ResetVerb() {
-  Infinitive = kError;
-  Form = kError;
-  Translation = kError;
+  verb_ = &kNoVerb;
+  form_ = kError.data();
+  formSize_ = static_cast<std::uint32_t>(kError.size());
   Irregular = false;
   Person = 1;
   Tense = 1;
   VerbClass = 0;
 }
 
-void TVerb::InitVerb(std::string infinitive, std::string form, bool irregular, std::uint8_t person,
-                     std::uint8_t tense, std::string translation) {
-  Infinitive = std::move(infinitive);
-  Form = std::move(form);
-  Irregular = irregular;
-  Person = person;
-  Tense = tense;
-  Translation = std::move(translation);
-  VerbClass = VerbClassOf(Infinitive);
+void TVerb::InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person,
+                     std::uint8_t tense) {
+  InitVerb(verb, form, irregular, person, tense, VerbClassOf(verb.Infinitive));
 }
 
-void TVerb::InitVerb(const std::string& infinitive, std::string&& form, bool irregular, std::uint8_t person,
-                     std::uint8_t tense, const std::string& translation, std::uint8_t verbClass) {
-  Infinitive = infinitive;
-  Form = std::move(form);
+void TVerb::InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person,
+                     std::uint8_t tense, std::uint8_t verbClass) {
+  verb_ = &verb;
+  form_ = form.data();
+  // No form comes near 4 GiB: the data file holds one per field of a line.
+  formSize_ = static_cast<std::uint32_t>(std::min<std::size_t>(form.size(), UINT32_MAX));
   Irregular = irregular;
   Person = person;
   Tense = tense;
-  Translation = translation;
   VerbClass = verbClass;
 }
 
 std::string TVerb::DisplayLine() const {
   const std::string_view head = Tense == kGerund ? std::string_view() : PersonName();
   std::string line;
-  line.reserve(head.size() + 1 + Form.size() + kIrregularTag.size());
+  line.reserve(head.size() + 1 + formSize_ + kIrregularTag.size());
   line += head;
   line += '\t';
-  line += Form;
+  line += Form();
   if (Irregular) line += kIrregularTag;
   return line;
 }
 
 std::string TVerb::ResultLine(int number) const {
-  std::string line = Form;
+  std::string line(Form());
   line += ',';
-  line += Infinitive;
+  line += Infinitive();
   line += ',';
   line += std::to_string(Person);
   line += ',';
@@ -130,7 +133,7 @@ bool TVerb::MatchesFilter(const PeopleFlags& people, const TenseFlags& tenses, c
     case 2: break;
     default: return false;
   }
-  return extra.Verb.empty() || EqualsUpperAZ(Infinitive, extra.Verb);
+  return extra.Verb.empty() || EqualsUpperAZ(Infinitive(), extra.Verb);
 }
 
 }  // namespace parlavo

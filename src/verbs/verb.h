@@ -51,21 +51,38 @@ std::string EndingOf(std::string_view infinitive);
 // 0 for -ar/-ár, 1 for -er/-ér, 2 for anything else.
 std::uint8_t VerbClassOf(std::string_view infinitive);
 
+// What the 153 items of one verb share, kept once per verb rather than once per item.
+struct VerbText {
+  std::string_view Infinitive;
+  std::string_view Translation;
+};
+
+// An item refers to its texts instead of owning them: the verb item list keeps every
+// text once (verb_list.h), so an item is a few words and the load allocates no
+// string per item.
 class TVerb {
  public:
   TVerb() { ResetVerb(); }
 
   void ResetVerb();
-  void InitVerb(std::string infinitive, std::string form, bool irregular, std::uint8_t person,
-                std::uint8_t tense, std::string translation);
-  // The same with the class already known, for the loader's 153 items per verb:
-  // copies each string once.
-  void InitVerb(const std::string& infinitive, std::string&& form, bool irregular, std::uint8_t person,
-                std::uint8_t tense, const std::string& translation, std::uint8_t verbClass);
+  // The item refers to `verb` and `form` without copying them, so both must outlive
+  // it; VerbList::Add keeps its own copy of the texts. VerbClass follows the infinitive.
+  void InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person,
+                std::uint8_t tense);
+  // The same with the class already known, for the loader's 153 items per verb.
+  void InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person,
+                std::uint8_t tense, std::uint8_t verbClass);
+
+  // The verb as written in its header line, "se" included.
+  std::string_view Infinitive() const { return verb_->Infinitive; }
+  // The full answer: for a compound tense the auxiliary, a blank and the participle.
+  std::string_view Form() const { return {form_, formSize_}; }
+  // The English translation from the header line.
+  std::string_view Translation() const { return verb_->Translation; }
 
   std::string_view PersonName() const { return PersonNameOf(Person); }
   std::string_view TenseName() const { return TenseNameOf(Tense); }
-  std::string Ending() const { return EndingOf(Infinitive); }
+  std::string Ending() const { return EndingOf(Infinitive()); }
 
   // Person name and tab (a tab alone for the Gerund), the form, and for an
   // irregular item a tab and "(Irregular)".
@@ -76,17 +93,16 @@ class TVerb {
   bool MatchesFilter(const PeopleFlags& people, const TenseFlags& tenses, const ClassFlags& classes,
                      int irregMode, const TExtra& extra) const;
 
-  std::string Infinitive;
-  std::string Form;
+ private:
+  const VerbText* verb_;
+  const char* form_;
+  std::uint32_t formSize_;
+
+ public:
   bool Irregular;
   std::uint8_t Person;
   std::uint8_t Tense;
-  std::string Translation;
   std::uint8_t VerbClass;
 };
-
-// The verb item list: all items of all verbs in file order. Items never move once
-// the load is done, so tests may keep pointers to them.
-using VerbList = std::vector<TVerb>;
 
 }  // namespace parlavo

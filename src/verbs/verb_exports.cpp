@@ -28,7 +28,7 @@ void WriteAllVerbs(std::ostream& out, const std::vector<std::string>& infinitive
   byInfinitive.reserve(infinitives.size());
   for (const std::string& verb : infinitives) byInfinitive.try_emplace(verb);
   for (std::size_t i = 0; i < items.size(); ++i) {
-    const auto group = byInfinitive.find(items[i].Infinitive);
+    const auto group = byInfinitive.find(items[i].Infinitive());
     if (group != byInfinitive.end()) group->second.push_back(i);
   }
 
@@ -47,7 +47,7 @@ void WriteAllVerbs(std::ostream& out, const std::vector<std::string>& infinitive
         line = "*  ";
         line += UpperAZ(verb);
         line += " : ";
-        line += item.Translation;
+        line += item.Translation();
         Line(out, line);
         Line(out, kStars);
         Line(out, "");
@@ -75,13 +75,13 @@ void WriteSpecialVerbs(std::ostream& out, const VerbList& items) {
   for (const TVerb& item : items) {
     line = std::to_string(++n);
     line += " , \"";
-    line += item.Infinitive;
+    line += item.Infinitive();
     line += "\",\"";
-    line += item.Translation;
+    line += item.Translation();
     line += "\",\"";
     line += item.TenseName();
     line += "\",\"";
-    line += item.Form;
+    line += item.Form();
     line += item.Irregular ? "\",\"true\",\"" : "\",\"false\",\"";
     line += item.PersonName();
     line += '"';

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "verb.h"
+#include "verb_list.h"
 
 namespace parlavo {
 

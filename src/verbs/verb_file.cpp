@@ -138,7 +138,7 @@ void TVerbMaker::ParseVerbBlock(std::size_t headerIndex) {
   }
   if (observer_) observer_->AddInfinitive(infinitive);
 
-  FormTable forms = EmptyFormTable();
+  ResetForms();
   for (std::size_t i = headerIndex + 1; i < FileLines.size(); ++i) {
     const std::string& line = FileLines[i];
     if (line.empty() || line[0] == '@') break;
@@ -148,9 +148,14 @@ void TVerbMaker::ParseVerbBlock(std::size_t headerIndex) {
                                Quoted(line.substr(0, 2)) + " is not a number");
     if (code < -2 || code > 7) continue;
     FieldBuffer = line.size() > 3 ? line.substr(3) : std::string();
-    for (std::string& cell : forms[code + 2]) cell = NextField(',');
+    for (std::string& cell : forms_[code + 2]) cell = NextField(',');
   }
-  if (verbList_) BuildVerbItems(infinitive, translation, forms, *verbList_);
+  if (verbList_) BuildVerbItems(infinitive, translation, forms_, *verbList_);
+}
+
+void TVerbMaker::ResetForms() {
+  for (auto& row : forms_)
+    for (std::string& cell : row) cell.assign(kError);
 }
 
 bool TVerbMaker::CheckIntegrity(long long expected) {

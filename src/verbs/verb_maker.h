@@ -8,6 +8,7 @@
 
 #include "load_observer.h"
 #include "verb.h"
+#include "verb_list.h"
 
 namespace parlavo {
 
@@ -41,8 +42,9 @@ class TVerbMaker {
   // Row code (-2..7) of the data file that holds the tense's forms.
   static int FileTenseCode(int tense);
   // Appends the verb's 153 items to `list`, tense 1..15, person 1..11.
-  void BuildVerbItems(const std::string& infinitive, const std::string& translation,
-                      const FormTable& forms, VerbList& list);
+  // Persons that share a form (Él, Ella, Usted...) share its text in the list.
+  void BuildVerbItems(std::string_view infinitive, std::string_view translation, const FormTable& forms,
+                      VerbList& list);
 
   // ---- Loader ----
   // Loads the whole file, appending items to `list` (never cleared). True only
@@ -69,6 +71,11 @@ class TVerbMaker {
  private:
   // AuxiliaryOf without handing back a copy.
   void SetAuxiliary(int tense, int person);
+  // The block form table of the block being read, reused from block to block.
+  void ResetForms();
+
+  FormTable forms_;
+  std::string word_, form_;  // scratch of the item builder, reused from verb to verb
   // Markers and count; records every problem in LastError. Throws when the count
   // line holds no number.
   bool CheckIntegrity(long long expected);

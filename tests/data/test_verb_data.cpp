@@ -32,8 +32,8 @@ std::string U8(std::string_view cp1252) { return Cp1252ToUtf8(cp1252); }
 // One verb of the loaded list: its first item and the 153 that follow.
 struct LoadedVerb {
   const TVerb* items;
-  const std::string& infinitive() const { return items[0].Infinitive; }
-  const std::string& translation() const { return items[0].Translation; }
+  std::string infinitive() const { return std::string(items[0].Infinitive()); }
+  std::string translation() const { return std::string(items[0].Translation()); }
 };
 
 class VerbData : public ::testing::Test {
@@ -62,8 +62,8 @@ TEST_F(VerbData, LoadsAsTheProgramLoadsIt) {
   EXPECT_EQ(items_->size() % kItemsPerVerb, 0u);
   for (const LoadedVerb& v : *verbs_) {
     for (int i = 0; i < kItemsPerVerb; ++i) {
-      ASSERT_EQ(v.items[i].Infinitive, v.infinitive()) << "a block is not 153 items long";
-      EXPECT_NE(v.items[i].Form.find("ERROR"), 0u) << U8(v.infinitive());
+      ASSERT_EQ(v.items[i].Infinitive(), v.infinitive()) << "a block is not 153 items long";
+      EXPECT_NE(v.items[i].Form().find("ERROR"), 0u) << U8(v.infinitive());
     }
   }
 }
@@ -128,7 +128,7 @@ TEST_F(VerbData, UnusedItemsBelongToListedVerbs) {
     EXPECT_TRUE(listed) << unused.infinitive;
   }
   const auto unused = std::count_if(items_->begin(), items_->end(), [](const TVerb& item) {
-    return IsUnusedItem(item.Infinitive, item.Tense);
+    return IsUnusedItem(item.Infinitive(), item.Tense);
   });
   EXPECT_EQ(unused, 2 * 11 + 2 * 9) << "soler: future, conditional, imperative; haber: imperative";
 }
@@ -222,17 +222,17 @@ TEST_F(VerbData, StressedIOrUAcrossAnHFollowsTheTable) {
   for (const TVerb& item : *items_) {
     // Compound tenses repeat the participle, which the Perfect's Yo row shows.
     if (IsCompoundTense(item.Tense) && !(item.Tense == kPerfect && item.Person == kYo)) continue;
-    const Key key{item.Infinitive, item.Tense, RowPerson(item.Tense, item.Person)};
+    const Key key{item.Infinitive(), item.Tense, RowPerson(item.Tense, item.Person)};
     auto expected = table.find(key);
     if (expected == table.end()) {
-      EXPECT_FALSE(HasVowelHThenIOrU(item.Form))
-          << U8(item.Infinitive) << ", " << TenseNameOf(item.Tense) << ", " << U8(item.PersonName())
-          << ": " << U8(item.Form) << " has a vowel, h, i/u; add its verb to the table";
+      EXPECT_FALSE(HasVowelHThenIOrU(item.Form()))
+          << U8(item.Infinitive()) << ", " << TenseNameOf(item.Tense) << ", " << U8(item.PersonName())
+          << ": " << U8(item.Form()) << " has a vowel, h, i/u; add its verb to the table";
       continue;
     }
     seen.insert(key);
-    EXPECT_EQ(U8(item.Form), U8(expected->second))
-        << U8(item.Infinitive) << ", " << TenseNameOf(item.Tense) << ", " << U8(item.PersonName());
+    EXPECT_EQ(U8(item.Form()), U8(expected->second))
+        << U8(item.Infinitive()) << ", " << TenseNameOf(item.Tense) << ", " << U8(item.PersonName());
   }
   for (const auto& [key, form] : table)
     EXPECT_TRUE(seen.count(key)) << std::get<0>(key) << ": no such item for " << U8(form);
@@ -246,9 +246,9 @@ TEST_F(VerbData, NoFileFormRepeatsTheRegularForm) {
     if (!item.Irregular || builtInVos) continue;
     int person = item.Person == kVos ? int(kTu) : int(item.Person);
     engine.LastAuxiliary.clear();
-    std::string regular = engine.Conjugate(item.Infinitive, person, item.Tense, true);
+    std::string regular = engine.Conjugate(item.Infinitive(), person, item.Tense, true);
     std::string full = Trim(engine.LastAuxiliary + " " + regular);
-    EXPECT_NE(item.Form, full) << U8(item.Infinitive) << ", " << TenseNameOf(item.Tense) << ", "
+    EXPECT_NE(item.Form(), full) << U8(item.Infinitive()) << ", " << TenseNameOf(item.Tense) << ", "
                                << U8(PersonNameOf(item.Person));
   }
 }
@@ -263,7 +263,7 @@ TEST_F(VerbData, RaisedIrStemVowelReachesSubjunctiveAndPreterite) {
     const std::string& inf = v.infinitive();
     if (!inf.ends_with("ir") && !inf.ends_with(Cp("ír"))) continue;
     std::map<std::pair<int, int>, std::string> form;
-    for (int i = 0; i < kItemsPerVerb; ++i) form[{v.items[i].Tense, v.items[i].Person}] = v.items[i].Form;
+    for (int i = 0; i < kItemsPerVerb; ++i) form[{v.items[i].Tense, v.items[i].Person}] = v.items[i].Form();
     const std::string& gerund = form[{kGerund, kYo}];
     std::size_t at = 0;
     while (at < inf.size() && at < gerund.size() && inf[at] == gerund[at]) ++at;
@@ -356,27 +356,28 @@ TEST_F(VerbData, EveryFormAgreesWithTheGeneratorOrIsAnAcceptedDifference) {
       const TVerb& item = v.items[i];
       const int t = item.Tense, p = item.Person;
       if (p == kVos && (t == kPresent || t == kImperative)) continue;  // built by the engine
+      const std::string infinitive(item.Infinitive()), form(item.Form());
       const std::string tense(TenseNameOf(t));
       if (t == kGerund) {
-        checks.push_back({{item.Infinitive, tense, "-", item.Form, ""},
-                          item.Infinitive,
+        checks.push_back({{infinitive, tense, "-", form, ""},
+                          infinitive,
                           lemma,
                           ask(lemma, kind + "<ger>")});
       } else if (IsCompoundTense(t)) {
-        std::size_t space = item.Form.find(' ');
-        std::string aux = item.Form.substr(0, space);
-        std::string participle = space == std::string::npos ? "" : item.Form.substr(space + 1);
-        checks.push_back({{item.Infinitive, tense, ColumnPerson(t, p), aux, ""},
+        std::size_t space = form.find(' ');
+        std::string aux = form.substr(0, space);
+        std::string participle = space == std::string::npos ? "" : form.substr(space + 1);
+        checks.push_back({{infinitive, tense, ColumnPerson(t, p), aux, ""},
                           "haber",
                           "haber",
                           ask("haber", "<vbhaver>" + TenseTag(t) + PersonTags(t, p))});
-        checks.push_back({{item.Infinitive, "Participle", "-", participle, ""},
-                          item.Infinitive,
+        checks.push_back({{infinitive, "Participle", "-", participle, ""},
+                          infinitive,
                           lemma,
                           ask(lemma, kind + "<pp><m><sg>")});
       } else {
-        checks.push_back({{item.Infinitive, tense, ColumnPerson(t, p), item.Form, ""},
-                          item.Infinitive,
+        checks.push_back({{infinitive, tense, ColumnPerson(t, p), form, ""},
+                          infinitive,
                           lemma,
                           ask(lemma, kind + TenseTag(t) + PersonTags(t, p))});
       }

@@ -150,7 +150,7 @@ TEST(BuildFilterFromControls, NeitherVerbKindAsksIrregularItemsOnly) {
   const VerbList verbs = SmallVerbList();
   const TestList test = Select(BuildFilterFromControls(page), verbs);
   ASSERT_FALSE(test.empty());
-  for (const TVerb* item : test) EXPECT_TRUE(item->Irregular) << item->Form;
+  for (const TVerb* item : test) EXPECT_TRUE(item->Irregular) << item->Form();
 }
 
 TEST(BuildFilterFromControls, EndingsLimitTheVerbs) {

@@ -12,16 +12,16 @@
 namespace parlavo {
 namespace {
 
-using testing::MakeItem;
+using testing::AddItem;
 
 class QuestionLoopTest : public ::testing::Test {
  protected:
   QuestionLoopTest() {
     options.pause = false;  // most cases look at what happens once the answer is in
-    items = {MakeItem("tener", "tengo", true, kYo, kPresent, "to have"),
-             MakeItem("tener", "ten\xED" "a", false, kYo, kImperfect, "to have"),
-             MakeItem("ser", "soy", true, kYo, kPresent, "to be"),
-             MakeItem("hablar", "ha hablado", false, kEl, kPerfect, "to speak")};
+    AddItem(items, "tener", "tengo", true, kYo, kPresent, "to have");
+    AddItem(items, "tener", "ten\xED" "a", false, kYo, kImperfect, "to have");
+    AddItem(items, "ser", "soy", true, kYo, kPresent, "to be");
+    AddItem(items, "hablar", "ha hablado", false, kEl, kPerfect, "to speak");
   }
 
   // Starts a test of the given rows of `items` (all of them by default).
@@ -483,7 +483,8 @@ TEST_F(QuestionLoopTest, CaretFollowsTheKeys) {
 }
 
 TEST_F(QuestionLoopTest, PanelFollowsTheLanguageOptions) {
-  items[0].Translation = "to have, to hold, to own, to possess";
+  items.clear();
+  AddItem(items, "tener", "tengo", true, kYo, kPresent, "to have, to hold, to own, to possess");
   Start({0});
   EXPECT_EQ(loop->View().lbTrans, "to have, to hold, to own, to pos...");
   EXPECT_TRUE(loop->View().lbVerbVisible);

@@ -29,7 +29,7 @@ TEST(SelectTest, KeepsPassingItemsInFileOrder) {
   const TestList test = SelectTest(f, verbs, nullptr, false);
   ASSERT_EQ(test.size(), 5u);
   const std::vector<std::string> forms = {"hablo", "como", "tengo", "vivo", "abro"};
-  for (std::size_t i = 0; i < test.size(); ++i) EXPECT_EQ(test[i]->Form, forms[i]);
+  for (std::size_t i = 0; i < test.size(); ++i) EXPECT_EQ(test[i]->Form(), forms[i]);
   EXPECT_EQ(test[2], FindItem(verbs, "tener", kPresent, kYo)) << "rows refer to the list's items";
 }
 
@@ -88,8 +88,8 @@ TEST(SelectTest, NeverAsksUnusedItems) {
     const TestList test = testing::Select(c.criteria, verbs);
     EXPECT_EQ(test.size(), c.expected) << c.path;
     for (const TVerb* item : test)
-      EXPECT_FALSE(IsUnusedItem(item->Infinitive, item->Tense))
-          << c.path << ": " << item->Infinitive << ", " << item->TenseName();
+      EXPECT_FALSE(IsUnusedItem(item->Infinitive(), item->Tense))
+          << c.path << ": " << item->Infinitive() << ", " << item->TenseName();
   }
 }
 
@@ -114,7 +114,7 @@ class UntestedOnly : public ::testing::Test {
 
   static std::set<std::string> Forms(const TestList& test) {
     std::set<std::string> forms;
-    for (const TVerb* item : test) forms.insert(item->Form);
+    for (const TVerb* item : test) forms.emplace(item->Form());
     return forms;
   }
 
@@ -153,18 +153,18 @@ TEST_F(UntestedOnly, AgreesWithTheResultsIndexOnEveryKindOfLetter) {
   for (const char* form : {"ten\xED" "a", "tenia", "ha hablado", "hahablado", "\x9A" "x",
                            "\xFF" "Y", "\xFF" "x", "sol", " sol", "caf\xE9", "cafe", "caf\xC8",
                            "tengo"})
-    candidates.push_back(testing::MakeItem("tener", form, false, kYo, kPresent));
+    testing::AddItem(candidates, "tener", form, false, kYo, kPresent);
   const TestList test = SelectTest(ResetFilter(true), candidates, results_.get(), true);
   const std::set<const TVerb*> kept(test.begin(), test.end());
   for (const TVerb& item : candidates)
-    EXPECT_EQ(kept.contains(&item), !results_->IsTested(item.Form)) << item.Form;
+    EXPECT_EQ(kept.contains(&item), !results_->IsTested(item.Form())) << item.Form();
   EXPECT_EQ(kept.size(), 7u);
 }
 
 TestList Numbered(std::size_t n, VerbList& storage) {
   storage.clear();
   for (std::size_t i = 0; i < n; ++i)
-    storage.push_back(testing::MakeItem("v" + std::to_string(i), "f", false, 1, 1));
+    testing::AddItem(storage, "v" + std::to_string(i), "f", false, 1, 1);
   TestList test;
   for (const TVerb& item : storage) test.push_back(&item);
   return test;
@@ -221,8 +221,8 @@ TEST(FillQuestionList, ShuffleIsUniform) {
   constexpr int kDraws = 8000;
   for (int i = 0; i < kDraws; ++i) ++first[FillQuestionList(test, 2, true, random).front()];
   for (const TVerb* item : test) {
-    EXPECT_GT(first[item], kDraws / 4 - 250) << item->Infinitive;
-    EXPECT_LT(first[item], kDraws / 4 + 250) << item->Infinitive;
+    EXPECT_GT(first[item], kDraws / 4 - 250) << item->Infinitive();
+    EXPECT_LT(first[item], kDraws / 4 + 250) << item->Infinitive();
   }
 }
 

@@ -8,18 +8,14 @@
 #include <vector>
 
 #include "selection.h"
-#include "verb.h"
+#include "verb_list.h"
 #include "verb_maker.h"
 
 namespace parlavo::testing {
 
-inline TVerb MakeItem(std::string infinitive, std::string form, bool irregular, int person,
-                      int tense, std::string translation = "to test") {
-  TVerb item;
-  item.InitVerb(std::move(infinitive), std::move(form), irregular,
-                static_cast<std::uint8_t>(person), static_cast<std::uint8_t>(tense),
-                std::move(translation));
-  return item;
+inline void AddItem(VerbList& list, std::string_view infinitive, std::string_view form, bool irregular,
+                    int person, int tense, std::string_view translation = "to test") {
+  list.Add(infinitive, form, irregular, person, tense, translation);
 }
 
 // Five verbs, 153 items each: hablar (-ar), comer (-er), vivir and abrir (-ir) are
@@ -43,7 +39,7 @@ inline VerbList SmallVerbList() {
 inline const TVerb* FindItem(const VerbList& list, const std::string& infinitive, int tense,
                              int person) {
   for (const TVerb& item : list)
-    if (item.Infinitive == infinitive && item.Tense == tense && item.Person == person)
+    if (item.Infinitive() == infinitive && item.Tense == tense && item.Person == person)
       return &item;
   return nullptr;
 }
@@ -70,7 +66,7 @@ inline std::set<int> PeopleOf(const TestList& test) {
 
 inline std::set<std::string> InfinitivesOf(const TestList& test) {
   std::set<std::string> values;
-  for (const TVerb* item : test) values.insert(item->Infinitive);
+  for (const TVerb* item : test) values.emplace(item->Infinitive());
   return values;
 }
 

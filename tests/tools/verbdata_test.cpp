@@ -107,7 +107,7 @@ TEST_F(VerbDataTest, CompiledFileLoadsAndRoundTrips) {
   TVerbMaker maker;
   ASSERT_TRUE(maker.LoadVerbBytes(stored, items)) << maker.LastError;
   EXPECT_EQ(items.size(), 4u * 153u);
-  EXPECT_EQ(items[3 * 153].Infinitive, "re\xEDr");
+  EXPECT_EQ(items[3 * 153].Infinitive(), "re\xEDr");
   const std::string plain = Unscramble(stored);
   EXPECT_EQ(plain.rfind(std::string(kVerbFileMarker) + "\r\n@hablar;to speak\r\n", 0), 0u);
   EXPECT_EQ(plain.substr(plain.size() - kVerbFileMarker.size() - 2), std::string(kVerbFileMarker) + "\r\n");

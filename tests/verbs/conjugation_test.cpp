@@ -82,8 +82,8 @@ TEST(BuildVerbItems, OneVerbGives153ItemsInTenseThenPersonOrder) {
       if (!ItemExists(t, p)) continue;
       EXPECT_EQ(items[k].Tense, t);
       EXPECT_EQ(items[k].Person, p);
-      EXPECT_EQ(items[k].Infinitive, "hablar");
-      EXPECT_EQ(items[k].Translation, "to speak");
+      EXPECT_EQ(items[k].Infinitive(), "hablar");
+      EXPECT_EQ(items[k].Translation(), "to speak");
       EXPECT_FALSE(items[k].Irregular);
       ++k;
     }
@@ -153,7 +153,7 @@ TEST(BuildVerbItems, MergesFileFormsAndSpecialCases) {
     const VerbList items = ItemsOf(c.block);
     const TVerb* item = Find(items, c.tense, c.person);
     ASSERT_NE(item, nullptr) << c.block[0];
-    EXPECT_EQ(item->Form, c.form) << c.block.back() << " tense " << c.tense << " person " << c.person;
+    EXPECT_EQ(item->Form(), c.form) << c.block.back() << " tense " << c.tense << " person " << c.person;
     EXPECT_EQ(item->Irregular, c.irregular) << c.block.back() << " tense " << c.tense << " person " << c.person;
   }
 }
@@ -193,11 +193,11 @@ TEST(BuildVerbItems, VosFormsLoseTheAccentOnlyWhenOneSyllable) {
     for (const auto& [tense, form] : {std::pair{kPresent, c.present}, std::pair{kImperative, c.imperative}}) {
       const TVerb* item = Find(items, tense, kVos);
       ASSERT_NE(item, nullptr) << c.infinitive;
-      EXPECT_EQ(item->Form, form) << c.infinitive << " tense " << tense;
+      EXPECT_EQ(item->Form(), form) << c.infinitive << " tense " << tense;
       EXPECT_FALSE(item->Irregular) << c.infinitive << " tense " << tense;
     }
     // Tú keeps its own ending: the rule touches vos only.
-    EXPECT_EQ(Find(items, kSimplePast, kVos)->Form, Find(items, kSimplePast, kTu)->Form) << c.infinitive;
+    EXPECT_EQ(Find(items, kSimplePast, kVos)->Form(), Find(items, kSimplePast, kTu)->Form()) << c.infinitive;
   }
 }
 
@@ -211,7 +211,7 @@ TEST(BuildVerbItems, ParticipleLineMakesEveryCompoundItemIrregular) {
     }
     ++compound;
     EXPECT_TRUE(v.Irregular);
-    EXPECT_EQ(v.Form.substr(v.Form.size() - 6), " hecho") << v.Form;
+    EXPECT_EQ(v.Form().substr(v.Form().size() - 6), " hecho") << v.Form();
   }
   EXPECT_EQ(compound, 66);
 }
@@ -220,7 +220,7 @@ TEST(BuildVerbItems, ItemsKeepTheHeaderInfinitive) {
   const VerbList items = ItemsOf({"@ir;to go"});
   const TVerb* vos = Find(items, kImperative, kVos);
   ASSERT_NE(vos, nullptr);
-  EXPECT_EQ(vos->Infinitive, "ir");
+  EXPECT_EQ(vos->Infinitive(), "ir");
   EXPECT_EQ(vos->VerbClass, 2);
 }
 

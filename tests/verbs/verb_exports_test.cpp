@@ -120,10 +120,10 @@ std::string AllVerbsByScanning(const std::vector<std::string>& infinitives, cons
     bool first = true;
     int last = -1;
     for (const TVerb& item : items) {
-      if (item.Infinitive != verb) continue;
+      if (item.Infinitive() != verb) continue;
       if (first) {
         line(std::string(64, '*'));
-        line("*  " + UpperAZ(verb) + " : " + item.Translation);
+        line("*  " + UpperAZ(verb) + " : " + std::string(item.Translation()));
         line(std::string(64, '*'));
         line("");
         line("");

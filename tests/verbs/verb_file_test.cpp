@@ -91,7 +91,7 @@ TEST(LoadVerbFile, ComposedFileIsValid) {
   const VerbList items = Load(ComposeVerbFile(kTwoVerbs), ok);
   EXPECT_TRUE(ok);
   ASSERT_EQ(items.size(), 306u);
-  EXPECT_EQ(items[153].Infinitive, "ser");
+  EXPECT_EQ(items[153].Infinitive(), "ser");
 }
 
 TEST(LoadVerbFile, IntegrityFailuresStillLoadTheVerbs) {
@@ -213,11 +213,11 @@ TEST(LoadVerbFile, BlockParsing) {
   for (const Case& c : cases) {
     const VerbList items = testing::ItemsOf(c.block);
     ASSERT_EQ(items.size(), 153u) << c.block.back();
-    EXPECT_EQ(items[0].Infinitive, c.infinitive) << c.block.back();
-    EXPECT_EQ(items[0].Translation, c.translation) << c.block.back();
+    EXPECT_EQ(items[0].Infinitive(), c.infinitive) << c.block.back();
+    EXPECT_EQ(items[0].Translation(), c.translation) << c.block.back();
     const TVerb* item = Find(items, c.tense, c.person);
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->Form, c.form) << c.block.back();
+    EXPECT_EQ(item->Form(), c.form) << c.block.back();
     EXPECT_EQ(item->Irregular, c.irregular) << c.block.back();
   }
 }
@@ -228,7 +228,7 @@ TEST(LoadVerbFile, BlockEndsAtEmptyLineOrNextHeader) {
   EXPECT_TRUE(ok);
   ASSERT_EQ(items.size(), 306u);
   EXPECT_FALSE(Find(items, kPresent, kYo)->Irregular);
-  EXPECT_EQ(items[153].Form, "voy");
+  EXPECT_EQ(items[153].Form(), "voy");
 }
 
 TEST(LoadVerbFile, TellsTheObserver) {

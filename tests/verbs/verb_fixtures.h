@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "verb.h"
+#include "verb_list.h"
 #include "verb_file.h"
 #include "verb_maker.h"
 

@@ -1,4 +1,4 @@
-#include "verb.h"
+#include "verb_list.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +6,13 @@ namespace parlavo {
 namespace {
 
 TEST(TVerb, NewItemHoldsDefaults) {
+  VerbList list;
   TVerb v;
-  v.InitVerb("hablar", "hablo", true, 2, 3, "to speak");
+  v = list.Add("hablar", "hablo", true, 2, 3, "to speak");
   v.ResetVerb();
-  EXPECT_EQ(v.Infinitive, "ERROR");
-  EXPECT_EQ(v.Form, "ERROR");
-  EXPECT_EQ(v.Translation, "ERROR");
+  EXPECT_EQ(v.Infinitive(), "ERROR");
+  EXPECT_EQ(v.Form(), "ERROR");
+  EXPECT_EQ(v.Translation(), "ERROR");
   EXPECT_FALSE(v.Irregular);
   EXPECT_EQ(v.Person, 1);
   EXPECT_EQ(v.Tense, 1);
@@ -25,9 +26,10 @@ TEST(TVerb, ClassAndEndingFromInfinitive) {
       {"o\xEDr", 2, "\xEDr"}, {"hablar", 0, "ar"}, {"x", 2, "x"}, {"se", 2, ""},
       {"ponerse", 1, "er"}, {"r\xE1r", 0, "\xE1r"}, {"xyz\xE9r", 1, "\xE9r"}, {"vise", 2, "vi"},
   };
+  VerbList list;
   for (const Case& c : cases) {
     TVerb v;
-    v.InitVerb(c.infinitive, "f", false, 1, 1, "t");
+    v = list.Add(c.infinitive, "f", false, 1, 1, "t");
     EXPECT_EQ(v.VerbClass, c.verbClass) << c.infinitive;
     EXPECT_EQ(v.Ending(), c.ending) << c.infinitive;
   }
@@ -44,16 +46,17 @@ TEST(TVerb, NamesOfCodes) {
 }
 
 TEST(TVerb, DisplayAndResultLines) {
+  VerbList list;
   TVerb v;
-  v.InitVerb("hablar", "hablo", false, kYo, kPresent, "to speak");
+  v = list.Add("hablar", "hablo", false, kYo, kPresent, "to speak");
   EXPECT_EQ(v.DisplayLine(), "Yo\thablo");
   EXPECT_EQ(v.ResultLine(10), "hablo,hablar,1,1,0,10");
-  v.InitVerb("ser", "soy", true, kYo, kPresent, "to be");
+  v = list.Add("ser", "soy", true, kYo, kPresent, "to be");
   EXPECT_EQ(v.DisplayLine(), "Yo\tsoy\t(Irregular)");
   EXPECT_EQ(v.ResultLine(-5), "soy,ser,1,1,1,-5");
-  v.InitVerb("ir", "yendo", true, kYo, kGerund, "to go");
+  v = list.Add("ir", "yendo", true, kYo, kGerund, "to go");
   EXPECT_EQ(v.DisplayLine(), "\tyendo\t(Irregular)");
-  v.InitVerb("ir", "has ido", false, kVos, kPerfect, "to go");
+  v = list.Add("ir", "has ido", false, kVos, kPerfect, "to go");
   EXPECT_EQ(v.DisplayLine(), "Vos\thas ido");
   EXPECT_EQ(v.ResultLine(7), "has ido,ir,3,4,0,7");
 }
@@ -64,9 +67,9 @@ class MatchesFilterTest : public ::testing::Test {
     people.fill(true);
     tenses.fill(true);
     classes.fill(true);
-    regular.InitVerb("hablar", "hablo", false, kYo, kPresent, "to speak");
-    irregular.InitVerb("estar", "est\xE1", true, kEl, kPresent, "to be");
-    gerund.InitVerb("comer", "comiendo", false, kYo, kGerund, "to eat");
+    regular = list.Add("hablar", "hablo", false, kYo, kPresent, "to speak");
+    irregular = list.Add("estar", "est\xE1", true, kEl, kPresent, "to be");
+    gerund = list.Add("comer", "comiendo", false, kYo, kGerund, "to eat");
   }
   bool Passes(const TVerb& v, int mode = 2, const std::string& extra = "") const {
     return v.MatchesFilter(people, tenses, classes, mode, TExtra{extra});
@@ -74,6 +77,7 @@ class MatchesFilterTest : public ::testing::Test {
   PeopleFlags people{};
   TenseFlags tenses{};
   ClassFlags classes{};
+  VerbList list;
   TVerb regular, irregular, gerund;
 };
 
@@ -133,7 +137,7 @@ TEST_F(MatchesFilterTest, SingleVerbUpperCasesOnlyAsciiLetters) {
   EXPECT_TRUE(Passes(regular, 2, "hablar"));
   EXPECT_FALSE(Passes(regular, 2, "HABLA"));
   TVerb accented;
-  accented.InitVerb("est\xE1", "x", false, kYo, kPresent, "t");
+  accented = list.Add("est\xE1", "x", false, kYo, kPresent, "t");
   EXPECT_FALSE(Passes(accented, 2, "EST\xC1"));
   EXPECT_TRUE(Passes(accented, 2, "EST\xE1"));
 }

@@ -55,7 +55,7 @@ void ShowConjugations(QTextEdit* reConj, const VerbList& items, const std::strin
   // the whole list once per tense.
   std::array<std::vector<const TVerb*>, kTenseCount + 1> byTense;
   for (const TVerb& item : items) {
-    if (item.Tense >= 1 && item.Tense <= kTenseCount && item.Infinitive == verb)
+    if (item.Tense >= 1 && item.Tense <= kTenseCount && item.Infinitive() == verb)
       byTense[item.Tense].push_back(&item);
   }
 
@@ -67,7 +67,7 @@ void ShowConjugations(QTextEdit* reConj, const VerbList& items, const std::strin
         first = false;
         out.AddLine("");
         out.VerbHeaderStyle();
-        out.AddLine(upper + " : " + item->Translation);
+        out.AddLine(upper + " : " + std::string(item->Translation()));
         out.SetAlignment(Qt::AlignLeft);
         out.SetBullet(true);
         out.SetFirstIndentPoints(10);
@@ -83,7 +83,7 @@ void ShowConjugations(QTextEdit* reConj, const VerbList& items, const std::strin
         out.RegularFormStyle();
       out.ConjugationTabs();
       std::string line = item->DisplayLine();
-      if (IsUnusedItem(item->Infinitive, item->Tense)) line += " (rare)";
+      if (IsUnusedItem(item->Infinitive(), item->Tense)) line += " (rare)";
       out.AddLine(line);
       if (tense == kGerund) break;  // the Gerund is shown once
     }

@@ -13,7 +13,7 @@
 #include <array>
 #include <string>
 
-#include "verb.h"
+#include "verb_list.h"
 
 class QComboBox;
 class QPushButton;

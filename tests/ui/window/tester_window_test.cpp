@@ -103,7 +103,7 @@ class TesterWindowTest : public QObject {
     Click(w_->findChild<QPushButton*>("bnSingleTener"));
     const TestList& rows = w_->Loop->Rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-      if (ToQString(rows[i]->Form) != form || rows[i]->Person != person) continue;
+      if (ToQString(rows[i]->Form()) != form || rows[i]->Person != person) continue;
       platform_->now = 0.5;
       w_->pcDisplay->setCurrentIndex(0);
       Click(w_->Button2);  // a fresh question with the score 10...
@@ -288,10 +288,10 @@ class TesterWindowTest : public QObject {
     w_->lbVerbs->setCurrentRow(0);
     Click(w_->Button3);
     QCOMPARE(w_->lbVerbs->currentRow(), rows - 1);
-    QCOMPARE(w_->Loop->ExpectedForm(), w_->Loop->Rows().back()->Form);
+    QCOMPARE(w_->Loop->ExpectedForm(), w_->Loop->Rows().back()->Form());
     Click(w_->Button2);
     QCOMPARE(w_->lbVerbs->currentRow(), 0);
-    QCOMPARE(w_->Loop->ExpectedForm(), w_->Loop->Rows().front()->Form);
+    QCOMPARE(w_->Loop->ExpectedForm(), w_->Loop->Rows().front()->Form());
   }
 
   // After a click elsewhere on the tester the next key goes to the answer, not to the

@@ -1,0 +1,66 @@
+#include "verb_list.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace parlavo {
+
+namespace {
+// Large enough that the shipped data fills a few dozen blocks, small enough that a
+// test list wastes little.
+constexpr std::size_t kBlockBytes = 64 * 1024;
+}  // namespace
+
+std::string_view VerbList::Keep(std::string_view text) {
+  if (text.empty()) return {};
+  if (text.size() > left_) {
+    const std::size_t size = std::max(kBlockBytes, text.size());
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+    free_ = blocks_.back().get();
+    left_ = size;
+    blockBytes_ += size;
+  }
+  std::memcpy(free_, text.data(), text.size());
+  const std::string_view kept(free_, text.size());
+  free_ += text.size();
+  left_ -= text.size();
+  return kept;
+}
+
+const VerbText& VerbList::AddVerb(std::string_view infinitive, std::string_view translation) {
+  const std::string_view keptInfinitive = Keep(infinitive);
+  return verbs_.emplace_back(VerbText{keptInfinitive, Keep(translation)});
+}
+
+TVerb& VerbList::AddItem(const VerbText& verb, std::string_view keptForm, bool irregular, std::uint8_t person,
+                         std::uint8_t tense, std::uint8_t verbClass) {
+  TVerb& item = items_.emplace_back();
+  item.InitVerb(verb, keptForm, irregular, person, tense, verbClass);
+  return item;
+}
+
+TVerb& VerbList::Add(std::string_view infinitive, std::string_view form, bool irregular, int person, int tense,
+                     std::string_view translation) {
+  const bool sameVerb =
+      !verbs_.empty() && verbs_.back().Infinitive == infinitive && verbs_.back().Translation == translation;
+  const VerbText& verb = sameVerb ? verbs_.back() : AddVerb(infinitive, translation);
+  TVerb& item = items_.emplace_back();
+  item.InitVerb(verb, Keep(form), irregular, static_cast<std::uint8_t>(person), static_cast<std::uint8_t>(tense));
+  return item;
+}
+
+std::size_t VerbList::BytesUsed() const {
+  return items_.capacity() * sizeof(TVerb) + verbs_.size() * sizeof(VerbText) + blockBytes_ +
+         blocks_.capacity() * sizeof(blocks_[0]);
+}
+
+void VerbList::clear() {
+  items_.clear();
+  verbs_.clear();
+  blocks_.clear();
+  blockBytes_ = 0;
+  free_ = nullptr;
+  left_ = 0;
+}
+
+}  // namespace parlavo
