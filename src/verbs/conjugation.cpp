@@ -138,6 +138,15 @@ string_view StemOf(string_view infinitive) {
   return base.size() >= 2 ? base.substr(0, base.size() - 2) : string_view();
 }
 
+// The stem without the blanks a header may leave before the infinitive: a generated
+// form is trimmed, and since no ending starts or ends with a blank, trimming the
+// stem's start once is the same.
+string_view TrimmedStem(string_view infinitive) {
+  string_view stem = StemOf(infinitive);
+  while (!stem.empty() && static_cast<unsigned char>(stem.front()) <= 32) stem.remove_prefix(1);
+  return stem;
+}
+
 // The vos forms no ending table gives; "ERROR" for every other verb and tense.
 string_view SpecialVosForm(string_view infinitive, int tense) {
   if (tense == kPresent) {
@@ -189,50 +198,77 @@ int TVerbMaker::FileTenseCode(int tense) {
   return tense >= 1 && tense <= kTenseCount ? kCodes[tense - 1] : kNoFileTenseCode;
 }
 
-void TVerbMaker::BuildVerbItems(std::string_view infinitive, std::string_view translation, const FormTable& forms,
-                                VerbList& list) {
-  const VerbText& verb = list.AddVerb(infinitive, translation);
-  const std::uint8_t verbClass = VerbClassOf(infinitive);
-  const string_view stem = StemOf(infinitive);
+namespace {
+
+// Where each of a verb's 153 items takes its form. Slot 0 is the vos form of the
+// Present and the Imperative, slots 1..6 the columns of a tense line; the persons of
+// one slot in one tense share the form.
+struct ItemPlace {
+  std::uint8_t tense, person, formPerson, slot;
+};
+using ItemLayout = std::array<ItemPlace, kItemsPerVerb>;
+
+ItemLayout MakeItemLayout() {
+  ItemLayout layout{};
+  std::size_t n = 0;
   for (int t = 1; t <= kTenseCount; ++t) {
-    const auto& row = forms[FileTenseCode(t) + 2];
-    const bool vosHasOwnForm = t == kPresent || t == kImperative;
-    const SharedTable* auxiliaries = AuxiliaryTable(t);
-    // One form per slot of the tense: slot 0 is the vos form of the Present and the
-    // Imperative, slots 1..6 the columns of a tense line. Persons of one slot share it.
-    std::array<string_view, 7> slotForm;
-    std::array<bool, 7> slotIrregular{};
-    std::array<bool, 7> made{};
     for (int p = 1; p <= kPersonCount; ++p) {
       if (!ItemExists(t, p)) continue;
+      const bool vosHasOwnForm = t == kPresent || t == kImperative;
       const int g = p == kVos && !vosHasOwnForm ? kTu : p;
-      const int slot = g == kVos ? 0 : PersonColumn(g);
-      if (!made[slot]) {
-        made[slot] = true;
-        const string_view special = g == kVos ? SpecialVosForm(infinitive, t) : string_view(row[slot - 1]);
-        const bool irregular = special != kError;
-        word_.clear();
-        if (irregular) {
-          word_ += special;
-        } else {
-          AppendRegularForm(word_, stem, verbClass, t, g);
-          TrimInPlace(word_);
-          // A generated vos form of one syllable takes no written accent (das, ve, hui).
-          if (g == kVos && IsSingleSyllable(word_)) DropLastAccent(word_);
-        }
-        string_view form = word_;
-        if (auxiliaries) {
-          form_.assign((*auxiliaries)[RowOf(g)]);
-          form_ += ' ';
-          form_ += word_;
-          form = form_;
-        }
-        slotForm[slot] = list.Keep(TrimmedView(form));
-        slotIrregular[slot] = irregular;
-      }
-      list.AddItem(verb, slotForm[slot], slotIrregular[slot], static_cast<std::uint8_t>(p),
-                   static_cast<std::uint8_t>(t), verbClass);
+      layout[n++] = {static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(p), static_cast<std::uint8_t>(g),
+                     static_cast<std::uint8_t>(g == kVos ? 0 : TVerbMaker::PersonColumn(g))};
     }
+  }
+  return layout;
+}
+
+}  // namespace
+
+void TVerbMaker::BuildVerbItems(std::string_view infinitive, std::string_view translation, const FormTable& forms,
+                                VerbList& list) {
+  static const ItemLayout kLayout = MakeItemLayout();
+  const VerbText& verb = list.AddVerb(infinitive, translation);
+  const std::uint8_t verbClass = VerbClassOf(infinitive);
+  const string_view stem = TrimmedStem(infinitive);
+  std::array<string_view, 7> slotForm;
+  std::array<bool, 7> slotIrregular{};
+  std::array<bool, 7> made{};
+  int tense = 0;
+  for (const ItemPlace& place : kLayout) {
+    const int t = place.tense, g = place.formPerson, slot = place.slot;
+    if (t != tense) {
+      tense = t;
+      made.fill(false);
+    }
+    if (!made[slot]) {
+      made[slot] = true;
+      const SharedTable* auxiliaries = AuxiliaryTable(t);
+      const string_view special =
+          g == kVos ? SpecialVosForm(infinitive, t) : string_view(forms[FileTenseCode(t) + 2][slot - 1]);
+      const bool irregular = special != kError;
+      const string_view auxiliary = auxiliaries ? (*auxiliaries)[RowOf(g)] : string_view();
+      const string_view blank = auxiliaries ? " " : "";
+      if (irregular) {
+        form_.assign(auxiliary);
+        form_ += blank;
+        form_ += special;
+        slotForm[slot] = list.Keep(TrimmedView(form_));
+      } else if (g == kVos) {
+        word_.clear();
+        AppendRegularForm(word_, stem, verbClass, t, g);
+        // A generated vos form of one syllable takes no written accent (das, ve, hui).
+        if (IsSingleSyllable(word_)) DropLastAccent(word_);
+        slotForm[slot] = list.Keep(word_);
+      } else {
+        string_view theme;
+        string_view ending = RegularEnding(t, g, verbClass, theme);
+        if (ending.data() == nullptr) ending = kError;
+        slotForm[slot] = list.KeepJoined({auxiliary, blank, stem, theme, ending});
+      }
+      slotIrregular[slot] = irregular;
+    }
+    list.AddItem(verb, slotForm[slot], slotIrregular[slot], place.person, place.tense, verbClass);
   }
   LastAuxiliary.clear();
 }

@@ -1,8 +1,5 @@
 #include "verb.h"
 
-#include <algorithm>
-#include <cstdint>
-
 #include "text.h"
 
 namespace parlavo {
@@ -83,18 +80,6 @@ void TVerb::ResetVerb() {
 void TVerb::InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person,
                      std::uint8_t tense) {
   InitVerb(verb, form, irregular, person, tense, VerbClassOf(verb.Infinitive));
-}
-
-void TVerb::InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person,
-                     std::uint8_t tense, std::uint8_t verbClass) {
-  verb_ = &verb;
-  form_ = form.data();
-  // No form comes near 4 GiB: the data file holds one per field of a line.
-  formSize_ = static_cast<std::uint32_t>(std::min<std::size_t>(form.size(), UINT32_MAX));
-  Irregular = irregular;
-  Person = person;
-  Tense = tense;
-  VerbClass = verbClass;
 }
 
 std::string TVerb::DisplayLine() const {

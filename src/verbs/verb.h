@@ -63,6 +63,10 @@ struct VerbText {
 class TVerb {
  public:
   TVerb() { ResetVerb(); }
+  TVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person, std::uint8_t tense,
+        std::uint8_t verbClass) {
+    InitVerb(verb, form, irregular, person, tense, verbClass);
+  }
 
   void ResetVerb();
   // The item refers to `verb` and `form` without copying them, so both must outlive
@@ -71,7 +75,16 @@ class TVerb {
                 std::uint8_t tense);
   // The same with the class already known, for the loader's 153 items per verb.
   void InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person,
-                std::uint8_t tense, std::uint8_t verbClass);
+                std::uint8_t tense, std::uint8_t verbClass) {
+    verb_ = &verb;
+    form_ = form.data();
+    // No form comes near 4 GiB: the data file holds one per field of a line.
+    formSize_ = static_cast<std::uint32_t>(form.size());
+    Irregular = irregular;
+    Person = person;
+    Tense = tense;
+    VerbClass = verbClass;
+  }
 
   // The verb as written in its header line, "se" included.
   std::string_view Infinitive() const { return verb_->Infinitive; }

@@ -1,6 +1,7 @@
 // The loader: line assembly, integrity check and verb blocks.
 #include "verb_file.h"
 
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 
@@ -33,22 +34,22 @@ std::string Quoted(std::string_view text) {
 
 VerbFileLines SplitVerbFileLines(std::string_view stored) {
   VerbFileLines file;
-  std::size_t end = 0;
-  while (end < stored.size() && static_cast<unsigned char>(stored[end]) != kRawEndOfFile) ++end;
+  const std::size_t end = std::min(stored.find(static_cast<char>(kRawEndOfFile)), stored.size());
   file.byteCount = end;
+  const std::string plain = Unscramble(stored.substr(0, end));
   file.lines.reserve(end / 24 + 1);
 
   std::size_t pos = 0;
   while (pos < end) {
-    std::string line;
+    const std::size_t start = pos;
     char previous = ' ', current = ' ';
     while (pos < end && current != kLF && previous != kCR) {
       previous = current;
-      current = static_cast<char>(UnscrambleByte(static_cast<unsigned char>(stored[pos++])));
-      line += current;
-      if (current == kLF && previous == kCR) line.resize(line.size() - 2);
+      current = plain[pos++];
     }
-    file.lines.push_back(std::move(line));
+    // Only the line's last two characters can be the CR LF pair that is dropped.
+    const std::size_t length = pos - start - (current == kLF && previous == kCR ? 2 : 0);
+    file.lines.emplace_back(plain, start, length);
   }
   return file;
 }
@@ -148,14 +149,18 @@ void TVerbMaker::ParseVerbBlock(std::size_t headerIndex) {
                                Quoted(line.substr(0, 2)) + " is not a number");
     if (code < -2 || code > 7) continue;
     FieldBuffer = line.size() > 3 ? line.substr(3) : std::string();
+    formRowUsed_[code + 2] = true;
     for (std::string& cell : forms_[code + 2]) cell = NextField(',');
   }
   if (verbList_) BuildVerbItems(infinitive, translation, forms_, *verbList_);
 }
 
 void TVerbMaker::ResetForms() {
-  for (auto& row : forms_)
-    for (std::string& cell : row) cell.assign(kError);
+  for (std::size_t row = 0; row < forms_.size(); ++row) {
+    if (!formRowUsed_[row]) continue;
+    for (std::string& cell : forms_[row]) cell.assign(kError);
+    formRowUsed_[row] = false;
+  }
 }
 
 bool TVerbMaker::CheckIntegrity(long long expected) {

@@ -11,32 +11,29 @@ namespace {
 constexpr std::size_t kBlockBytes = 64 * 1024;
 }  // namespace
 
-std::string_view VerbList::Keep(std::string_view text) {
-  if (text.empty()) return {};
-  if (text.size() > left_) {
-    const std::size_t size = std::max(kBlockBytes, text.size());
-    blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+std::string_view VerbList::KeepJoined(std::initializer_list<std::string_view> parts) {
+  std::size_t size = 0;
+  for (std::string_view part : parts) size += part.size();
+  if (size == 0) return {};
+  if (size > left_) {
+    const std::size_t bytes = std::max(kBlockBytes, size);
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(bytes));
     free_ = blocks_.back().get();
-    left_ = size;
-    blockBytes_ += size;
+    left_ = bytes;
+    blockBytes_ += bytes;
   }
-  std::memcpy(free_, text.data(), text.size());
-  const std::string_view kept(free_, text.size());
-  free_ += text.size();
-  left_ -= text.size();
+  const std::string_view kept(free_, size);
+  for (std::string_view part : parts) {
+    std::memcpy(free_, part.data(), part.size());
+    free_ += part.size();
+  }
+  left_ -= size;
   return kept;
 }
 
 const VerbText& VerbList::AddVerb(std::string_view infinitive, std::string_view translation) {
   const std::string_view keptInfinitive = Keep(infinitive);
   return verbs_.emplace_back(VerbText{keptInfinitive, Keep(translation)});
-}
-
-TVerb& VerbList::AddItem(const VerbText& verb, std::string_view keptForm, bool irregular, std::uint8_t person,
-                         std::uint8_t tense, std::uint8_t verbClass) {
-  TVerb& item = items_.emplace_back();
-  item.InitVerb(verb, keptForm, irregular, person, tense, verbClass);
-  return item;
 }
 
 TVerb& VerbList::Add(std::string_view infinitive, std::string_view form, bool irregular, int person, int tense,

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -28,12 +29,16 @@ class VerbList {
   VerbList& operator=(const VerbList&) = delete;
 
   // A copy of `text` that lives as long as the list.
-  std::string_view Keep(std::string_view text);
+  std::string_view Keep(std::string_view text) { return KeepJoined({text}); }
+  // The parts joined into one text kept by the list.
+  std::string_view KeepJoined(std::initializer_list<std::string_view> parts);
   // The shared texts of a new verb, copied into the list.
   const VerbText& AddVerb(std::string_view infinitive, std::string_view translation);
   // An item of `verb` (from AddVerb) whose form is already kept by this list.
   TVerb& AddItem(const VerbText& verb, std::string_view keptForm, bool irregular, std::uint8_t person,
-                 std::uint8_t tense, std::uint8_t verbClass);
+                 std::uint8_t tense, std::uint8_t verbClass) {
+    return items_.emplace_back(verb, keptForm, irregular, person, tense, verbClass);
+  }
   // An item with texts of any lifetime: all are copied. Items added one after another
   // with the same infinitive and translation share them.
   TVerb& Add(std::string_view infinitive, std::string_view form, bool irregular, int person, int tense,

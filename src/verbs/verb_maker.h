@@ -71,10 +71,12 @@ class TVerbMaker {
  private:
   // AuxiliaryOf without handing back a copy.
   void SetAuxiliary(int tense, int person);
-  // The block form table of the block being read, reused from block to block.
+  // The block form table of the block being read, reused from block to block: only
+  // the rows a block wrote are filled again.
   void ResetForms();
 
-  FormTable forms_;
+  FormTable forms_ = EmptyFormTable();
+  std::array<bool, 10> formRowUsed_{};  // rows that no longer hold "ERROR" alone
   std::string word_, form_;  // scratch of the item builder, reused from verb to verb
   // Markers and count; records every problem in LastError. Throws when the count
   // line holds no number.
