@@ -198,7 +198,7 @@ int RowPerson(int tense, int person) {
 }
 
 // A vowel, an h, then i or u (with or without its accent).
-bool HasVowelHThenIOrU(const std::string& form) {
+bool HasVowelHThenIOrU(std::string_view form) {
   const std::string vowels = Cp("aeiouáéíóú"), closed = Cp("iuíú");
   for (std::size_t i = 0; i + 2 < form.size(); ++i)
     if (vowels.find(form[i]) != std::string::npos && form[i + 1] == 'h' &&
