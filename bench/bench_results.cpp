@@ -1,5 +1,6 @@
 // The statistics page rebuilds from every result line each time it is shown, and
 // each new test rebuilds the tested-forms index: both over a large results file.
+// The tester page's "Today" line also dates every line by "History.txt".
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "daily_practice.h"
 #include "file_man.h"
 #include "statistics.h"
 
@@ -57,6 +59,30 @@ void BM_BuildTestedIndex(benchmark::State& state) {
   std::filesystem::remove(path);
 }
 BENCHMARK(BM_BuildTestedIndex)->Unit(benchmark::kMillisecond);
+
+// 100,000 lines and a history of 1,000 days, one run of 100 answers a day.
+std::vector<HistoryEntry> ThousandDays() {
+  std::vector<HistoryEntry> history;
+  const Day first = DayOf(2024, 1, 1);
+  for (int run = 0; run < 1000; ++run)
+    history.push_back({{first + run, 3600}, run * 100 + 1, run * 100 + 100, 100, 7.5});
+  return history;
+}
+
+// The tester page's header after an answer: the days of all lines, today's figures
+// and the streak.
+void BM_TodayAndStreak(benchmark::State& state) {
+  const std::vector<std::string> lines = MakeResultLines(100000);
+  const std::vector<HistoryEntry> history = ThousandDays();
+  const Day today = DayOf(2024, 1, 1) + 999;
+  for (auto _ : state) {
+    const std::vector<Day> days = ResultDays(lines.size(), history);
+    const std::string text = TodayText(AnswersOn(today, lines, days));
+    benchmark::DoNotOptimize(StreakDays(AnswersByDay(lines, days), today));
+    benchmark::DoNotOptimize(text.data());
+  }
+}
+BENCHMARK(BM_TodayAndStreak)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace parlavo

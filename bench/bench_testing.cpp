@@ -1,5 +1,5 @@
-// Test selection over 1,000 verbs, filling the question list, and the per-keystroke
-// answer check.
+// Test selection over 1,000 verbs, filling the question list, the per-keystroke
+// answer check, the review tests and the summary of a finished test.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -9,7 +9,9 @@
 #include "file_man.h"
 #include "presets.h"
 #include "question_loop.h"
+#include "review.h"
 #include "selection.h"
+#include "test_progress.h"
 #include "verb_maker.h"
 
 namespace {
@@ -112,6 +114,67 @@ void BM_CheckAnswer_50Letters(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(loop.CheckAnswer(typed));
 }
 BENCHMARK(BM_CheckAnswer_50Letters)->Arg(0)->Arg(1);
+
+// 100,000 answers to items spread over the 1,000 verbs, one run of 100 answers a
+// day for 1,000 days, the first 5,000 lines before the history began.
+struct ReviewData {
+  std::vector<std::string> lines;
+  std::vector<HistoryEntry> history;
+};
+const ReviewData& HundredThousandAnswers() {
+  static const ReviewData data = [] {
+    const VerbList& verbs = ThousandVerbs();
+    static const int kScores[] = {10, 10, 10, 9, 7, 10, -5, 10, -10, 10};
+    ReviewData d;
+    std::mt19937 random(42);
+    for (int i = 0; i < 100000; ++i) {
+      const TVerb& item = verbs[random() % verbs.size()];
+      d.lines.push_back(item.ResultLine(kScores[random() % 10]) + "," + std::to_string(random() % 31));
+    }
+    const Day first = DayOf(2024, 1, 1);
+    for (int run = 50; run < 1000; ++run)
+      d.history.push_back({{first + run, 3600}, run * 100 + 1, run * 100 + 100, 100, 7.5});
+    return d;
+  }();
+  return data;
+}
+
+void BM_BuildReview(benchmark::State& state) {
+  const VerbList& verbs = ThousandVerbs();
+  const ReviewData& data = HundredThousandAnswers();
+  const auto kind = static_cast<ReviewKind>(state.range(0));
+  const ReviewInput input{&data.lines, &data.history, DayOf(2024, 1, 1) + 1000, kAllCountries, 1000};
+  for (auto _ : state) {
+    // The index is part of each build: the window keeps no state between reviews.
+    TestList rows = BuildReview(kind, ItemIndex(verbs), input);
+    benchmark::DoNotOptimize(rows.data());
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(data.lines.size()));
+}
+BENCHMARK(BM_BuildReview)
+    ->ArgName("kind")
+    ->Arg(static_cast<int>(ReviewKind::kMissed))
+    ->Arg(static_cast<int>(ReviewKind::kDue))
+    ->Unit(benchmark::kMillisecond);
+
+// The summary of a finished test of 1,000 questions, every tenth missed.
+void BM_TestSummary(benchmark::State& state) {
+  const VerbList& verbs = ThousandVerbs();
+  TestList rows;
+  TestProgress progress;
+  progress.Start(1000);
+  for (int i = 0; i < 1000; ++i) {
+    rows.push_back(&verbs[static_cast<std::size_t>(i) * 150]);
+    progress.Record(i, i % 10 == 0 ? 7 : 10, i % 31);
+  }
+  for (auto _ : state) {
+    const TestSummary summary = Summarise(rows, progress);
+    std::vector<std::string> text = SummaryLines(summary);
+    for (const MissedForm& missed : summary.missed) text.push_back(MissedFormText(missed));
+    benchmark::DoNotOptimize(text.data());
+  }
+}
+BENCHMARK(BM_TestSummary)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -3,8 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "number_text.h"
-#include "token_reader.h"
+#include "result_line.h"
 #include "verb.h"
 
 namespace parlavo {
@@ -19,12 +18,6 @@ const std::string kNA = "N/A";
 long long RoundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
 
 std::string RoundedText(double value) { return std::to_string(RoundHalfEven(value)); }
-
-// The tiny constant keeps a zero count from dividing by zero and tips exact
-// halves such as 7/2 just below .5.
-double Average(float sum, float count) {
-  return (static_cast<double>(sum) + 0.0000001) / (static_cast<double>(count) + 0.0000001);
-}
 
 struct Totals {
   long long Count = 0;
@@ -57,12 +50,8 @@ StatisticsGrid SingleGrid(const std::array<Accumulator, N + 1>& rows, std::strin
     std::vector<std::string>& cells = grid[code];
     cells[0] = nameOf(static_cast<int>(code));
     cells[1] = RoundedText(row.Count);
-    if (row.Count != 0) {
-      cells[2] = RoundedText(Average(row.SumScore, row.Count));
-      cells[3] = RoundedText(Average(row.SumSeconds, row.Count));
-    } else {
-      cells[2] = cells[3] = kNA;
-    }
+    cells[2] = RowAverageText(row.SumScore, row.Count);
+    cells[3] = RowAverageText(row.SumSeconds, row.Count);
     cells[4] = CommentText(1, row.Count, row.SumScore, row.SumSeconds);
     totals.Add(row);
   }
@@ -80,33 +69,17 @@ bool InRange(std::int32_t code, int last) { return code >= 1 && code <= last; }
 }  // namespace
 
 bool ParseResultLine(std::string_view line, TOutData& out, std::string& error) {
-  out = TOutData{};
-  TokenReader reader{std::string(line)};
-  auto integer = [&](std::int32_t& field) {
-    const std::string token = reader.NextToken(',');
-    const auto value = ParseInteger(token);
-    if (!value) {
-      error = "'" + token + "' is not a valid integer value";
-      return false;
-    }
-    field = *value;
-    return true;
-  };
-  // A line of more than seven fields starts another record over the first.
-  while (reader.HasMoreTokens()) {
-    out.answer = reader.NextToken(',');
-    out.infinitive = reader.NextToken(',');
-    if (!integer(out.person) || !integer(out.tense) || !integer(out.irregular) ||
-        !integer(out.score) || !integer(out.seconds))
-      return false;
-  }
-  return true;
+  ResultFields fields;
+  const bool ok = ParseResultFields(line, fields, error);
+  out = TOutData{std::string(fields.answer), std::string(fields.infinitive), fields.person,
+                 fields.tense, fields.irregular, fields.score, fields.seconds};
+  return ok;
 }
 
-void Accumulator::Add(const TOutData& record) {
+void Accumulator::Add(std::int32_t score, std::int32_t seconds) {
   Count += 1;
-  SumScore += static_cast<float>(record.score);
-  SumSeconds += static_cast<float>(record.seconds);
+  SumScore += static_cast<float>(score);
+  SumSeconds += static_cast<float>(seconds);
 }
 
 std::string RatioText(float x, float y) {
@@ -114,10 +87,18 @@ std::string RatioText(float x, float y) {
   return RoundedText(static_cast<double>(x) / static_cast<double>(y));
 }
 
+double RowAverage(float sum, float count) {
+  return (static_cast<double>(sum) + 0.0000001) / (static_cast<double>(count) + 0.0000001);
+}
+
+std::string RowAverageText(float sum, float count) {
+  return count != 0 ? RoundedText(RowAverage(sum, count)) : kNA;
+}
+
 std::string CommentText(int minCount, float count, float sumScore, float sumSeconds) {
   if (count <= static_cast<float>(minCount)) return "More Data Needed";
-  const float score = static_cast<float>(Average(sumScore, count));
-  const float time = static_cast<float>(Average(sumSeconds, count));
+  const float score = static_cast<float>(RowAverage(sumScore, count));
+  const float time = static_cast<float>(RowAverage(sumSeconds, count));
   if (score > 9 && time < 5) return "Perfect";
 
   std::string text = score > 8   ? "Excellent"
@@ -170,8 +151,8 @@ StatisticsGrid DoubleGrid(const std::vector<TOutData>& records) {
       totals.Add(cell);
       grid[tense][person] = RoundHalfEven(cell.Count) > 0
                                 ? RoundedText(cell.Count) + "/" +
-                                      RoundedText(Average(cell.SumScore, cell.Count)) + "/" +
-                                      RoundedText(Average(cell.SumSeconds, cell.Count))
+                                      RoundedText(RowAverage(cell.SumScore, cell.Count)) + "/" +
+                                      RoundedText(RowAverage(cell.SumSeconds, cell.Count))
                                 : kNA;
     }
     const float count = static_cast<float>(totals.Count);

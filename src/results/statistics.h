@@ -21,9 +21,7 @@ struct TOutData {
   std::int32_t seconds = 0;
 };
 
-// Seven fields per round of the token reader, repeated while the line has text (a
-// blank line gives all zeros). Fails with "'%s' is not a valid integer value" for a
-// bad field 3 to 7, where a missing field is the empty text.
+// ParseResultFields (result_line.h) with the texts copied out of the line.
 bool ParseResultLine(std::string_view line, TOutData& out, std::string& error);
 
 // Single precision, as the totals the window has always shown were summed.
@@ -31,11 +29,17 @@ struct Accumulator {
   float Count = 0;
   float SumScore = 0;
   float SumSeconds = 0;
-  void Add(const TOutData& record);
+  void Add(const TOutData& record) { Add(record.score, record.seconds); }
+  void Add(std::int32_t score, std::int32_t seconds);
 };
 
 // "N/A" when x or y is 0, else x / y rounded half to even.
 std::string RatioText(float x, float y);
+// The average of a row: (sum + 1e-7) / (count + 1e-7); the tiny constant keeps a
+// zero count from dividing by zero and tips exact halves such as 7/2 just below .5.
+double RowAverage(float sum, float count);
+// RowAverage rounded half to even, or "N/A" for a row without results.
+std::string RowAverageText(float sum, float count);
 // The verdict of a row: "More Data Needed" up to minCount results, "Perfect", or
 // e.g. "Very Good accuracy - Amazing speed".
 std::string CommentText(int minCount, float count, float sumScore, float sumSeconds);

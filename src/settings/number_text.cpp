@@ -33,4 +33,12 @@ std::string FormatSingle(float value) {
   return std::string(buffer, end);
 }
 
+std::string FormatFixed(double value, int decimals) {
+  char buffer[400];  // room for the widest double written in full
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::fixed, decimals);
+  if (ec != std::errc{}) return "0";
+  return std::string(buffer, end);
+}
+
 }  // namespace parlavo

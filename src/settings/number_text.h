@@ -20,4 +20,8 @@ std::optional<float> ParseDecimal(std::string_view text);
 // 0.5 -> "0.5", 0.3f -> "0.300000011920929".
 std::string FormatSingle(float value);
 
+// `value` with exactly `decimals` digits after the ".": FormatFixed(8.25, 1) -> "8.2"
+// (the nearest, halves to even on the binary value), FormatFixed(10, 2) -> "10.00".
+std::string FormatFixed(double value, int decimals);
+
 }  // namespace parlavo

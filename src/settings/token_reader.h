@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace parlavo {
 
@@ -18,5 +19,9 @@ class TokenReader {
   // an empty buffer yields "".
   std::string NextToken(char separator);
 };
+
+// The same rule over a view, for readers of many lines that copy nothing: takes
+// the next token from `rest` and leaves the trimmed remainder there.
+std::string_view NextTokenView(std::string_view& rest, char separator);
 
 }  // namespace parlavo

@@ -44,7 +44,9 @@ QuestionLoop::QuestionLoop(const TOptions& options, std::vector<std::string>* re
 LoopUpdate QuestionLoop::StartTest(TestList rows) {
   LoopUpdate update;
   EndPauseEarly(update);
+  std::erase(update.steps, Step::TestDone);
   rows_ = std::move(rows);
+  progress_.Start(rows_.size());
   if (rows_.empty()) {
     view_.currentRow = -1;
     SetBoxText("", update);
@@ -58,6 +60,7 @@ LoopUpdate QuestionLoop::StartTest(TestList rows) {
 
 void QuestionLoop::ReplaceRows(TestList rows) {
   rows_ = std::move(rows);
+  progress_.Start(rows_.size());
   view_.currentRow = rows_.empty() ? -1 : 0;
 }
 
@@ -259,10 +262,21 @@ void QuestionLoop::FinishAnswer(LoopUpdate& update, int delta) {
   if (!options_->move) return;
   SetBoxText("", update);
   update.steps.push_back(Step::ClearBox);
-  const std::string line = RecordResult(score_, RecordedSeconds(startTime_, answerTime_));
+  const int seconds = RecordedSeconds(startTime_, answerTime_);
+  const std::string line = RecordResult(score_, seconds);
   update.recorded.push_back(line);
   update.steps.push_back(Step::RecordResult);
+  const bool testDone = !line.empty() && progress_.Record(RowOfCurrentItem(), score_, seconds);
+  if (testDone) update.steps.push_back(Step::TestDone);
   if (delta != 0) Move(delta, update);
+}
+
+int QuestionLoop::RowOfCurrentItem() const {
+  const int row = view_.currentRow;
+  if (row >= 0 && row < static_cast<int>(rows_.size()) && rows_[row] == item_) return row;
+  // "Randomise" during the pause put another list in place of the answered one.
+  const auto it = std::find(rows_.begin(), rows_.end(), item_);
+  return it == rows_.end() ? -1 : static_cast<int>(it - rows_.begin());
 }
 
 void QuestionLoop::EndPauseEarly(LoopUpdate& update) {
@@ -314,6 +328,8 @@ void QuestionLoop::PlaceCaret() {
 
 LoopUpdate QuestionLoop::Done(LoopUpdate update) const {
   update.score = score_;
+  // The summary comes after everything else the event did, a move included.
+  if (std::erase(update.steps, Step::TestDone) > 0) update.steps.push_back(Step::TestDone);
   return update;
 }
 

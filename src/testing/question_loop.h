@@ -20,6 +20,7 @@
 #include "answer_check.h"
 #include "options.h"
 #include "selection.h"
+#include "test_progress.h"
 #include "verb.h"
 
 namespace parlavo {
@@ -32,6 +33,7 @@ enum class Step : std::uint8_t {
   ClearBox,      // the box was emptied (and that empty text checked)
   RecordResult,  // a result line was appended to the results
   MoveQuestion,  // another row became the current question
+  TestDone,      // that recording completed the test: show Summary()
 };
 
 struct LoopUpdate {
@@ -75,7 +77,8 @@ class QuestionLoop {
   // ---- Tests ----
   // A new test (SelectTest's end): the rows replace the old ones; row 0 becomes the
   // question (score as the last question left it), or with no rows the panel empties
-  // and nothing can be answered.
+  // and nothing can be answered. The test's progress starts afresh, as it does on
+  // ReplaceRows; a pause of the old test that ends here completes nothing.
   LoopUpdate StartTest(TestList rows);
   // "Randomise": new rows, row 0 selected, the question on display stays.
   void ReplaceRows(TestList rows);
@@ -139,6 +142,9 @@ class QuestionLoop {
   bool PauseDone() const { return pauseDone_; }
   bool Pausing() const { return !pauseDone_; }
   const std::string& LastText() const { return lastText_; }
+  // Which questions of the current list were recorded since it was built.
+  const TestProgress& Progress() const { return progress_; }
+  TestSummary Summary() const { return Summarise(rows_, progress_); }
 
  private:
   // The box's text becomes `text`: checked when it differs from LastText.
@@ -154,6 +160,8 @@ class QuestionLoop {
   void ShowCurrentQuestion(LoopUpdate& update);
   void Move(int delta, LoopUpdate& update);
   void ClearPanel();
+  // The row the current item was asked from (-1 when the list no longer holds it).
+  int RowOfCurrentItem() const;
   void PlaceCaret();
   LoopUpdate Done(LoopUpdate update) const;
 
@@ -172,6 +180,7 @@ class QuestionLoop {
   bool pauseDone_ = true;
   std::string lastText_;
   QuestionView view_;
+  TestProgress progress_;
 };
 
 }  // namespace parlavo

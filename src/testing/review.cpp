@@ -1,0 +1,113 @@
+#include "review.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "presets.h"
+#include "result_line.h"
+#include "review_box.h"
+
+namespace parlavo {
+
+namespace {
+
+bool AllowedPerson(const TFilter& persons, const TVerb& item) {
+  return item.Person >= 1 && item.Person <= kPersonCount && persons.People[item.Person - 1];
+}
+
+}  // namespace
+
+std::optional<ReviewKind> ReviewAtPosition(int position, int firstReviewPosition) {
+  switch (position - firstReviewPosition) {
+    case 0:
+      return ReviewKind::kMissed;
+    case 1:
+      return ReviewKind::kDue;
+    default:
+      return std::nullopt;
+  }
+}
+
+TestList BuildReview(ReviewKind kind, const ItemIndex& items, const ReviewInput& input) {
+  static const std::vector<std::string> kNoLines;
+  static const std::vector<HistoryEntry> kNoHistory;
+  const std::vector<std::string>& lines = input.resultLines ? *input.resultLines : kNoLines;
+  const std::vector<Day> days =
+      ResultDays(lines.size(), input.history ? *input.history : kNoHistory);
+
+  TFilter persons;
+  CountryPeople(input.country, persons);
+
+  // Every answer folded into the state of its item, in file order (the order the
+  // answers were given, whatever the history says about days). An item found has
+  // the person of its line, so the country's persons are settled here.
+  std::vector<ReviewState> states(items.size());
+  ResultFields fields;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (!ParseResultFields(lines[i], fields) || fields.person < 1 ||
+        fields.person > kPersonCount || !persons.People[fields.person - 1])
+      continue;
+    const TVerb* item = items.Find(fields.infinitive, fields.person, fields.tense);
+    if (item) states[items.IndexOf(*item)].Answer(i, fields.score, days[i]);
+  }
+
+  // Sorted by value: the keys sit beside the item rather than behind a pointer.
+  struct Candidate {
+    int box;
+    Day lastDay;
+    std::uint32_t lastLine;
+    const TVerb* item;
+  };
+  std::vector<Candidate> chosen;
+  for (std::size_t i = 0; i < states.size(); ++i) {
+    const ReviewState& state = states[i];
+    if (!state.answered) continue;
+    const bool wanted = kind == ReviewKind::kMissed ? state.lastWrong : state.DueOn(input.today);
+    if (!wanted) continue;
+    chosen.push_back({state.box, state.lastDay, state.lastLine, &items.At(i)});
+  }
+
+  // Only the rows the "Verbs in test" limit keeps need their order.
+  const std::size_t rows =
+      input.limit <= 0 ? 0 : std::min(chosen.size(), static_cast<std::size_t>(input.limit));
+  const auto end = chosen.begin() + static_cast<std::ptrdiff_t>(rows);
+  if (kind == ReviewKind::kMissed) {
+    std::partial_sort(chosen.begin(), end, chosen.end(),
+                      [](const Candidate& a, const Candidate& b) { return a.lastLine > b.lastLine; });
+  } else {
+    std::partial_sort(chosen.begin(), end, chosen.end(), [](const Candidate& a, const Candidate& b) {
+      return std::tie(a.box, a.lastDay, a.lastLine) < std::tie(b.box, b.lastDay, b.lastLine);
+    });
+  }
+  TestList test;
+  test.reserve(rows);
+  for (auto it = chosen.begin(); it != end; ++it) test.push_back(it->item);
+  return test;
+}
+
+TestList PractiseVerb(std::string_view infinitive, const ItemIndex& items,
+                      const std::vector<std::string>& resultLines, int country) {
+  TFilter persons;
+  CountryPeople(country, persons);
+  TestList all, missed;
+  for (const TVerb& item : items.ItemsOf(infinitive))
+    if (AllowedPerson(persons, item)) all.push_back(&item);
+  ResultFields fields;
+  for (const std::string& line : resultLines) {
+    if (!ParseResultFields(line, fields) || fields.score >= 10 || fields.infinitive != infinitive)
+      continue;
+    const TVerb* item = items.Find(fields.infinitive, fields.person, fields.tense);
+    if (item && AllowedPerson(persons, *item)) missed.push_back(item);
+  }
+  if (missed.empty()) return all;
+  // Items are in file order in memory, so sorting the pointers restores it.
+  std::sort(missed.begin(), missed.end());
+  missed.erase(std::unique(missed.begin(), missed.end()), missed.end());
+  return missed;
+}
+
+std::string ReviewTitle(std::size_t rows) {
+  return rows == 0 ? "Nothing to review today: well done" : VerbTitle(rows);
+}
+
+}  // namespace parlavo
