@@ -1,6 +1,7 @@
 // The statistics page rebuilds from every result line each time it is shown, and
 // each new test rebuilds the tested-forms index: both over a large results file.
-// The tester page's "Today" line also dates every line by "History.txt".
+// The "By Verb" and "Progress" views and the tester page's "Today" line also date
+// every line by "History.txt".
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -11,7 +12,9 @@
 
 #include "daily_practice.h"
 #include "file_man.h"
+#include "progress_series.h"
 #include "statistics.h"
+#include "verb_statistics.h"
 
 namespace parlavo {
 namespace {
@@ -68,6 +71,22 @@ std::vector<HistoryEntry> ThousandDays() {
     history.push_back({{first + run, 3600}, run * 100 + 1, run * 100 + 100, 100, 7.5});
   return history;
 }
+
+void BM_VerbStatistics(benchmark::State& state) {
+  const std::vector<std::string> lines = MakeResultLines(100000);
+  const std::vector<HistoryEntry> history = ThousandDays();
+  for (auto _ : state) benchmark::DoNotOptimize(BuildVerbStatistics(lines, history));
+  state.SetItemsProcessed(state.iterations() * 100000);
+}
+BENCHMARK(BM_VerbStatistics)->Unit(benchmark::kMillisecond);
+
+void BM_ProgressSeries(benchmark::State& state) {
+  const std::vector<std::string> lines = MakeResultLines(100000);
+  const std::vector<HistoryEntry> history = ThousandDays();
+  for (auto _ : state) benchmark::DoNotOptimize(ProgressSeries(lines, history));
+  state.SetItemsProcessed(state.iterations() * 100000);
+}
+BENCHMARK(BM_ProgressSeries)->Unit(benchmark::kMillisecond);
 
 // The tester page's header after an answer: the days of all lines, today's figures
 // and the streak.
