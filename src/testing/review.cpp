@@ -6,13 +6,17 @@
 #include "presets.h"
 #include "result_line.h"
 #include "review_box.h"
+#include "unused_items.h"
 
 namespace parlavo {
 
 namespace {
 
-bool AllowedPerson(const TFilter& persons, const TVerb& item) {
-  return item.Person >= 1 && item.Person <= kPersonCount && persons.People[item.Person - 1];
+// An item a review may ask: a person of the country option, and not one of the
+// items no test asks.
+bool Askable(const TFilter& persons, const TVerb& item) {
+  return item.Person >= 1 && item.Person <= kPersonCount && persons.People[item.Person - 1] &&
+         !IsUnusedItem(item.Infinitive, item.Tense);
 }
 
 }  // namespace
@@ -40,12 +44,14 @@ TestList BuildReview(ReviewKind kind, const ItemIndex& items, const ReviewInput&
 
   // Every answer folded into the state of its item, in file order (the order the
   // answers were given, whatever the history says about days). An item found has
-  // the person of its line, so the country's persons are settled here.
+  // the person, verb and tense of its line, so which items may be asked is settled
+  // here without reading the items.
   std::vector<ReviewState> states(items.size());
   ResultFields fields;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (!ParseResultFields(lines[i], fields) || fields.person < 1 ||
-        fields.person > kPersonCount || !persons.People[fields.person - 1])
+        fields.person > kPersonCount || !persons.People[fields.person - 1] ||
+        IsUnusedItem(fields.infinitive, fields.tense))
       continue;
     const TVerb* item = items.Find(fields.infinitive, fields.person, fields.tense);
     if (item) states[items.IndexOf(*item)].Answer(i, fields.score, days[i]);
@@ -91,13 +97,13 @@ TestList PractiseVerb(std::string_view infinitive, const ItemIndex& items,
   CountryPeople(country, persons);
   TestList all, missed;
   for (const TVerb& item : items.ItemsOf(infinitive))
-    if (AllowedPerson(persons, item)) all.push_back(&item);
+    if (Askable(persons, item)) all.push_back(&item);
   ResultFields fields;
   for (const std::string& line : resultLines) {
     if (!ParseResultFields(line, fields) || fields.score >= 10 || fields.infinitive != infinitive)
       continue;
     const TVerb* item = items.Find(fields.infinitive, fields.person, fields.tense);
-    if (item && AllowedPerson(persons, *item)) missed.push_back(item);
+    if (item && Askable(persons, *item)) missed.push_back(item);
   }
   if (missed.empty()) return all;
   // Items are in file order in memory, so sorting the pointers restores it.

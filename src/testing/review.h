@@ -1,7 +1,8 @@
 // The two review tests of the MULTI list, built from the learner's own results:
 // the forms whose latest answer was wrong, and the forms due again by the box rule
 // (review_box.h). Both keep to the persons of the country option and to the
-// "Verbs in test" limit, and leave out results of items the data no longer holds.
+// "Verbs in test" limit, and leave out results of items the data no longer holds
+// and the items no test asks (unused_items.h).
 #pragma once
 
 #include <array>

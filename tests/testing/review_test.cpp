@@ -137,6 +137,18 @@ TEST_F(ReviewTest, PractiseThisVerbAsksItsMissedFormsOrElseAllOfThem) {
   EXPECT_TRUE(PractiseVerb("irse", index, results, kSpain).empty());
 }
 
+TEST_F(ReviewTest, ItemsNoTestAsksAreNotReviewed) {
+  TVerbMaker maker;
+  maker.BuildVerbItems("haber", "to have", EmptyFormTable(), verbs);
+  results = {"haya,haber,4,8,1,7,3", "he,haber,1,1,1,7,3"};  // Imperative, never asked
+  const TestList present = {Item("haber", kPresent, kYo)};
+  EXPECT_EQ(Build(ReviewKind::kMissed), present);
+  EXPECT_EQ(Build(ReviewKind::kDue), present);
+  results = {"hay,haber,4,1,1,10,3"};
+  for (const TVerb* item : PractiseVerb("haber", ItemIndex(verbs), results, kAllCountries))
+    EXPECT_NE(item->Tense, kImperative);
+}
+
 TEST(ReviewEntries, FollowThePresets) {
   EXPECT_EQ(ReviewAtPosition(56, 56), ReviewKind::kMissed);
   EXPECT_EQ(ReviewAtPosition(57, 56), ReviewKind::kDue);
