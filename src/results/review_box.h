@@ -5,6 +5,7 @@
 // a form known well comes back ever more rarely.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -17,10 +18,15 @@ inline constexpr int kReviewBoxes = 5;
 inline constexpr std::array<int, kReviewBoxes> kDueAfterDays = {0, 1, 3, 7, 21};
 
 // The box after an answer scored `score` in box `box`.
-int NextBox(int box, int score);
+inline int NextBox(int box, int score) {
+  return score == 10 ? std::clamp(box + 1, 1, kReviewBoxes) : 1;
+}
 // Whether an item in `box` last answered on `lastAnswer` is due on `today`. An
 // answer dated after today (a clock put back) counts as given today.
-bool IsDue(int box, Day lastAnswer, Day today);
+inline bool IsDue(int box, Day lastAnswer, Day today) {
+  const long long age = std::max(0LL, static_cast<long long>(today) - lastAnswer);
+  return age >= kDueAfterDays[static_cast<std::size_t>(std::clamp(box, 1, kReviewBoxes) - 1)];
+}
 
 // What the review needs of one item, its answers folded in file order.
 // Small, as there is one per item of the data.

@@ -65,6 +65,7 @@ TestList BuildReview(ReviewKind kind, const ItemIndex& items, const ReviewInput&
     const TVerb* item;
   };
   std::vector<Candidate> chosen;
+  chosen.reserve(std::min(states.size(), lines.size()));
   for (std::size_t i = 0; i < states.size(); ++i) {
     const ReviewState& state = states[i];
     if (!state.answered) continue;
@@ -73,15 +74,19 @@ TestList BuildReview(ReviewKind kind, const ItemIndex& items, const ReviewInput&
     chosen.push_back({state.box, state.lastDay, state.lastLine, &items.At(i)});
   }
 
-  // Only the rows the "Verbs in test" limit keeps need their order.
+  // Only the rows the "Verbs in test" limit keeps need their order: those are
+  // picked first, then sorted.
   const std::size_t rows =
       input.limit <= 0 ? 0 : std::min(chosen.size(), static_cast<std::size_t>(input.limit));
   const auto end = chosen.begin() + static_cast<std::ptrdiff_t>(rows);
+  auto order = [&](auto before) {
+    if (end != chosen.end()) std::nth_element(chosen.begin(), end, chosen.end(), before);
+    std::sort(chosen.begin(), end, before);
+  };
   if (kind == ReviewKind::kMissed) {
-    std::partial_sort(chosen.begin(), end, chosen.end(),
-                      [](const Candidate& a, const Candidate& b) { return a.lastLine > b.lastLine; });
+    order([](const Candidate& a, const Candidate& b) { return a.lastLine > b.lastLine; });
   } else {
-    std::partial_sort(chosen.begin(), end, chosen.end(), [](const Candidate& a, const Candidate& b) {
+    order([](const Candidate& a, const Candidate& b) {
       return std::tie(a.box, a.lastDay, a.lastLine) < std::tie(b.box, b.lastDay, b.lastLine);
     });
   }
