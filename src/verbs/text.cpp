@@ -6,6 +6,8 @@ namespace parlavo {
 
 namespace {
 
+bool IsTrimmed(unsigned char c) { return c <= 32; }
+
 // Bytes 0x80..0x9F are where Windows-1252 differs from Latin-1.
 constexpr std::array<char32_t, 32> kHighControls = {
     0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -68,11 +70,19 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& cp) {
 
 std::string Trim(std::string_view text) { return std::string(TrimmedView(text)); }
 
+std::string_view TrimmedView(std::string_view text) {
+  std::size_t begin = 0, end = text.size();
+  while (begin < end && IsTrimmed(static_cast<unsigned char>(text[begin]))) ++begin;
+  while (end > begin && IsTrimmed(static_cast<unsigned char>(text[end - 1]))) --end;
+  return text.substr(begin, end - begin);
+}
+
 void TrimInPlace(std::string& text) {
-  const std::string_view kept = TrimmedView(text);
-  const std::size_t begin = static_cast<std::size_t>(kept.data() - text.data());
-  const std::size_t size = kept.size();
-  text.resize(begin + size);
+  std::size_t end = text.size();
+  while (end > 0 && IsTrimmed(static_cast<unsigned char>(text[end - 1]))) --end;
+  text.resize(end);
+  std::size_t begin = 0;
+  while (begin < end && IsTrimmed(static_cast<unsigned char>(text[begin]))) ++begin;
   if (begin > 0) text.erase(0, begin);
 }
 

@@ -14,13 +14,7 @@ inline constexpr std::string_view kError = "ERROR";
 
 // Removes every byte of code 32 or less (blanks, tabs, CR, LF...) from both ends.
 std::string Trim(std::string_view text);
-// The same as a view into `text`; inline, as readers of many lines call it per field.
-inline std::string_view TrimmedView(std::string_view text) {
-  std::size_t begin = 0, end = text.size();
-  while (begin < end && static_cast<unsigned char>(text[begin]) <= 32) ++begin;
-  while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 32) --end;
-  return text.substr(begin, end - begin);
-}
+std::string_view TrimmedView(std::string_view text);
 void TrimInPlace(std::string& text);
 
 // Upper-cases the letters a-z only; accented letters stay as they are.
