@@ -25,13 +25,13 @@ ItemIndex::ItemIndex(const VerbList& verbs) : verbs_(&verbs) {
   for (std::size_t begin = 0; begin < verbs.size();) {
     std::size_t end = begin;
     bool usual = true;
-    for (; end < verbs.size() && verbs[end].Infinitive == verbs[begin].Infinitive; ++end) {
+    for (; end < verbs.size() && verbs[end].Infinitive() == verbs[begin].Infinitive(); ++end) {
       const TVerb& item = verbs[end];
       usual = usual && item.Tense <= kTenseCount && item.Person <= kPersonCount &&
               offsets.at[item.Tense][item.Person] == static_cast<int>(end - begin);
     }
     usual = usual && end - begin == static_cast<std::size_t>(kItemsPerVerb);
-    verbItems_.try_emplace(verbs[begin].Infinitive,
+    verbItems_.try_emplace(std::string(verbs[begin].Infinitive()),
                            VerbItems{{verbs.data() + begin, end - begin}, usual});
     begin = end;
   }

@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "verb.h"
+#include "verb_list.h"
 
 namespace parlavo {
 

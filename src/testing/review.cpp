@@ -16,7 +16,7 @@ namespace {
 // items no test asks.
 bool Askable(const TFilter& persons, const TVerb& item) {
   return item.Person >= 1 && item.Person <= kPersonCount && persons.People[item.Person - 1] &&
-         !IsUnusedItem(item.Infinitive, item.Tense);
+         !IsUnusedItem(item.Infinitive(), item.Tense);
 }
 
 }  // namespace

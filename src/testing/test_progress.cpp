@@ -78,7 +78,7 @@ std::vector<std::string> SummaryLines(const TestSummary& summary) {
 
 std::string MissedFormText(const MissedForm& missed) {
   if (!missed.item) return "";
-  return RowText(*missed.item) + "  -  " + missed.item->Form + "  (best score " +
+  return RowText(*missed.item) + "  -  " + std::string(missed.item->Form()) + "  (best score " +
          std::to_string(missed.bestScore) + ")";
 }
 

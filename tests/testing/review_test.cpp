@@ -161,7 +161,7 @@ TEST(ItemIndexTest, FindsItemsOfTheDataOnly) {
   const VerbList verbs = SmallVerbList();
   const ItemIndex index(verbs);
   for (const TVerb& item : verbs)
-    ASSERT_EQ(index.Find(item.Infinitive, item.Person, item.Tense), &item) << item.Form;
+    ASSERT_EQ(index.Find(item.Infinitive(), item.Person, item.Tense), &item) << item.Form();
   EXPECT_EQ(index.ItemsOf("tener").size(), static_cast<std::size_t>(kItemsPerVerb));
   EXPECT_EQ(index.Find("tener", kYo, kImperative), nullptr);  // no such item
   EXPECT_EQ(index.Find("TENER", kYo, kPresent), nullptr);

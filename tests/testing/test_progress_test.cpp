@@ -13,7 +13,7 @@
 namespace parlavo {
 namespace {
 
-using testing::MakeItem;
+using testing::AddItem;
 
 // What the learner does, one action at a time.
 enum class Act { kRight, kWrongThenRight, kAnswerThenType, kNext, kPrevious, kClick0, kClick1,
@@ -22,9 +22,9 @@ enum class Act { kRight, kWrongThenRight, kAnswerThenType, kNext, kPrevious, kCl
 class TestProgressTest : public ::testing::Test {
  protected:
   TestProgressTest() {
-    items = {MakeItem("tener", "tengo", true, kYo, kPresent, "to have"),
-             MakeItem("tener", "ten\xED" "a", false, kYo, kImperfect, "to have"),
-             MakeItem("ser", "soy", true, kYo, kPresent, "to be")};
+    AddItem(items, "tener", "tengo", true, kYo, kPresent, "to have");
+    AddItem(items, "tener", "ten\xED" "a", false, kYo, kImperfect, "to have");
+    AddItem(items, "ser", "soy", true, kYo, kPresent, "to be");
     rows = {&items[0], &items[1], &items[2]};
   }
 
