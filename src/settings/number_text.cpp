@@ -8,6 +8,19 @@ namespace parlavo {
 std::optional<std::int32_t> ParseInteger(std::string_view text) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   if (text.empty() || text.front() == '+') return std::nullopt;
+  // Up to nine digits cannot overflow: read them here, as every field of every result
+  // line comes this way.
+  const bool negative = text.front() == '-';
+  const std::size_t first = negative ? 1 : 0;
+  if (text.size() > first && text.size() - first <= 9) {
+    std::int32_t value = 0;
+    for (std::size_t i = first; i < text.size(); ++i) {
+      const unsigned digit = static_cast<unsigned char>(text[i]) - unsigned{'0'};
+      if (digit > 9) return std::nullopt;
+      value = value * 10 + static_cast<std::int32_t>(digit);
+    }
+    return negative ? -value : value;
+  }
   std::int32_t value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;

@@ -17,6 +17,9 @@ TEST(NumberText, IntegersAcceptOnlySignAndDigits) {
       {"-2147483648", -2147483647 - 1}, {"2147483648", std::nullopt}, {"", std::nullopt},
       {"-", std::nullopt}, {"+", std::nullopt}, {"++1", std::nullopt}, {"1x", std::nullopt},
       {"yes", std::nullopt}, {" 1", std::nullopt}, {"1.0", std::nullopt},
+      // Nine digits and fewer take a short way, ten and more the general one.
+      {"999999999", 999999999}, {"-999999999", -999999999}, {"0000000012", 12},
+      {"-5x", std::nullopt}, {"--5", std::nullopt}, {"1-", std::nullopt}, {"+-5", -5},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseInteger(c.text), c.value) << '"' << c.text << '"';
 }
