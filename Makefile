@@ -7,7 +7,7 @@ GENERATOR = $(if $(shell command -v ninja),Ninja,Unix Makefiles)
 PACKAGES = build-essential cmake ninja-build pkg-config \
            qt6-base-dev qt6-charts-dev libgl-dev \
            libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev \
-           fonts-liberation xvfb xauth \
+           fonts-liberation xvfb xauth libxcb1-dev \
            apertium-eng-spa lttoolbox \
            dpkg-dev file desktop-file-utils appstream
 FUZZ_PACKAGES = clang libclang-rt-14-dev
@@ -18,7 +18,7 @@ SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 PREFIX  ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all deps build run test install package fuzz bench screenshots clean
+.PHONY: all deps build run test install package fuzz bench bench-startup screenshots clean
 
 all: build
 
@@ -51,6 +51,13 @@ package: build
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && (cd $(BUILD)/run && "$$OLDPWD/$$b"); done
+
+# Parlavo against a bare Qt window of the same size, started in turns under Xvfb:
+# exec to the main window mapped, and resident memory once started.
+TURNS ?= 10
+bench-startup: build
+	cd $(BUILD)/run && xvfb-run -a -s "-screen 0 1280x1024x24" \
+	  ../bench/startup_timer --turns $(TURNS) ../bench/bare_window ./parlavo
 
 fuzz: deps
 	@missing=$$(for p in $(FUZZ_PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \

@@ -110,7 +110,10 @@ void TfrmVerbTester::StartUp() {
   for (int i = 0; i < cbVerbType->count(); ++i) cbVerbType->item(i)->setCheckState(Qt::Checked);
 
   Splash = new TfrmLoadingSplash(this);
-  Splash->OnInfinitive = [this](const std::string& infinitive) { cbConj->addItem(ToQString(infinitive)); };
+  // The conjugator's box takes its verbs in one go once the load ends: one entry at a
+  // time would update its list a thousand times while nothing shows it.
+  QStringList infinitives;
+  Splash->OnInfinitive = [&infinitives](const std::string& infinitive) { infinitives.append(ToQString(infinitive)); };
   CloseAtShow = false;  // the question loop starts paused-done and unanswered
   SetAdvancedTabVisible(cbAdvanced->isChecked());
   VerbItems.clear();
@@ -120,6 +123,8 @@ void TfrmVerbTester::StartUp() {
     TVerbMaker maker;
     VerbsLoaded = maker.LoadVerbFile(FilePath(platform_.Files().verbFile), VerbItems, Splash);
   }
+  Splash->OnInfinitive = nullptr;
+  cbConj->addItems(infinitives);
   if (VerbsLoaded) {
     Splash->LoadPosition *= 2;
     tsParlavo->setCurrentWidget(tsVerb);
@@ -137,7 +142,14 @@ void TfrmVerbTester::StartUp() {
   }
 
   StartingUp = false;
-  BuildRegularTable();
+  // The regular endings are written when their page is first shown: nothing shows
+  // them before.
+  if (tsParlavo->currentIndex() == kConjugationPage)
+    BuildRegularTable();
+  else
+    connect(tsParlavo, &QTabWidget::currentChanged, this, [this](int page) {
+      if (page == kConjugationPage && !regularTableBuilt_) BuildRegularTable();
+    });
   pcDisplay->setCurrentIndex(cbSimple->currentIndex() == 0 ? 1 : 0);
   Loop->Activate(true);  // the clock starts now
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -184,7 +196,10 @@ void TfrmVerbTester::FormDestroy() {
   SaveSettingsOnExit();
 }
 
-void TfrmVerbTester::BuildRegularTable() { parlavo::BuildRegularTable(reConjugations); }
+void TfrmVerbTester::BuildRegularTable() {
+  regularTableBuilt_ = true;
+  parlavo::BuildRegularTable(reConjugations);
+}
 
 // ---------------------------------------------------------------- navigation
 

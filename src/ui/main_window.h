@@ -280,6 +280,7 @@ class TfrmVerbTester : public QWidget {
   bool destroyed_ = false;
   bool updatingControls_ = false;  // the window writes its controls: no events forwarded
   bool settingsWriteFailed_ = false;  // the failure of the last write is already reported
+  bool regularTableBuilt_ = false;
   QWidget* dragSource_ = nullptr;
   QPoint dragOffset_;
 };
