@@ -115,6 +115,19 @@ class MainWindowTest : public QObject {
     QCOMPARE(window_->cbConj->itemText(1), QString("ir"));
   }
 
+  // Nothing shows the regular endings before their page does; they are written on
+  // the way there, by a click or by code.
+  void regularEndingsAreWrittenWhenTheirPageIsFirstShown() {
+    QVERIFY(window_->reConjugations->toPlainText().isEmpty());
+    Click(window_->imgReg);
+    QVERIFY(window_->reConjugations->toPlainText().contains("AR\tER\tIR"));
+
+    window_.reset();
+    window_ = std::make_unique<TfrmVerbTester>(platform_);
+    window_->tsParlavo->setCurrentIndex(TfrmVerbTester::kConjugationPage);
+    QVERIFY(window_->reConjugations->toPlainText().contains("AR\tER\tIR"));
+  }
+
   void navigationImageShowsItsPage_data() {
     QTest::addColumn<QString>("image");
     QTest::addColumn<int>("page");
