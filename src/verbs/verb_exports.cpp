@@ -14,14 +14,32 @@ constexpr std::string_view kEol = "\r\n";
 constexpr std::string_view kStars = "****************************************************************";
 constexpr std::string_view kHyphens = "----------------------------------------------";
 
-void Line(std::ostream& out, std::string_view text) {
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.write(kEol.data(), static_cast<std::streamsize>(kEol.size()));
-}
+// Lines collected and handed to the stream in large pieces: an export writes a few
+// hundred thousand short lines, and each stream write costs more than the line.
+class LineWriter {
+ public:
+  explicit LineWriter(std::ostream& out) : out_(out) { buffer_.reserve(kChunk + 256); }
+  ~LineWriter() { Flush(); }
+  void Add(std::string_view text) {
+    buffer_ += text;
+    buffer_ += kEol;
+    if (buffer_.size() >= kChunk) Flush();
+  }
+
+ private:
+  static constexpr std::size_t kChunk = 64 * 1024;
+  void Flush() {
+    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
+  }
+  std::ostream& out_;
+  std::string buffer_;
+};
 
 }  // namespace
 
 void WriteAllVerbs(std::ostream& out, const std::vector<std::string>& infinitives, const VerbList& items) {
+  LineWriter lines(out);
   // Items grouped by infinitive once, so the listing takes time linear in the items
   // however many verbs there are. A duplicated infinitive collects the items of every copy.
   std::unordered_map<std::string_view, std::vector<std::size_t>> byInfinitive;
@@ -43,33 +61,34 @@ void WriteAllVerbs(std::ostream& out, const std::vector<std::string>& infinitive
     for (std::size_t k = 0; k < group.size(); ++k) {
       const TVerb& item = items[group[k]];
       if (k == 0) {
-        Line(out, kStars);
+        lines.Add(kStars);
         line = "*  ";
         line += UpperAZ(verb);
         line += " : ";
         line += item.Translation();
-        Line(out, line);
-        Line(out, kStars);
-        Line(out, "");
-        Line(out, "");
+        lines.Add(line);
+        lines.Add(kStars);
+        lines.Add("");
+        lines.Add("");
       }
       if (item.Tense != lastTense) {
         const std::string_view name = item.TenseName();
-        Line(out, "");
-        Line(out, name);
-        Line(out, kHyphens.substr(0, name.size()));
+        lines.Add("");
+        lines.Add(name);
+        lines.Add(kHyphens.substr(0, name.size()));
         lastTense = item.Tense;
       }
-      Line(out, item.DisplayLine());
+      lines.Add(item.DisplayLine());
     }
-    Line(out, "");
-    Line(out, "");
-    Line(out, "");
+    lines.Add("");
+    lines.Add("");
+    lines.Add("");
   }
 }
 
 void WriteSpecialVerbs(std::ostream& out, const VerbList& items) {
-  Line(out, R"("Count","Verb","Translation","Tense","Conjugation","Irregular","Person")");
+  LineWriter lines(out);
+  lines.Add(R"("Count","Verb","Translation","Tense","Conjugation","Irregular","Person")");
   std::string line;
   std::size_t n = 0;
   for (const TVerb& item : items) {
@@ -85,7 +104,7 @@ void WriteSpecialVerbs(std::ostream& out, const VerbList& items) {
     line += item.Irregular ? "\",\"true\",\"" : "\",\"false\",\"";
     line += item.PersonName();
     line += '"';
-    Line(out, line);
+    lines.Add(line);
   }
 }
 
