@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "atomic_file.h"
+#include "durable_append.h"
 #include "text.h"
 #include "text_lines.h"
 
@@ -19,18 +20,33 @@ bool Missing(const std::string& path) {
 
 }  // namespace
 
+std::vector<std::string> ResultLinesFromBytes(std::string_view bytes, std::string* cutShort) {
+  std::string_view whole = bytes;
+  std::string_view tail;
+  const std::size_t lastEnd = bytes.find_last_of('\n');
+  if (lastEnd == std::string_view::npos) {
+    tail = bytes;
+    whole = {};
+  } else {
+    tail = bytes.substr(lastEnd + 1);
+    whole = bytes.substr(0, lastEnd + 1);
+  }
+  if (cutShort) cutShort->assign(tail);
+  return SplitLines(whole);
+}
+
 TFileMan::TFileMan(std::string fileName) : fileName_(std::move(fileName)) {
   OpenFile();
   Load();
 }
 
 TFileMan::~TFileMan() {
-  if (!closed_) Save();
+  if (!closed_) SaveNew();
 }
 
 bool TFileMan::Close() {
   closed_ = true;
-  return Save();
+  return SaveNew();
 }
 
 void TFileMan::OpenFile() {
@@ -40,21 +56,53 @@ void TFileMan::OpenFile() {
 
 void TFileMan::Load() {
   ResultLines.clear();
+  savedCount_ = 0;
   std::vector<std::string> lines;
   if (ReadLines(lines)) ResultLines = std::move(lines);
+  savedCount_ = ResultLines.size();
 }
 
 bool TFileMan::ReadLines(std::vector<std::string>& lines) {
   unreadable_ = false;
-  if (Missing(fileName_)) return true;  // nothing to lose; the first Save creates it
+  rewriteNeeded_ = false;
+  if (Missing(fileName_)) return true;  // nothing to lose; the first save creates it
   std::string bytes, error;
   if (!ReadWholeFile(fileName_, bytes, &error)) {
     unreadable_ = true;
     loadError_ = error.empty() ? "Cannot read \"" + fileName_ + "\"" : error;
     return false;
   }
-  lines = SplitLines(bytes);
+  std::string cutShort;
+  lines = ResultLinesFromBytes(bytes, &cutShort);
+  if (!cutShort.empty()) {
+    rewriteNeeded_ = true;
+    loadNote_ = "The last line of '" + fileName_ + "' was not complete (the program was stopped while writing "
+                "it) and is left out: " + cutShort;
+  }
   return true;
+}
+
+bool TFileMan::Saved(std::string error) {
+  if (error.empty()) savedCount_ = ResultLines.size();
+  saveFailedNewly_ = !error.empty() && saveError_.empty();
+  saveError_ = std::move(error);
+  return saveError_.empty();
+}
+
+bool TFileMan::SaveNew() {
+  // A file that vanished while the program ran gets all the lines, not only the new.
+  if (unreadable_ || rewriteNeeded_ || (savedCount_ > 0 && Missing(fileName_))) return Save();
+  if (savedCount_ >= ResultLines.size()) return Saved("");
+  std::string bytes;
+  for (std::size_t i = savedCount_; i < ResultLines.size(); ++i) bytes += ResultLines[i] + "\r\n";
+  const AppendResult appended = AppendLinesDurably(fileName_, bytes);
+  if (appended.status == AppendStatus::kUnterminated) {
+    // The file changed underneath since it was read; only a whole rewrite is safe.
+    rewriteNeeded_ = true;
+    return Save();
+  }
+  if (appended.fileChanged) rewriteNeeded_ = true;
+  return Saved(appended.error);
 }
 
 bool TFileMan::Save() {
@@ -64,6 +112,7 @@ bool TFileMan::Save() {
     std::vector<std::string> earlier;
     if (ReadLines(earlier)) {
       ResultLines.insert(ResultLines.begin(), earlier.begin(), earlier.end());
+      savedCount_ = earlier.size();
     } else {
       error = loadError_ + "; it is left as it is and this run's results are kept in memory";
     }
@@ -71,10 +120,32 @@ bool TFileMan::Save() {
   if (error.empty()) {
     error = WriteFileAtomically(fileName_,
                                 [this](std::ostream& out) { WriteLinesCrLf(out, ResultLines); });
+    // After a failure the file may or may not hold the lines (the folder flush comes
+    // after the rename): the next attempt writes it whole again, never appends.
+    rewriteNeeded_ = !error.empty();
   }
-  saveFailedNewly_ = !error.empty() && saveError_.empty();
-  saveError_ = std::move(error);
-  return saveError_.empty();
+  return Saved(std::move(error));
+}
+
+std::vector<std::string> TFileMan::UnsavedLines() const {
+  if (unreadable_) return ResultLines;
+  return {ResultLines.begin() + static_cast<std::ptrdiff_t>(std::min(savedCount_, ResultLines.size())),
+          ResultLines.end()};
+}
+
+std::string TFileMan::WriteUnsavedLines(const std::tm& now, std::string* error) {
+  char stamp[32];
+  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &now);
+  const std::size_t slash = fileName_.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "" : fileName_.substr(0, slash + 1);
+  std::string path = folder + "Results-unsaved-" + stamp + ".txt";
+  for (int n = 2; n < 100 && !Missing(path); ++n) path = folder + "Results-unsaved-" + stamp + "-" + std::to_string(n) + ".txt";
+  const std::vector<std::string> lines = UnsavedLines();
+  std::string failure =
+      WriteFileAtomically(path, [&lines](std::ostream& out) { WriteLinesCrLf(out, lines); });
+  if (failure.empty()) return path;
+  if (error) *error = std::move(failure);
+  return "";
 }
 
 void TFileMan::BuildTestedIndex() {

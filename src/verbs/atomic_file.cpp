@@ -102,12 +102,13 @@ std::string WriteFileAtomically(const std::string& path,
     ::unlink(temp.c_str());
     return Describe("write", path, error);
   }
-  // Make the rename itself durable; failing here loses nothing already written.
-  const int dir = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
+  // The rename is durable only once the folder is flushed; until then a crash may
+  // bring the old file back, so a failure here is reported like any other.
+  const int dir = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return Describe("flush the folder of", path, errno);
+  error = ::fsync(dir) == 0 ? 0 : errno;
+  ::close(dir);
+  if (error != 0) return Describe("flush the folder of", path, error);
   return "";
 }
 

@@ -51,7 +51,7 @@ TEST_F(FileManTest, LoadsEveryLineAndSavesThemWithCrLf) {
   } cases[] = {
       {"", {}},
       {"a,1\r\nb,2\r\n", {"a,1", "b,2"}},
-      {"a,1\r\nb,2", {"a,1", "b,2"}},  // the last line without its line end
+      {"a,1\r\nb,2", {"a,1"}},  // a last line without its line end was cut short
       {"a,1\nb,2\n", {"a,1", "b,2"}},
       {"a\r\n\r\nb\r\n", {"a", "", "b"}},  // a blank line is kept for the statistics to find
       {"\xE9l habl\xF3,hablar\r\n", {"\xE9l habl\xF3,hablar"}},
@@ -160,6 +160,58 @@ TEST_F(FileManTest, UnreadableFileIsNeverOverwrittenAndIsMergedOnceReadable) {
   EXPECT_EQ(results->ResultLines, (Lines{"hablo,hablar,1,1,0,10,4", "como,comer,1,1,0,9,3"}));
   results.reset();
   EXPECT_EQ(ReadBytes(path_), "hablo,hablar,1,1,0,10,4\r\ncomo,comer,1,1,0,9,3\r\n");
+}
+
+
+// At the end, answers that cannot reach the results file go to a file of their own
+// beside it, named after the time; when even that fails the caller hears why.
+TEST(UnsavedAnswers, GoToAFileOfTheirOwnBesideTheResults) {
+  TempDir dir;
+  const std::string path = dir.File("Results.txt");
+  std::filesystem::create_directory(path);  // a results file that can never be read or written
+  TFileMan results(path);
+  results.ResultLines = {"hablo,hablar,1,1,0,10,4", "como,comer,1,1,0,9,3"};
+  EXPECT_FALSE(results.Close());
+  EXPECT_EQ(results.UnsavedLines().size(), 2u);
+
+  std::tm now{};
+  now.tm_year = 2026 - 1900;
+  now.tm_mon = 11;
+  now.tm_mday = 10;
+  now.tm_hour = 14;
+  now.tm_min = 5;
+  now.tm_sec = 9;
+  std::string error;
+  const std::string first = results.WriteUnsavedLines(now, &error);
+  EXPECT_EQ(first, dir.File("Results-unsaved-20261210-140509.txt")) << error;
+  EXPECT_EQ(ReadBytes(first), "hablo,hablar,1,1,0,10,4\r\ncomo,comer,1,1,0,9,3\r\n");
+  EXPECT_EQ(results.WriteUnsavedLines(now, &error), dir.File("Results-unsaved-20261210-140509-2.txt"))
+      << "an earlier file of the same second is kept";
+
+  FailingWrites failing(WriteFailure::kReadOnlyFolder, dir.Path());
+  if (failing.Works()) {  // root writes into read-only folders
+    now.tm_sec = 10;
+    EXPECT_EQ(results.WriteUnsavedLines(now, &error), "");
+    EXPECT_NE(error.find("Results-unsaved-20261210-140510.txt"), std::string::npos) << error;
+  }
+}
+
+// Only the answers that are not in the file count as unsaved.
+TEST(UnsavedAnswers, AreTheLinesNotYetInTheFile) {
+  TempDir dir;
+  const std::string path = dir.File("Results.txt");
+  WriteBytes(path, "hablo,hablar,1,1,0,10,4\r\n");
+  TFileMan results(path);
+  EXPECT_TRUE(results.UnsavedLines().empty());
+  results.ResultLines.push_back("como,comer,1,1,0,9,3");
+  EXPECT_EQ(results.UnsavedLines(), (Lines{"como,comer,1,1,0,9,3"}));
+  {
+    FailingWrites failing(WriteFailure::kDiskFull, dir.Path());
+    EXPECT_FALSE(results.SaveNew());
+  }
+  EXPECT_EQ(results.UnsavedLines(), (Lines{"como,comer,1,1,0,9,3"}));
+  EXPECT_TRUE(results.SaveNew());
+  EXPECT_TRUE(results.UnsavedLines().empty());
 }
 
 }  // namespace
