@@ -1,0 +1,36 @@
+// The results file and the statistics over it on arbitrary bytes: never crashes,
+// keeps every complete line, and every grid has its fixed shape or an error.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "file_man.h"
+#include "statistics.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  std::string cutShort;
+  const std::vector<std::string> lines = parlavo::ResultLinesFromBytes(bytes, &cutShort);
+  std::size_t ends = 0;
+  for (char c : bytes) ends += c == '\n';
+  if (lines.size() != ends) std::abort();
+  if (!cutShort.empty() && (cutShort.find('\n') != std::string::npos || !bytes.ends_with(cutShort))) std::abort();
+
+  const struct {
+    parlavo::StatisticsKind kind;
+    std::size_t rows, columns;
+  } grids[] = {{parlavo::StatisticsKind::kPerson, 13, 5},
+               {parlavo::StatisticsKind::kTense, 17, 5},
+               {parlavo::StatisticsKind::kDouble, 17, 12}};
+  for (const auto& grid : grids) {
+    const parlavo::StatisticsTable table = parlavo::BuildStatistics(lines, grid.kind);
+    if (table.Error.empty() == table.Cells.empty()) std::abort();
+    if (table.Cells.empty()) continue;
+    if (table.Cells.size() != grid.rows) std::abort();
+    for (const auto& row : table.Cells)
+      if (row.size() != grid.columns) std::abort();
+  }
+  return 0;
+}
