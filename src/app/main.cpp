@@ -1,6 +1,8 @@
 // Program entry: the window, or one of the exports without a window.
 #include <CLI/CLI.hpp>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <iostream>
 
@@ -8,8 +10,11 @@
 #include "desktop_platform.h"
 #include "export_command.h"
 #include "fonts.h"
+#include "instance_lock.h"
 #include "main_window.h"
 #include "screenshots.h"
+#include "shutdown_signals.h"
+#include "stale_temporaries.h"
 
 namespace {
 
@@ -27,14 +32,61 @@ int RunWindow(int argc, char** argv, const std::string& screenshotDir) {
   parlavo::InstallFontSubstitutes();
 
   const parlavo::AppFolders folders = parlavo::DecideAppFolders(parlavo::ExecutableFolder());
-  parlavo::DesktopPlatform platform(folders, screenshots);
+  // Without a screen nobody can answer a message box: messages go to standard error.
+  const QString screen = QGuiApplication::platformName();
+  parlavo::DesktopPlatform platform(folders, screenshots || screen == "offscreen" || screen == "minimal");
   const QString problem = parlavo::PrepareAppFolders(folders);
   if (!problem.isEmpty()) platform.ShowMessage("Error", problem, parlavo::MessageIcon::Error);
+  if (screenshots) {
+    parlavo::TfrmVerbTester window(platform);
+    return parlavo::TakeScreenshots(window, QString::fromStdString(screenshotDir)) ? 0 : 1;
+  }
+
+  // The signals are caught before the lock exists, so whoever sees the lock file
+  // can count on a polite end; they act once the window runs.
+  parlavo::TfrmVerbTester* running = nullptr;
+  bool closed = false;
+  bool stopRequested = false;  // a signal came while the window was still being built
+  parlavo::ShutdownSignals shutdownSignals([&] {
+    stopRequested = true;
+    if (running && !closed) running->EndQuietly();
+    QCoreApplication::quit();
+  });
+
+  // One lock for the settings' folder and one for the results' (one when they are the same).
+  const QFileInfo settings(folders.files.settingsFile);
+  const QString settingsFolder = settings.absolutePath();
+  const QString dataFolder = folders.files.dataFolder.isEmpty() ? QDir::currentPath() : folders.files.dataFolder;
+  const parlavo::InstanceLock lock({settingsFolder, dataFolder});
+  if (!lock.Held()) {
+    platform.ShowMessage("Parlavo", parlavo::AlreadyRunningMessage(lock.BusyFolder()),
+                         parlavo::MessageIcon::Information);
+    return 1;
+  }
+  // Only now, with no other copy in the middle of a save, are leftovers safe to remove.
+  parlavo::RemoveStaleTemporaries(parlavo::FilePath(settingsFolder), {parlavo::FilePath(settings.fileName())});
+  parlavo::RemoveStaleTemporaries(parlavo::FilePath(dataFolder), {"Results.txt", "AllVerbs.txt", "SpecialVerbs.txt"});
+
   parlavo::TfrmVerbTester window(platform);
-  if (screenshots) return parlavo::TakeScreenshots(window, QString::fromStdString(screenshotDir)) ? 0 : 1;
+  running = &window;
+  if (stopRequested) {
+    window.EndQuietly();
+    return 0;
+  }
   // Closing the main window ends the program, even with the help window still open.
   QApplication::setQuitOnLastWindowClosed(false);
-  QObject::connect(&window, &parlavo::TfrmVerbTester::Closed, &app, &QCoreApplication::quit);
+  QObject::connect(&window, &parlavo::TfrmVerbTester::Closed, &app, [&] {
+    closed = true;
+    QCoreApplication::quit();
+  });
+  // A desktop session that ends: the work is saved when the session manager asks,
+  // and the session's end runs the shutdown of CLOSE without waiting for anyone.
+#ifndef QT_NO_SESSIONMANAGER
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.SaveQuietly(); });
+#endif
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&] {
+    if (!closed) window.EndQuietly();
+  });
   window.show();
   return app.exec();
 }

@@ -14,6 +14,7 @@
 #include "advanced_page.h"
 #include "filter.h"
 #include "options.h"
+#include "platform.h"
 #include "selection.h"
 #include "statistics_view.h"
 #include "verb_list.h"
@@ -84,10 +85,23 @@ class TfrmVerbTester : public QWidget {
   void OptionsFromControls();    // the controls copied into the options record
   void cbExactLClick();          // any option check box or radio button
   void cbAdvancedClick();
-  // Saves the results; a failure is reported once until a save succeeds again.
+  // Puts the answers not yet saved on the disk (after every recorded answer, and by
+  // tmSaver); a failure is reported once until a save succeeds again, and the
+  // answers stay in memory and are tried again every few seconds.
   bool SaveResults();
   // Shows a failed save once, until a save succeeds again; returns `saved`.
   bool ReportResultsSave(bool saved);
+  // An option or the Advanced page changed: the settings are written shortly, a
+  // burst of changes coalesced into one write.
+  void SettingsChanged();
+  // "Current Filter" and the options written to the settings file now.
+  void WriteSettingsNow();
+  // The shutdown of CLOSE for a logout or a signal: everything saved, and what the
+  // learner would be told goes to the log instead of a message box nobody answers.
+  void EndQuietly();
+  // Results and settings saved now, with no message box (the session manager asks
+  // before a logout); the program runs on.
+  void SaveQuietly();
   void LoadCurrentFilter();      // "Current Filter" on the Advanced page, lists rebuilt
   void RefreshFilterLists();     // cbSimple and lbSettings from the settings file
   AdvancedPage ReadAdvancedPage() const;
@@ -137,6 +151,9 @@ class TfrmVerbTester : public QWidget {
   QShortcut* scStatistics = nullptr;  // Ctrl+Shift+S
   QTimer* tm500 = nullptr;
   QTimer* tmSaver = nullptr;
+  QTimer* tmSettings = nullptr;  // coalesces settings changes into one write
+  static constexpr int kSaverInterval = 50000;  // ms; every answer is saved at once anyway
+  static constexpr int kRetryInterval = 2000;   // ms, while answers wait for the disk
   TfrmLoadingSplash* Splash = nullptr;
 
   // ---- Window regions ----
@@ -273,6 +290,11 @@ class TfrmVerbTester : public QWidget {
   // After a write to the settings file: its failure is reported once, until a write
   // succeeds again.
   void CheckSettingsWrite();
+  // At the end, answers that could not reach the results file go to a file of their
+  // own beside it; the learner is told its name, or that they are lost.
+  void SaveUnsavedResults();
+  // A message to the learner, or to the log while ending quietly.
+  void Tell(const QString& title, const QString& text, MessageIcon icon);
   void ExportToFile(const char* fileName, const std::function<void(std::ostream&)>& writer);
 
   Platform& platform_;
@@ -281,6 +303,7 @@ class TfrmVerbTester : public QWidget {
   bool updatingControls_ = false;  // the window writes its controls: no events forwarded
   bool settingsWriteFailed_ = false;  // the failure of the last write is already reported
   bool regularTableBuilt_ = false;
+  bool quietEnd_ = false;  // ending at a logout or a signal: no message boxes
   QWidget* dragSource_ = nullptr;
   QPoint dragOffset_;
 };

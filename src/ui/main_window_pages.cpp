@@ -109,7 +109,11 @@ void TfrmVerbTester::BuildWindow() {
   tm500->setInterval(500);
   tmSaver = new QTimer(this);
   tmSaver->setObjectName("tmSaver");
-  tmSaver->setInterval(50000);
+  tmSaver->setInterval(kSaverInterval);
+  tmSettings = new QTimer(this);
+  tmSettings->setObjectName("tmSettings");
+  tmSettings->setSingleShot(true);
+  tmSettings->setInterval(300);
 }
 
 void TfrmVerbTester::BuildNavigation() {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <ctime>
 
 #include "file_man.h"
 #include "ini_manage.h"
@@ -85,6 +86,8 @@ void TfrmVerbTester::CreateResultsManager() {
                               "\n\nThe file is not overwritten. Results of this run are kept and saved as soon "
                               "as the file can be read again.",
                           MessageIcon::Error);
+  if (!FileMan->LoadNote().empty())
+    platform_.ShowMessage("Information", QString::fromStdString(FileMan->LoadNote()), MessageIcon::Information);
   // The statistics page reads the manager's lines; it is rebuilt only while the
   // manager exists.
   Statistics = new StatisticsView(StatsControls, FileMan->ResultLines, this);
@@ -146,18 +149,60 @@ int TfrmVerbTester::CountryFromControls() const {
   return 3;
 }
 
-void TfrmVerbTester::cbExactLClick() { OptionsFromControls(); }
+void TfrmVerbTester::cbExactLClick() {
+  OptionsFromControls();
+  SettingsChanged();
+}
 
-bool TfrmVerbTester::SaveResults() { return !FileMan || ReportResultsSave(FileMan->Save()); }
+bool TfrmVerbTester::SaveResults() { return !FileMan || ReportResultsSave(FileMan->SaveNew()); }
 
 bool TfrmVerbTester::ReportResultsSave(bool saved) {
+  // While answers wait in memory the saver tries often, so they reach the disk as
+  // soon as it allows; otherwise it is only a safety net.
+  tmSaver->setInterval(saved ? kSaverInterval : kRetryInterval);
   if (saved) return true;
   // A file unreadable since start-up was reported then; its saves fail alike.
   const std::string& loadError = FileMan->LoadError();
   const bool knownUnreadable = !loadError.empty() && FileMan->SaveError().rfind(loadError, 0) == 0;
   if (FileMan->SaveFailedNewly() && !knownUnreadable)
-    platform_.ShowMessage("Error", QString::fromStdString(FileMan->SaveError()), MessageIcon::Error);
+    Tell("Error",
+         QString::fromStdString(FileMan->SaveError()) +
+             "\n\nYour answers are kept and are saved as soon as the file can be written.",
+         MessageIcon::Error);
   return false;
+}
+
+void TfrmVerbTester::SaveUnsavedResults() {
+  const std::vector<std::string> unsaved = FileMan->UnsavedLines();
+  if (unsaved.empty()) return;
+  const QString count = unsaved.size() == 1 ? QString("1 answer") : QString("%1 answers").arg(unsaved.size());
+  const QString file = QString::fromStdString(FileMan->FileName());
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  std::string error;
+  const std::string written = FileMan->WriteUnsavedLines(local, &error);
+  if (!written.empty()) {
+    Tell("Error",
+         QString("%1 of this session could not be saved in '%2' (%3).\n\nThey have been saved in '%4' instead.")
+             .arg(count, file, QString::fromStdString(FileMan->SaveError()), QString::fromStdString(written)),
+         MessageIcon::Error);
+    return;
+  }
+  Tell("Error",
+       QString("%1 of this session could not be saved in '%2' (%3), nor in a file of their own (%4).\n\n"
+               "They are lost.")
+           .arg(count, file, QString::fromStdString(FileMan->SaveError()), QString::fromStdString(error)),
+       MessageIcon::Error);
+}
+
+void TfrmVerbTester::Tell(const QString& title, const QString& text, MessageIcon icon) {
+  if (quietEnd_) {
+    // Nobody is there to press OK at a logout or a signal: the text goes to the log.
+    qWarning("%s: %s", qPrintable(title), qPrintable(text));
+    return;
+  }
+  platform_.ShowMessage(title, text, icon);
 }
 
 void TfrmVerbTester::CheckSettingsWrite() {
@@ -168,11 +213,12 @@ void TfrmVerbTester::CheckSettingsWrite() {
   }
   if (settingsWriteFailed_) return;
   settingsWriteFailed_ = true;
-  platform_.ShowMessage("Error", QString::fromStdString(error), MessageIcon::Error);
+  Tell("Error", QString::fromStdString(error), MessageIcon::Error);
 }
 
 void TfrmVerbTester::cbAdvancedClick() {
   OptionsFromControls();
+  SettingsChanged();
   SetAdvancedTabVisible(Options.adv);
   if (Options.adv) tsParlavo->setCurrentIndex(kSelectionPage);
 }
@@ -222,18 +268,47 @@ void TfrmVerbTester::RefreshFilterLists() {
 
 void TfrmVerbTester::SaveSettingsOnExit() {
   tmSaver->stop();
-  if (FileMan) ReportResultsSave(FileMan->Close());
+  tmSettings->stop();
+  if (FileMan && !FileMan->Close()) SaveUnsavedResults();
   FileMan.reset();
   TestItems.clear();
   VerbItems.clear();
   if (IniManage) {
-    IniManage->WriteFilter(kCurrentFilter, FilterFromControls(ReadAdvancedPage()));
-    CheckSettingsWrite();
-    OptionsFromControls();
-    IniManage->WriteOptions(Options);
-    CheckSettingsWrite();
+    WriteSettingsNow();
     IniManage.reset();
   }
+}
+
+void TfrmVerbTester::SettingsChanged() {
+  if (StartingUp || !IniManage || destroyed_) return;
+  tmSettings->start();
+}
+
+void TfrmVerbTester::WriteSettingsNow() {
+  tmSettings->stop();
+  if (!IniManage) return;
+  IniManage->WriteFilter(kCurrentFilter, FilterFromControls(ReadAdvancedPage()));
+  CheckSettingsWrite();
+  OptionsFromControls();
+  IniManage->WriteOptions(Options);
+  CheckSettingsWrite();
+}
+
+void TfrmVerbTester::EndQuietly() {
+  quietEnd_ = true;
+  // Nothing may be recorded after the results are closed: the pause ends here and
+  // the window takes no more input.
+  tm500->stop();
+  setEnabled(false);
+  FormDestroy();
+}
+
+void TfrmVerbTester::SaveQuietly() {
+  const bool wasQuiet = quietEnd_;
+  quietEnd_ = true;
+  SaveResults();
+  WriteSettingsNow();
+  quietEnd_ = wasQuiet;
 }
 
 void TfrmVerbTester::WireOptionsAndFilters() {
@@ -243,6 +318,17 @@ void TfrmVerbTester::WireOptionsAndFilters() {
     connect(option, &QAbstractButton::clicked, this, &TfrmVerbTester::cbExactLClick);
   connect(cbAdvanced, &QAbstractButton::clicked, this, &TfrmVerbTester::cbAdvancedClick);
   connect(tmSaver, &QTimer::timeout, this, &TfrmVerbTester::SaveResults);
+  // The options and the Advanced page reach the settings file soon after they
+  // change, a burst of changes in one write, so a crash keeps the learner's choices.
+  connect(tmSettings, &QTimer::timeout, this, &TfrmVerbTester::WriteSettingsNow);
+  connect(reTimeDelay, &QLineEdit::textEdited, this, &TfrmVerbTester::SettingsChanged);
+  connect(cbSimple, &QComboBox::activated, this, &TfrmVerbTester::SettingsChanged);
+  for (QRadioButton* choice : {rbAllTenses, rbCommonTenses, rbSpecificTenses, rbAllPeople, rbCommonPeople,
+                               rbSpecificPeople})
+    connect(choice, &QAbstractButton::clicked, this, &TfrmVerbTester::SettingsChanged);
+  for (QListWidget* ticks : {cbCommonTense, cbSpecificTense, cbCommonPeople, cbSpecificPeople, cbVerbType})
+    connect(ticks, &QListWidget::itemChanged, this, &TfrmVerbTester::SettingsChanged);
+  connect(edSpecVerb, &QLineEdit::textEdited, this, &TfrmVerbTester::SettingsChanged);
 }
 
 }  // namespace parlavo

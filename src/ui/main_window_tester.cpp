@@ -47,6 +47,9 @@ void TfrmVerbTester::ApplyUpdate(const LoopUpdate& update) {
     if (step == Step::Beep) platform_.Beep();
     if (step == Step::StartPause) tm500->start(std::max(0, update.pauseMs));
   }
+  // Each answer is on the disk before the next can be recorded: a crash or a
+  // power cut loses at most the one being typed.
+  if (std::find(update.steps.begin(), update.steps.end(), Step::RecordResult) != update.steps.end()) SaveResults();
   ShowQuestionView();
 }
 

@@ -313,6 +313,28 @@ class SettingsWindowTest : public QObject {
     QCOMPARE(session_->platform.messages.size(), std::size_t(2));
     QVERIFY(QDir("Parlavo.ini").removeRecursively());
   }
+
+  // An option or the Advanced page reaches the file soon after it changes, with no
+  // CLOSE, so a crash right after keeps the learner's choice; a burst of changes
+  // makes one write.
+  void changesReachTheSettingsFileWithoutClose() {
+    TfrmVerbTester& w = session_->Open();
+    const bool beep = w.Options.beep;
+    Click(w.cbBeep);
+    QTRY_VERIFY(OptionsSection(WindowSession::ReadFile("Parlavo.ini")).contains(beep ? "beep=0" : "beep=1"));
+
+    const QByteArray before = WindowSession::ReadFile("Parlavo.ini");
+    ChooseOnShownAdvancedPage(w);
+    QVERIFY(w.tmSettings->isActive());
+    QTRY_VERIFY(WindowSession::ReadFile("Parlavo.ini") != before);
+    TfrmVerbTester* crashed = session_->window.release();  // as after a crash: no shutdown has run
+    crashed->hide();
+    TfrmVerbTester& next = session_->Open();
+    QCOMPARE(ShownAdvancedPage(next), kChosenPage);
+    QCOMPARE(next.Options.beep, !beep);
+    session_->Close();
+    delete crashed;
+  }
 };
 
 QTEST_MAIN(SettingsWindowTest)

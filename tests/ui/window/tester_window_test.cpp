@@ -2,6 +2,7 @@
 // accent buttons, moving through the list, the pause, the results file written at
 // shutdown and its failures, and the way in to the statistics.
 #include <QApplication>
+#include <QRegularExpression>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -364,26 +365,84 @@ class TesterWindowTest : public QObject {
     QVERIFY(QFileInfo("Results.txt/blocked").isDir());
   }
 
-  void aFailedSaveIsReportedOnceUntilASaveSucceeds() {
+  // Every answer is in the file as soon as it is recorded, with no CLOSE: a
+  // crash after it loses nothing.
+  void eachAnswerIsInTheFileAtOnce() {
     Open();
     QVERIFY(AskTener(kPresentRow, "tengo"));
     Type(w_->reVerb, "tengo");
     EndPause();
+    QCOMPARE(ResultFileLines(), QList<QByteArray>{"tengo,tener,1,1,1,10,0\r"});
+    QVERIFY(AskTener(kPresentRow, "tienes", 2));
+    Type(w_->reVerb, "tienes");
+    EndPause();
+    QCOMPARE(ResultFileLines(), (QList<QByteArray>{"tengo,tener,1,1,1,10,0\r", "tienes,tener,2,1,1,10,0\r"}));
+    QVERIFY(platform_->messages.empty());
+  }
+
+  void aFailedSaveIsReportedOnceUntilASaveSucceeds() {
+    Open();
     QVERIFY(BlockFile("Results.txt"));
+    QVERIFY(AskTener(kPresentRow, "tengo"));
+    Type(w_->reVerb, "tengo");
+    EndPause();
+    QCOMPARE(platform_->messages.size(), std::size_t(1));
+    QVERIFY2(platform_->messages[0].text.contains("Results.txt"), qPrintable(platform_->messages[0].text));
+    QCOMPARE(w_->tmSaver->interval(), TfrmVerbTester::kRetryInterval);  // tried again soon
     w_->tmSaver->start(1);
     QTest::qWait(30);
     QCOMPARE(platform_->messages.size(), std::size_t(1));
-    QVERIFY2(platform_->messages[0].text.contains("Results.txt"), qPrintable(platform_->messages[0].text));
 
     UnblockFile("Results.txt");  // the next save gets through, with the line kept in memory
     QTRY_VERIFY(QFileInfo("Results.txt").isFile());
     QCOMPARE(ResultFileLines(), QList<QByteArray>{"tengo,tener,1,1,1,10,0\r"});
+    QCOMPARE(w_->tmSaver->interval(), TfrmVerbTester::kSaverInterval);
 
     QVERIFY(BlockFile("Results.txt"));  // failing again is news again
-    QTRY_COMPARE(platform_->messages.size(), std::size_t(2));
-    QTest::qWait(30);
+    QVERIFY(AskTener(kPresentRow, "tienes", 2));
+    Type(w_->reVerb, "tienes");
+    EndPause();
     QCOMPARE(platform_->messages.size(), std::size_t(2));
     w_->tmSaver->stop();
+    UnblockFile("Results.txt");
+  }
+
+  // Answers that never reach "Results.txt" go at CLOSE to a file of their own beside
+  // it, and the learner is told its name.
+  void unsavedAnswersGoToAFileOfTheirOwnAtClose() {
+    QVERIFY(BlockFile("Results.txt"));
+    Open();
+    QCOMPARE(platform_->messages.size(), std::size_t(1));  // the unreadable file, at start-up
+    QVERIFY(AskTener(kPresentRow, "tengo"));
+    Type(w_->reVerb, "tengo");
+    EndPause();
+    session_->Close();
+    QCOMPARE(platform_->messages.size(), std::size_t(2));
+    const QString text = platform_->messages[1].text;
+    const QStringList written = QDir().entryList({"Results-unsaved-*.txt"}, QDir::Files);
+    QCOMPARE(written.size(), 1);
+    QVERIFY2(QRegularExpression("^Results-unsaved-\\d{8}-\\d{6}\\.txt$").match(written[0]).hasMatch(),
+             qPrintable(written[0]));
+    QVERIFY2(text.contains(written[0]) && text.contains("1 answer"), qPrintable(text));
+    QCOMPARE(WindowSession::ReadFile(written[0]), QByteArray("tengo,tener,1,1,1,10,0\r\n"));
+    QVERIFY(QFileInfo("Results.txt/blocked").isDir());
+    UnblockFile("Results.txt");
+  }
+
+  // A logout or a signal ends the same way, but nobody waits on a message box.
+  void aQuietEndSavesWithoutMessageBoxes() {
+    QVERIFY(BlockFile("Results.txt"));
+    Open();
+    QVERIFY(AskTener(kPresentRow, "tengo"));
+    Type(w_->reVerb, "tengo");
+    EndPause();
+    const std::size_t shown = platform_->messages.size();
+    w_->EndQuietly();
+    QCOMPARE(platform_->messages.size(), shown);
+    QCOMPARE(QDir().entryList({"Results-unsaved-*.txt"}, QDir::Files).size(), 1);
+    QVERIFY(WindowSession::ReadFile("Parlavo.ini").contains("[Options]"));
+    session_->Close();  // the window goes without a second shutdown
+    QCOMPARE(platform_->messages.size(), shown);
     UnblockFile("Results.txt");
   }
 
