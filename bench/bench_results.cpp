@@ -2,11 +2,14 @@
 // each new test rebuilds the tested-forms index: both over a large results file.
 // The "By Verb" and "Progress" views and the tester page's "Today" line also date
 // every line by "History.txt".
+// Every recorded answer goes to the disk at once: its cost must not grow with the file.
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -102,6 +105,51 @@ void BM_TodayAndStreak(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TodayAndStreak)->Unit(benchmark::kMillisecond);
+
+std::string ScratchPath(const char* name) {
+  return (std::filesystem::temp_directory_path() / ("parlavo-bench-" + std::to_string(::getpid()) + name)).string();
+}
+
+constexpr int kBigFile = 200000;
+
+// One answer recorded into a 200,000-line "Results.txt": the line appended and
+// flushed to the disk (fdatasync), as the window does after each answer.
+void BM_RecordOneAnswer(benchmark::State& state) {
+  const std::string path = ScratchPath("-record.txt");
+  {
+    std::ofstream out(path, std::ios::binary);
+    for (const std::string& line : MakeResultLines(kBigFile)) out << line << "\r\n";
+  }
+  {
+    TFileMan results(path);
+    for (auto _ : state) {
+      results.ResultLines.push_back("hablamos,hablar,7,1,0,10,3");
+      if (!results.SaveNew()) state.SkipWithError(results.SaveError().c_str());
+    }
+    state.counters["lines"] = static_cast<double>(results.ResultLines.size());
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_RecordOneAnswer)->Unit(benchmark::kMicrosecond);
+
+// The flush alone on the same file, with one line appended so there is data to
+// flush: what the disk costs, for comparison with the whole record above.
+void BM_FlushAlone(benchmark::State& state) {
+  const std::string path = ScratchPath("-flush.txt");
+  {
+    std::ofstream out(path, std::ios::binary);
+    for (const std::string& line : MakeResultLines(kBigFile)) out << line << "\r\n";
+  }
+  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND);
+  const char line[] = "hablamos,hablar,7,1,0,10,3\r\n";
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(::write(fd, line, sizeof line - 1));
+    ::fdatasync(fd);
+  }
+  ::close(fd);
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_FlushAlone)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace parlavo
