@@ -1,6 +1,7 @@
 // The "VERB TESTER" page at work: the window forwards its events to the question
 // loop and shows what the loop says; the test buttons build new tests.
 #include <QApplication>
+#include <algorithm>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>

@@ -2,6 +2,7 @@
 // over, temporaries of a killed save cleared, and SIGTERM ending it as CLOSE does.
 // Each test runs a copy of the executable in its own folder, which is then both
 // the program's folder (settings) and the current folder (results).
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
