@@ -63,9 +63,17 @@ int RunWindow(int argc, char** argv, const std::string& screenshotDir) {
                          parlavo::MessageIcon::Information);
     return 1;
   }
-  // Only now, with no other copy in the middle of a save, are leftovers safe to remove.
+  // Only now, with no other copy in the middle of a save, are leftovers safe to remove:
+  // beside our files, and beside the target of a file that is a link (saves are made there).
   parlavo::RemoveStaleTemporaries(parlavo::FilePath(settingsFolder), {parlavo::FilePath(settings.fileName())});
   parlavo::RemoveStaleTemporaries(parlavo::FilePath(dataFolder), {"Results.txt", "AllVerbs.txt", "SpecialVerbs.txt"});
+  for (const QString& file : {folders.files.settingsFile, folders.files.DataFile("Results.txt")}) {
+    const QFileInfo info(file);
+    if (!info.isSymLink()) continue;
+    const QFileInfo target(info.canonicalFilePath());
+    if (target.exists())
+      parlavo::RemoveStaleTemporaries(parlavo::FilePath(target.absolutePath()), {parlavo::FilePath(target.fileName())});
+  }
 
   parlavo::TfrmVerbTester window(platform);
   running = &window;
