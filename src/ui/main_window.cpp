@@ -23,6 +23,7 @@
 #include "clickable_label.h"
 #include "conjugation_view.h"
 #include "file_man.h"
+#include "history_file.h"
 #include "ini_manage.h"
 #include "loading_progress.h"
 #include "fonts.h"

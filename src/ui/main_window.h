@@ -13,6 +13,7 @@
 
 #include "advanced_page.h"
 #include "filter.h"
+#include "local_day.h"
 #include "options.h"
 #include "platform.h"
 #include "selection.h"
@@ -41,6 +42,7 @@ class QuestionLoop;
 struct LoopUpdate;
 class Platform;
 class TFileMan;
+class THistoryFile;
 class TIniManage;
 class TfrmLoading;
 class TfrmLoadingSplash;
@@ -91,6 +93,8 @@ class TfrmVerbTester : public QWidget {
   bool SaveResults();
   // Shows a failed save once, until a save succeeds again; returns `saved`.
   bool ReportResultsSave(bool saved);
+  // After the results reached the disk: the run's line of "History.txt".
+  void SaveHistory();
   // An option or the Advanced page changed: the settings are written shortly, a
   // burst of changes coalesced into one write.
   void SettingsChanged();
@@ -145,6 +149,11 @@ class TfrmVerbTester : public QWidget {
   bool VerbsLoaded = false;
   TOptions Options;
   std::unique_ptr<TFileMan> FileMan;
+  // "History.txt": when this run started and how many answers it recorded, so every
+  // result line has a day.
+  std::unique_ptr<THistoryFile> History;
+  LocalDateTime RunStart;
+  std::size_t AnswersThisRun = 0;
   std::unique_ptr<TIniManage> IniManage;
   StatisticsView* Statistics = nullptr;
 

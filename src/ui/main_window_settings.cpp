@@ -12,6 +12,7 @@
 #include <ctime>
 
 #include "file_man.h"
+#include "history_file.h"
 #include "ini_manage.h"
 #include "statistics_view.h"
 #include "main_window.h"
@@ -88,6 +89,10 @@ void TfrmVerbTester::CreateResultsManager() {
                           MessageIcon::Error);
   if (!FileMan->LoadNote().empty())
     platform_.ShowMessage("Information", QString::fromStdString(FileMan->LoadNote()), MessageIcon::Information);
+  History = std::make_unique<THistoryFile>(FilePath(platform_.Files().DataFile("History.txt")));
+  RunStart = LocalNow();
+  if (!History->LoadMessage().empty())
+    platform_.ShowMessage("Information", QString::fromStdString(History->LoadMessage()), MessageIcon::Information);
   // The statistics page reads the manager's lines; it is rebuilt only while the
   // manager exists.
   Statistics = new StatisticsView(StatsControls, FileMan->ResultLines, this);
@@ -154,7 +159,23 @@ void TfrmVerbTester::cbExactLClick() {
   SettingsChanged();
 }
 
-bool TfrmVerbTester::SaveResults() { return !FileMan || ReportResultsSave(FileMan->SaveNew()); }
+bool TfrmVerbTester::SaveResults() {
+  if (!FileMan) return true;
+  const bool saved = ReportResultsSave(FileMan->SaveNew());
+  if (saved) SaveHistory();
+  return saved;
+}
+
+void TfrmVerbTester::SaveHistory() {
+  if (!History || !FileMan || AnswersThisRun == 0) return;
+  const bool failedBefore = !History->SaveError().empty();
+  if (!History->Save(RunEntry(RunStart, FileMan->ResultLines, AnswersThisRun)) && !failedBefore)
+    Tell("Error",
+         QString::fromStdString(History->SaveError()) +
+             "\n\nYour answers are safe in the results file; only the days they were given may be "
+             "missing from the review.",
+         MessageIcon::Error);
+}
 
 bool TfrmVerbTester::ReportResultsSave(bool saved) {
   // While answers wait in memory the saver tries often, so they reach the disk as
@@ -269,8 +290,14 @@ void TfrmVerbTester::RefreshFilterLists() {
 void TfrmVerbTester::SaveSettingsOnExit() {
   tmSaver->stop();
   tmSettings->stop();
-  if (FileMan && !FileMan->Close()) SaveUnsavedResults();
+  if (FileMan) {
+    if (FileMan->Close())
+      SaveHistory();
+    else
+      SaveUnsavedResults();
+  }
   FileMan.reset();
+  History.reset();
   TestItems.clear();
   VerbItems.clear();
   if (IniManage) {

@@ -50,6 +50,8 @@ void TfrmVerbTester::ApplyUpdate(const LoopUpdate& update) {
   }
   // Each answer is on the disk before the next can be recorded: a crash or a
   // power cut loses at most the one being typed.
+  for (const std::string& line : update.recorded)
+    if (!line.empty()) ++AnswersThisRun;
   if (std::find(update.steps.begin(), update.steps.end(), Step::RecordResult) != update.steps.end()) SaveResults();
   ShowQuestionView();
 }

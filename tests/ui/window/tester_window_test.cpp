@@ -182,6 +182,10 @@ class TesterWindowTest : public QObject {
 
     session_->Close();
     QCOMPARE(ResultFileLines(), QList<QByteArray>{line + "\r"});
+    // The run's line of "History.txt": line 1 to 1 of the results, one answer, its score.
+    const QList<QByteArray> history = WindowSession::ReadFile("History.txt").split('\n');
+    QCOMPARE(history.size(), 2);
+    QVERIFY2(history[0].endsWith(",1,1,1," + line.split(',')[5] + ".00\r"), history[0].constData());
   }
 
   void helpButtonsSetTheRecordedScore_data() {
