@@ -66,7 +66,8 @@ int RunWindow(int argc, char** argv, const std::string& screenshotDir) {
   // Only now, with no other copy in the middle of a save, are leftovers safe to remove:
   // beside our files, and beside the target of a file that is a link (saves are made there).
   parlavo::RemoveStaleTemporaries(parlavo::FilePath(settingsFolder), {parlavo::FilePath(settings.fileName())});
-  parlavo::RemoveStaleTemporaries(parlavo::FilePath(dataFolder), {"Results.txt", "AllVerbs.txt", "SpecialVerbs.txt"});
+  parlavo::RemoveStaleTemporaries(parlavo::FilePath(dataFolder),
+                                  {"Results.txt", "History.txt", "AllVerbs.txt", "SpecialVerbs.txt"});
   for (const QString& file : {folders.files.settingsFile, folders.files.DataFile("Results.txt")}) {
     const QFileInfo info(file);
     if (!info.isSymLink()) continue;
