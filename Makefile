@@ -7,7 +7,7 @@ GENERATOR = $(if $(shell command -v ninja),Ninja,Unix Makefiles)
 PACKAGES = build-essential cmake ninja-build pkg-config \
            qt6-base-dev qt6-charts-dev libgl-dev \
            libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev \
-           fonts-liberation xvfb xauth libxcb1-dev \
+           fonts-liberation xvfb xauth libxcb1-dev x11-utils \
            apertium-eng-spa lttoolbox \
            dpkg-dev file desktop-file-utils appstream
 FUZZ_PACKAGES = clang libclang-rt-14-dev

@@ -22,8 +22,9 @@ int RunWindow(int argc, char** argv, const std::string& screenshotDir) {
   const bool screenshots = !screenshotDir.empty();
   if (screenshots && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // No display name: Qt would add it to every caption the desktop shows, and the
+  // caption is exactly "Parlavo - Verb Tutor".
   QApplication::setApplicationName("Parlavo");
-  QApplication::setApplicationDisplayName("Parlavo");
   QApplication::setApplicationVersion(PARLAVO_VERSION);
   QApplication::setDesktopFileName("app.parlavo.Parlavo");  // the menu entry, so the desktop shows its icon
   QIcon icon;

@@ -165,11 +165,24 @@ StatisticsGrid DoubleGrid(const std::vector<TOutData>& records) {
   return grid;
 }
 
-StatisticsTable BuildStatistics(const std::vector<std::string>& resultLines, StatisticsKind kind) {
+StatisticsTable BuildStatistics(const std::vector<std::string>& resultLines, StatisticsKind kind,
+                                std::string_view fileName) {
   StatisticsTable table;
-  std::vector<TOutData> records(resultLines.size());
-  for (std::size_t i = 0; i < resultLines.size(); ++i)
-    if (!ParseResultLine(resultLines[i], records[i], table.Error)) return table;
+  std::vector<TOutData> records;
+  records.reserve(resultLines.size());
+  std::size_t bad = 0;
+  std::string fault;
+  for (std::size_t i = 0; i < resultLines.size(); ++i) {
+    TOutData record;
+    if (ParseResultLine(resultLines[i], record, fault)) {
+      records.push_back(std::move(record));
+    } else if (++bad == 1) {
+      table.Error = "Line " + std::to_string(i + 1) + " of \"" + std::string(fileName) + "\": " + fault;
+    }
+  }
+  if (bad == 1) table.Error += "\nThe statistics leave this line out.";
+  if (bad > 1)
+    table.Error += "\nThe statistics leave out this line and " + std::to_string(bad - 1) + " more that are not valid.";
   switch (kind) {
     case StatisticsKind::kPerson:
       table.Cells = PersonGrid(records);

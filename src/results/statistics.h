@@ -54,11 +54,15 @@ StatisticsGrid TenseGrid(const std::vector<TOutData>& records);   // 17 x 5
 StatisticsGrid DoubleGrid(const std::vector<TOutData>& records);  // 17 x 12
 
 struct StatisticsTable {
-  std::string Error;  // the message of the first bad line; then Cells is empty
-  StatisticsGrid Cells;
+  // "" when every line is good; otherwise names the file, the first bad line's number
+  // and its fault, and how many bad lines were left out.
+  std::string Error;
+  StatisticsGrid Cells;  // built from the good lines
 };
 
-// Parses every line afresh and builds the grid of `kind`.
-StatisticsTable BuildStatistics(const std::vector<std::string>& resultLines, StatisticsKind kind);
+// Parses every line afresh and builds the grid of `kind` from the lines that parse;
+// one damaged line must not hide the summary of all the others.
+StatisticsTable BuildStatistics(const std::vector<std::string>& resultLines, StatisticsKind kind,
+                                std::string_view fileName = "Results.txt");
 
 }  // namespace parlavo

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <variant>
 
+#include "installed_settings.h"
 #include "number_text.h"
 #include "text.h"
 
@@ -151,6 +152,10 @@ bool TIniManage::WriteFilter(std::string_view name, const TFilter& f) {
                            }));
 }
 
+bool TIniManage::HasFilter(std::string_view name) {
+  return !file_.Read(kFilter, Key(name, "PEOPLE")).empty() || !file_.Read(kFilter, Key(name, "TENSES")).empty();
+}
+
 std::string TIniManage::ReadValue(std::string_view section, std::string_view key) {
   tokens_.Buffer = Trim(file_.Read(section, key));
   return tokens_.Buffer;
@@ -161,7 +166,20 @@ bool TIniManage::WriteValue(std::string_view section, std::string_view key,
   return Record(file_.Write(section, key, value));
 }
 
+bool TIniManage::LacksPresetNames() {
+  return file_.Read(kDefault, "Count").empty() && file_.Read(kDefault, "1").empty();
+}
+
+bool TIniManage::RestoreInstalledPresets() {
+  if (!LacksPresetNames()) return true;
+  const std::vector<std::string>& installed = InstalledPresetNames();
+  std::vector<IniFile::Entry> entries{{"Count", std::to_string(installed.size())}};
+  for (std::size_t k = 0; k < installed.size(); ++k) entries.emplace_back(std::to_string(k + 1), installed[k]);
+  return Record(file_.Write(kDefault, entries));
+}
+
 std::vector<std::string> TIniManage::ReadPresetNames() {
+  if (LacksPresetNames()) return InstalledPresetNames();
   std::vector<std::string> names;
   // A damaged Count must not fill the test list with millions of empty names.
   constexpr std::int32_t kMostPresets = 1000;

@@ -40,6 +40,9 @@ class TIniManage {
   void ReadFilter(std::string_view name, TFilter& filter);
   TFilter ReadFilter(std::string_view name);
   bool WriteFilter(std::string_view name, const TFilter& filter);
+  // Whether a filter was ever stored under `name` (its PEOPLE or TENSES key holds
+  // a value), as opposed to one that reads back empty because it is missing.
+  bool HasFilter(std::string_view name);
 
   // The value trimmed (empty when missing); it also becomes the token buffer.
   std::string ReadValue(std::string_view section, std::string_view key);
@@ -47,8 +50,12 @@ class TIniManage {
   std::string NextToken(char separator) { return tokens_.NextToken(separator); }
   bool HasMoreTokens() const { return tokens_.HasMoreTokens(); }
 
-  // "Default": names "1".."Count"; no presets when Count is missing or unreadable.
+  // "Default": names "1".."Count"; no presets when Count is unreadable. A file
+  // without that section (a missing file too) has the installed file's names.
   std::vector<std::string> ReadPresetNames();
+  // Writes the installed [Default] section (Count and the names) into a file that
+  // lacks it, so the file is whole again; true when nothing needed writing.
+  bool RestoreInstalledPresets();
 
   // "Filter" "List": the saved filter names, oldest first, as the list reader
   // yields them (blank names vanish, a name with "," shows as its pieces).
@@ -63,6 +70,8 @@ class TIniManage {
 
  private:
   bool Record(std::string error);
+  // No [Default] names at all: neither "Count" nor "1".
+  bool LacksPresetNames();
 
   IniFile file_;
   TokenReader tokens_;

@@ -5,9 +5,22 @@
 
 namespace parlavo {
 
+namespace {
+
+// One sign at most: from_chars takes "-" but not "+", so a "+" is dropped here, and
+// a second sign after it ("+-1", which from_chars would read as -1) is refused.
+bool DropPlus(std::string_view& text) {
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) return false;
+  }
+  return !text.empty();
+}
+
+}  // namespace
+
 std::optional<std::int32_t> ParseInteger(std::string_view text) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty() || text.front() == '+') return std::nullopt;
+  if (!DropPlus(text)) return std::nullopt;
   // Up to nine digits cannot overflow: read them here, as every field of every result
   // line comes this way.
   const bool negative = text.front() == '-';
@@ -28,8 +41,7 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
 }
 
 std::optional<float> ParseDecimal(std::string_view text) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty() || text.front() == '+') return std::nullopt;
+  if (!DropPlus(text)) return std::nullopt;
   float value = 0;
   const auto [end, ec] =
       std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);

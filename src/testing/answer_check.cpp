@@ -55,6 +55,19 @@ LetterCheck CheckLetters(std::string_view typed, std::string_view expected,
   return check;
 }
 
+namespace {
+
+// A letter, the mark typed after it, and the letter they make (Windows-1252).
+struct MarkPair {
+  char letter, mark, accented;
+};
+constexpr MarkPair kMarkPairs[] = {
+    {'a', '\'', '\xE1'}, {'e', '\'', '\xE9'}, {'i', '\'', '\xED'}, {'o', '\'', '\xF3'},
+    {'u', '\'', '\xFA'}, {'n', '~', '\xF1'},  {'u', ':', '\xFC'},
+};
+
+}  // namespace
+
 DisplayMode ApplyDisplayMode(const TOptions& options, std::string_view text,
                              std::size_t answerLength) {
   DisplayMode mode;
@@ -70,14 +83,32 @@ DisplayMode ApplyDisplayMode(const TOptions& options, std::string_view text,
     mode.lbTransVisible = false;
   }
   text = FirstLine(text);
-  if (options.exact) {
-    mode.maxLength = static_cast<int>(answerLength);
-    mode.text = std::string(text.substr(0, answerLength));
-  } else {
-    mode.maxLength = kAnswerBoxMaxLength;
-    mode.text = std::string(text);
-  }
+  mode.maxLength = options.exact ? static_cast<int>(answerLength) : kAnswerBoxMaxLength;
+  mode.text = std::string(text.substr(0, static_cast<std::size_t>(mode.maxLength)));
   return mode;
+}
+
+bool MarkCanMake(char letter, char target) {
+  for (const MarkPair& pair : kMarkPairs)
+    if (pair.letter == letter && pair.accented == target) return true;
+  return false;
+}
+
+std::optional<TypedAccent> ApplyTypedAccent(std::string_view before, std::string_view text, int caret) {
+  if (caret < 2 || static_cast<std::size_t>(caret) > text.size() || text.size() != before.size() + 1)
+    return std::nullopt;
+  const std::size_t typedAt = static_cast<std::size_t>(caret) - 1;
+  // Exactly one character typed, at the caret: nothing else changed.
+  if (text.substr(0, typedAt) != before.substr(0, typedAt) || text.substr(typedAt + 1) != before.substr(typedAt))
+    return std::nullopt;
+  for (const MarkPair& pair : kMarkPairs) {
+    if (text[typedAt] != pair.mark || text[typedAt - 1] != pair.letter) continue;
+    TypedAccent result{std::string(text.substr(0, typedAt - 1)), caret - 1};
+    result.text += pair.accented;
+    result.text += text.substr(typedAt + 1);
+    return result;
+  }
+  return std::nullopt;
 }
 
 int RecordedSeconds(double startTime, double answerTime) {

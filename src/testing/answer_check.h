@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,11 +46,23 @@ LetterCheck CheckLetters(std::string_view typed, std::string_view expected,
 // Adds a run, merging it into the last one when it continues it in the same colour.
 void AppendRun(std::vector<ColourRun>& runs, std::size_t start, std::size_t length, Rgb colour);
 
+// An accent typed after its letter, for keyboards without Spanish letters: when
+// `text` is `before` with one character typed just before `caret` and that character
+// ends a pair - a vowel and "'" (a' -> á ... u' -> ú), "n~" (ñ) or "u:" (ü), lower
+// case - the pair becomes the letter. Gives the new text and caret, or nothing.
+struct TypedAccent {
+  std::string text;
+  int caret = 0;
+};
+std::optional<TypedAccent> ApplyTypedAccent(std::string_view before, std::string_view text, int caret);
+// Whether some mark typed after `letter` makes it `target` ("i" can become "í").
+bool MarkCanMake(char letter, char target);
+
 // Longest answer the box takes when no exact length applies.
 inline constexpr int kAnswerBoxMaxLength = 50;
 
-// What the question panel shows for the options, and the box text after the
-// exact-length cut.
+// What the question panel shows for the options, and the box text after the cut to
+// the answer's length (exact) or to the box's maximum.
 struct DisplayMode {
   bool lbVerbVisible = true;
   bool lbVerbHiddenVisible = false;

@@ -89,8 +89,9 @@ TFilter ApplyPreset(int position, int firstPresetIndex, const std::string& boxTe
                     const AdvancedPage& page, int country, const SavedFilterReader& readFilter) {
   if (position == 0) return BuildFilterFromControls(page);
   if (position < firstPresetIndex) {
-    // A saved filter is used as stored: its radio and group slots are not expanded.
-    return readFilter ? readFilter(boxText) : ResetFilter(false);
+    // A saved filter is the Advanced page it was saved from, and gives the test that
+    // page gives with "Update Verbs": "All" choices and common groups are expanded.
+    return BuildFilterFromControls(FilterToControls(readFilter ? readFilter(boxText) : ResetFilter(false)));
   }
   TFilter filter = ResetFilter(false);
   CountryPeople(country, filter);

@@ -30,7 +30,8 @@ using SavedFilterReader = std::function<TFilter(const std::string& name)>;
 
 // The criteria for entry `position` of cbSimple (-1: the box holds typed text):
 //   0                         the Advanced page as criteria;
-//   below firstPresetIndex    the saved filter named `boxText`, used as stored;
+//   below firstPresetIndex    the saved filter named `boxText`, as "Update Verbs"
+//                             would use it once shown on the Advanced page;
 //   otherwise                 preset position - firstPresetIndex with the country's
 //                             persons (a preset beyond the last selects nothing).
 // The caller runs SelectTest on the result.

@@ -66,10 +66,29 @@ void QuestionLoop::ReplaceRows(TestList rows) {
 
 // ---- Events ----
 
-LoopUpdate QuestionLoop::TextChanged(const std::string& text, int caret) {
-  if (caret >= 0) caretPos_ = caret;
+LoopUpdate QuestionLoop::TextChanged(const std::string& typed, int caret) {
+  std::string text = typed;
+  bool markCame = false;
+  if (caret >= 0) {
+    if (auto accent = ApplyTypedAccent(lastText_, text, caret)) {
+      text = std::move(accent->text);
+      caret = accent->caret;
+      markCame = true;
+    }
+    caretPos_ = caret;
+  }
+  // A letter left waiting for its mark costs its point once the mark did not come.
+  if (!markCame) LowerScore(waitingCap_);
+  waitingCap_ = 10;
+  // The box takes no more than its length; what the cut leaves may be what it held.
+  text = ApplyDisplayMode(*options_, text, expectedForm_.size()).text;
   LoopUpdate update;
-  if (text != lastText_) update.colours = Check(text, update);
+  if (text != lastText_) {
+    update.colours = Check(text, update, caret >= 0);
+  } else {
+    view_.boxText = lastText_;
+    PlaceCaret();
+  }
   return Done(std::move(update));
 }
 
@@ -168,8 +187,10 @@ LoopUpdate QuestionLoop::ShowQuestion(const TVerb& item) {
 
 void QuestionLoop::Show(const TVerb& item, LoopUpdate& update) {
   item_ = &item;
+  waitingCap_ = 10;
   expectedForm_ = item.Form();
-  view_.lbPerson = std::string(item.PersonName());
+  // The Gerund has no person; its items carry one only for the results line.
+  view_.lbPerson = item.Tense == kGerund ? std::string() : std::string(item.PersonName());
   view_.lbVerb = item.Infinitive();
   view_.lbTrans = ShownTranslation(item.Translation());
   view_.lbTense = std::string(item.TenseName());
@@ -184,7 +205,7 @@ LoopUpdate QuestionLoop::CheckAnswer(const std::string& text) {
   return Done(std::move(update));
 }
 
-std::vector<ColourRun> QuestionLoop::Check(const std::string& text, LoopUpdate& update) {
+std::vector<ColourRun> QuestionLoop::Check(const std::string& text, LoopUpdate& update, bool typedText) {
   const DisplayMode mode = ApplyDisplayMode(*options_, text, expectedForm_.size());
   view_.lbVerbVisible = mode.lbVerbVisible;
   view_.lbVerbHiddenVisible = mode.lbVerbHiddenVisible;
@@ -194,6 +215,7 @@ std::vector<ColourRun> QuestionLoop::Check(const std::string& text, LoopUpdate& 
   view_.boxText = mode.text;
   lastText_ = mode.text;  // the box holds this now; its change notice is no news
   const std::string& typed = view_.boxText;
+  const bool typedWithCaret = typedText;
 
   std::vector<ColourRun> colours;
   if (!expectedForm_.empty() && typed == expectedForm_ && !answered_) {
@@ -214,12 +236,26 @@ std::vector<ColourRun> QuestionLoop::Check(const std::string& text, LoopUpdate& 
     }
   } else {
     LetterCheck check = CheckLetters(typed, expectedForm_, *options_);
-    LowerScore(check.scoreCap);
+    if (typedWithCaret && AwaitsMark(check, typed))
+      waitingCap_ = check.scoreCap;  // "i" then "'" is "í": no point lost for the "i"
+    else
+      LowerScore(check.scoreCap);
     colours = std::move(check.colours);
     view_.boxColours = colours;
   }
   PlaceCaret();
   return colours;
+}
+
+bool QuestionLoop::AwaitsMark(const LetterCheck& check, const std::string& typed) const {
+  // Only the letter just typed, before the caret, is off, and a mark typed next can
+  // still make it the right letter ("u" for "ü" is red, "i" for "í" teal).
+  if (check.scoreCap == 10 || caretPos_ < 1 || static_cast<std::size_t>(caretPos_) > typed.size()) return false;
+  const std::size_t at = static_cast<std::size_t>(caretPos_) - 1;
+  if (at >= expectedForm_.size() || !MarkCanMake(typed[at], expectedForm_[at])) return false;
+  for (const ColourRun& run : check.colours)
+    if (run.colour != kBlack && (run.start != at || run.length != 1)) return false;
+  return true;
 }
 
 void QuestionLoop::LowerScore(int value) {
@@ -289,8 +325,12 @@ void QuestionLoop::ShowCurrentQuestion(LoopUpdate& update) {
   SetBoxText("", update);
   answered_ = false;
   if (view_.currentRow >= 0 && view_.currentRow < static_cast<int>(rows_.size()) &&
-      rows_[view_.currentRow])
+      rows_[view_.currentRow]) {
     Show(*rows_[view_.currentRow], update);
+    // A question shown anew is a new question, however it was reached (a row click,
+    // a new test): help taken on the last one must not cost this one.
+    score_ = 10;
+  }
 }
 
 void QuestionLoop::Move(int delta, LoopUpdate& update) {

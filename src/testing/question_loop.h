@@ -75,12 +75,12 @@ class QuestionLoop {
                TimeOfDay clock = LocalTimeOfDay);
 
   // ---- Tests ----
-  // A new test (SelectTest's end): the rows replace the old ones; row 0 becomes the
-  // question (score as the last question left it), or with no rows the panel empties
-  // and nothing can be answered. The test's progress starts afresh, as it does on
-  // ReplaceRows; a pause of the old test that ends here completes nothing.
+  // A new test (SelectTest's end, "Randomise"): the rows replace the old ones; row 0
+  // becomes the question, or with no rows the panel empties and nothing can be
+  // answered. The test's progress starts afresh, as it does on ReplaceRows; a pause
+  // of the old test that ends here completes nothing.
   LoopUpdate StartTest(TestList rows);
-  // "Randomise": new rows, row 0 selected, the question on display stays.
+  // New rows, row 0 selected, the question on display stays (StartTest then starts it).
   void ReplaceRows(TestList rows);
   const TestList& Rows() const { return rows_; }
 
@@ -89,6 +89,8 @@ class QuestionLoop {
   // from the text last seen, so the window's own writes to the box are no-ops.
   // `caret`, when given (>= 0), is the box's caret after the change; it is where the
   // caret goes after the check, also for pastes and cuts that KeyDown cannot foresee.
+  // A typed accent pair ("a'", "n~", "u:") becomes its letter first, and the text is
+  // cut to the box's length; View() then holds what the box must show.
   LoopUpdate TextChanged(const std::string& text, int caret = -1);
   // reVerbKeyDown: foresees where the caret goes after the check (one place on for a
   // key, one back for Backspace, kept for Delete). `virtualKey`: kVkBack, kVkDelete,
@@ -105,7 +107,7 @@ class QuestionLoop {
   LoopUpdate InsertAccent(const std::string& caption, int selectionStart, int selectionLength);
   // "Next->" (+1) and "<- Previous" (-1), wrapping around the rows.
   LoopUpdate MoveQuestion(int delta);
-  // A click on row `row` of lbVerbs: that question starts, the score carries over.
+  // A click on row `row` of lbVerbs, the selected row too: that question starts afresh.
   LoopUpdate RowClicked(int row);
   // The pause timer fired.
   LoopUpdate PauseEnded();
@@ -117,7 +119,8 @@ class QuestionLoop {
   void Activate(bool testerPageCurrent);
 
   // ---- The steps of the loop, public so each can be driven alone ----
-  // Loads one item into the panel, checks the (normally empty) box, starts the clock.
+  // Loads one item into the panel (no person for the Gerund), checks the (normally
+  // empty) box, starts the clock. Every way to a new question also sets the score to 10.
   LoopUpdate ShowQuestion(const TVerb& item);
   // Checks `text` as the box's new text, whether or not it changed.
   LoopUpdate CheckAnswer(const std::string& text);
@@ -150,7 +153,11 @@ class QuestionLoop {
   // The box's text becomes `text`: checked when it differs from LastText.
   void SetBoxText(const std::string& text, LoopUpdate& update);
   // The check proper; returns the colours the text was given.
-  std::vector<ColourRun> Check(const std::string& text, LoopUpdate& update);
+  // `typedText`: the text comes from the learner's typing (TextChanged), with the
+  // caret where the last character went in.
+  std::vector<ColourRun> Check(const std::string& text, LoopUpdate& update, bool typedText = false);
+  // The letter just typed lacks only an accent that a mark typed next would add.
+  bool AwaitsMark(const LetterCheck& check, const std::string& typed) const;
   void Show(const TVerb& item, LoopUpdate& update);
   // With the `move` option: empty the box, record, move on by `delta` (0: stay).
   void FinishAnswer(LoopUpdate& update, int delta);
@@ -179,6 +186,8 @@ class QuestionLoop {
   int caretPos_ = 0;
   bool pauseDone_ = true;
   std::string lastText_;
+  // The cap a letter awaiting its accent mark will cost unless the mark comes next.
+  int waitingCap_ = 10;
   QuestionView view_;
   TestProgress progress_;
 };

@@ -118,7 +118,7 @@ TestList PractiseVerb(std::string_view infinitive, const ItemIndex& items,
 }
 
 std::string ReviewTitle(std::size_t rows) {
-  return rows == 0 ? "Nothing to review today: well done" : VerbTitle(rows);
+  return rows == 0 ? "Nothing to review today: well done" : VerbTitle(rows, rows);
 }
 
 }  // namespace parlavo

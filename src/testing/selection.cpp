@@ -113,8 +113,11 @@ std::string RowText(const TVerb& item) {
   return text;
 }
 
-std::string VerbTitle(std::size_t rows) {
-  return std::to_string(rows) + " conjugations in the test";
+std::string VerbTitle(std::size_t rows, std::size_t matched) {
+  std::string title = std::to_string(rows) + " conjugations in the test";
+  // A bare 0 reads like a fault of the program; say that the choice was empty.
+  if (matched == 0) title += " - nothing matches this filter";
+  return title;
 }
 
 }  // namespace parlavo

@@ -45,7 +45,9 @@ TestList FillQuestionList(const TestList& testList, int limit, bool shuffle,
 // Text of one row of lbVerbs, "tener : Present , Yo" (Windows-1252).
 std::string RowText(const TVerb& item);
 
-// lbVerbTitle for a list of `rows` rows: "40 conjugations in the test".
-std::string VerbTitle(std::size_t rows);
+// lbVerbTitle for a list of `rows` rows out of `matched` items that passed the
+// filter: "40 conjugations in the test", or with none passing "0 conjugations in the
+// test - nothing matches this filter".
+std::string VerbTitle(std::size_t rows, std::size_t matched);
 
 }  // namespace parlavo

@@ -235,7 +235,7 @@ void TfrmVerbTester::tsParlavoChange() {
     FrmActivate();
   else
     FrmDeactivate();
-  if (caption == "Statistics") Statistics->BuildStatistics();
+  if (caption == "Statistics") Statistics->PageShown();
 }
 
 void TfrmVerbTester::ShowStatistics() {
@@ -265,6 +265,7 @@ void TfrmVerbTester::Label7Click() { platform_.OpenWebPage(kWebAddress); }
 // A borderless window moves when dragged by the navigation strip or a header band.
 bool TfrmVerbTester::eventFilter(QObject* watched, QEvent* event) {
   if (watched == reVerb) return reVerbEvent(event) || QWidget::eventFilter(watched, event);
+  if (lbVerbs && watched == lbVerbs->viewport()) return lbVerbsEvent(event) || QWidget::eventFilter(watched, event);
   auto* source = qobject_cast<QWidget*>(watched);
   switch (event->type()) {
     case QEvent::MouseButtonPress: {

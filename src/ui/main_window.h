@@ -186,6 +186,7 @@ class TfrmVerbTester : public QWidget {
   QTextEdit* reVerb = nullptr;
   QPushButton *Button8 = nullptr, *Button9 = nullptr, *Button10 = nullptr, *Button11 = nullptr,
               *Button12 = nullptr, *Button13 = nullptr, *Button17 = nullptr, *Button16 = nullptr;
+  QPushButton* bnUDiaeresis = nullptr;  // "ü", beside the six accent buttons
   QCheckBox* cbAdvanced = nullptr;
   QGroupBox* GroupBox6 = nullptr;
   QLabel* Label6 = nullptr;
@@ -292,6 +293,7 @@ class TfrmVerbTester : public QWidget {
   void WireTester();
   void CreateQuestionLoop();
   bool reVerbEvent(QEvent* event);
+  bool lbVerbsEvent(QEvent* event);
   // The progress window of a test build, or null while starting up.
   std::unique_ptr<TfrmLoading> OpenProgress(const QString& title, int maximum, bool counterText);
   void PrepareAnswerBox();

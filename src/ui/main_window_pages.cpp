@@ -233,18 +233,20 @@ void TfrmVerbTester::BuildVerbPage() {
   reVerb->document()->setDocumentMargin(2);  // one line of 33 pixels fits without scrolling
   reVerb->setLineWrapMode(QTextEdit::NoWrap);
   reVerb->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  const char* const accents[6] = {"\u00e1", "\u00e9", "\u00ed", "\u00f3", "\u00fa", "\u00f1"};
-  QPushButton** accentButtons[6] = {&Button8, &Button9, &Button10, &Button11, &Button12, &Button13};
-  const char* const accentNames[6] = {"Button8", "Button9", "Button10", "Button11", "Button12", "Button13"};
-  for (int i = 0; i < 6; ++i) {
+  // "ü" (averiguar, apaciguar, avergonzar) is the seventh, for keyboards without it.
+  const char* const accents[7] = {"\u00e1", "\u00e9", "\u00ed", "\u00f3", "\u00fa", "\u00f1", "\u00fc"};
+  QPushButton** accentButtons[7] = {&Button8, &Button9, &Button10, &Button11, &Button12, &Button13, &bnUDiaeresis};
+  const char* const accentNames[7] = {"Button8",  "Button9",  "Button10",    "Button11",
+                                      "Button12", "Button13", "bnUDiaeresis"};
+  for (int i = 0; i < 7; ++i) {
     QPushButton* button = Place<QPushButton>(g, accentNames[i], 10 + i * 24, 188, 22, 22);
     button->setText(QString::fromUtf8(accents[i]));
     button->setFocusPolicy(Qt::NoFocus);  // the caret stays in the answer box
     *accentButtons[i] = button;
   }
-  PLACE(Button16, QPushButton, g, 170, 188, 76, 22);
+  PLACE(Button16, QPushButton, g, 180, 188, 72, 22);
   Button16->setText("Next Letter");
-  PLACE(Button17, QPushButton, g, 250, 188, 76, 22);
+  PLACE(Button17, QPushButton, g, 256, 188, 70, 22);
   Button17->setText("Answer");
   PLACE(lbAnswer, QLabel, g, 10, 216, 316, 24);
   lbAnswer->setText("Answer");

@@ -66,7 +66,7 @@ void TfrmVerbTester::SelectTest(const TFilter& criteria) {
     TestItems = parlavo::SelectTest(criteria, VerbItems, FileMan.get(), Options.untested, Stepper(progress.get()));
   }
   FillQuestionList(Options.random);
-  lbVerbTitle->setText(ToQString(VerbTitle(static_cast<std::size_t>(lbVerbs->count()))));
+  lbVerbTitle->setText(ToQString(VerbTitle(static_cast<std::size_t>(lbVerbs->count()), TestItems.size())));
   ApplyUpdate(Loop->StartTest(Loop->Rows()));
   tsParlavo->setCurrentWidget(tsVerb);
   pcDisplay->setCurrentWidget(tsVerbList);

@@ -96,6 +96,7 @@ void TfrmVerbTester::CreateResultsManager() {
   // The statistics page reads the manager's lines; it is rebuilt only while the
   // manager exists.
   Statistics = new StatisticsView(StatsControls, FileMan->ResultLines, this);
+  Statistics->SetFileName(FileMan->FileName());
   Statistics->SetErrorReporter([this](const QString& text) { platform_.ShowMessage("Error", text, MessageIcon::Error); });
 }
 
@@ -137,8 +138,10 @@ void TfrmVerbTester::OptionsFromControls() {
   Options.beep = cbBeep->isChecked();
   Options.random = cbAutoRandom->isChecked();
   Options.pause = cbPauseCorr->isChecked();
-  // Text that is no number keeps the previous pause time.
-  if (const auto seconds = ParseDecimal(FromQString(reTimeDelay->text()))) Options.pausetime = *seconds;
+  // The field's own reading, so the options never take a number the field calls
+  // unreadable; blank or unreadable text keeps the previous pause time.
+  if (const double seconds = reTimeDelay->Value(); seconds == reTimeDelay->LastValue() && seconds != kNoValue)
+    Options.pausetime = static_cast<float>(seconds);
   Options.move = cbMoveOn->isChecked();
   Options.eng = rbEng->isChecked();
   Options.span = rbSpan->isChecked();
@@ -269,7 +272,10 @@ void TfrmVerbTester::WriteAdvancedPage(const AdvancedPage& page) {
 }
 
 void TfrmVerbTester::LoadCurrentFilter() {
-  WriteAdvancedPage(FilterToControls(IniManage->ReadFilter(kCurrentFilter)));
+  // Without a current filter kept from an earlier run the page starts as "Clear
+  // Settings" leaves it, so "Update Verbs" has a choice to work with.
+  WriteAdvancedPage(IniManage->HasFilter(kCurrentFilter) ? FilterToControls(IniManage->ReadFilter(kCurrentFilter))
+                                                         : ClearedAdvancedPage());
   RefreshFilterLists();
 }
 
@@ -314,6 +320,9 @@ void TfrmVerbTester::SettingsChanged() {
 void TfrmVerbTester::WriteSettingsNow() {
   tmSettings->stop();
   if (!IniManage) return;
+  // A missing settings file started with the installed presets; it gets them back.
+  IniManage->RestoreInstalledPresets();
+  CheckSettingsWrite();
   IniManage->WriteFilter(kCurrentFilter, FilterFromControls(ReadAdvancedPage()));
   CheckSettingsWrite();
   OptionsFromControls();

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -101,19 +102,12 @@ void TfrmVerbTester::ShowQuestionView() {
 void TfrmVerbTester::reVerbChange() {
   if (updatingControls_ || !Loop) return;
   QString text = reVerb->toPlainText();
+  int caret = reVerb->textCursor().position();
+  caret -= static_cast<int>(text.left(caret).count('\n'));
   text.remove('\n');  // a pasted line break never becomes part of the answer
-  const int limit = Loop->View().maxLength;
-  if (text.size() > limit || text != reVerb->toPlainText()) {
-    const int caret = std::min(reVerb->textCursor().position(), limit);
-    text.truncate(limit);
-    updatingControls_ = true;
-    reVerb->setPlainText(text);
-    QTextCursor cursor = reVerb->textCursor();
-    cursor.setPosition(std::min(caret, static_cast<int>(text.size())));
-    reVerb->setTextCursor(cursor);
-    updatingControls_ = false;
-  }
-  ApplyUpdate(Loop->TextChanged(FromQString(text), reVerb->textCursor().position()));
+  // The loop turns a typed accent pair into its letter, then cuts the text to the
+  // box's length; the view then writes the box back when it differs.
+  ApplyUpdate(Loop->TextChanged(FromQString(text), caret));
 }
 
 bool TfrmVerbTester::reVerbEvent(QEvent* event) {
@@ -152,7 +146,26 @@ void TfrmVerbTester::Button15Click(QPushButton* verb) {
   SelectTest(StartSingleVerbTest(FromQString(verb->text()), position, CountryFromControls()));
 }
 
-void TfrmVerbTester::Button4Click() { FillQuestionList(true); }
+void TfrmVerbTester::Button4Click() {
+  // The new row 0 is selected, so its question is the one asked: a list whose
+  // selection disagrees with the question shown invites answers to the wrong one.
+  FillQuestionList(true);
+  ApplyUpdate(Loop->StartTest(Loop->Rows()));
+  FocusAnswerBox();
+}
+
+bool TfrmVerbTester::lbVerbsEvent(QEvent* event) {
+  // A click on the row already selected changes no row, so currentRowChanged stays
+  // silent; the learner asks for that question again all the same.
+  if (event->type() != QEvent::MouseButtonPress || !Loop) return false;
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  const int row = lbVerbs->row(lbVerbs->itemAt(mouse->position().toPoint()));
+  if (mouse->button() == Qt::LeftButton && row >= 0 && row == lbVerbs->currentRow()) {
+    ApplyUpdate(Loop->RowClicked(row));
+    FocusAnswerBox();
+  }
+  return false;
+}
 
 void TfrmVerbTester::Button99() { WriteAdvancedPage(ClearedAdvancedPage()); }
 
@@ -196,8 +209,9 @@ void TfrmVerbTester::lbSettingsClick() {
 
 void TfrmVerbTester::WireTester() {
   reVerb->installEventFilter(this);
+  lbVerbs->viewport()->installEventFilter(this);
   connect(reVerb, &QTextEdit::textChanged, this, &TfrmVerbTester::reVerbChange);
-  for (QPushButton* accent : {Button8, Button9, Button10, Button11, Button12, Button13})
+  for (QPushButton* accent : {Button8, Button9, Button10, Button11, Button12, Button13, bnUDiaeresis})
     connect(accent, &QPushButton::clicked, this, [this, accent] { Button8Click(accent); });
   connect(Button17, &QPushButton::clicked, this, [this] {
     ApplyUpdate(Loop->AnswerClicked());

@@ -25,7 +25,8 @@ int RunExportCommand(ExportKind kind, std::ostream& err, const std::string& verb
   InfinitiveCollector collector;
   TVerbMaker maker;
   if (!maker.LoadVerbFile(verbFile, items, &collector)) {
-    err << "No verb datafile found.  Unable to continue\n";
+    // The window's message, then why: a script's user can mend the file.
+    err << "No verb datafile found.  Unable to continue\n" << maker.LastError << '\n';
     return 1;
   }
   const bool all = kind == ExportKind::AllVerbs;

@@ -79,6 +79,50 @@ class CommandLineTest : public QObject {
     QVERIFY(run.status > 0);
     QVERIFY(run.err.contains("--no-such-option"));
   }
+
+  // What a desktop shows as the window's name: the properties X holds for it, read
+  // from a real X server (Xvfb) with xprop, as task bars read them.
+  void theDesktopShowsTheCaptionExactly() {
+    QProcess xvfb;
+    xvfb.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
+    QVERIFY2(xvfb.waitForStarted(10000), "Xvfb (package xvfb) is needed");
+    QVERIFY(xvfb.waitForReadyRead(20000));
+    const QString display = ":" + QString::fromLatin1(xvfb.readLine()).trimmed();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", display);
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+
+    QTemporaryDir dir;
+    WriteVerbIni(dir.path());
+    QProcess parlavo;
+    parlavo.setProcessEnvironment(environment);
+    parlavo.setWorkingDirectory(dir.path());
+    parlavo.start(PARLAVO_EXE, QStringList{});
+    QVERIFY(parlavo.waitForStarted(10000));
+
+    auto x11 = [&](const QString& tool, const QStringList& arguments) {
+      QProcess process;
+      process.setProcessEnvironment(environment);
+      process.start(tool, arguments);
+      process.waitForFinished(10000);
+      return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    // The main window is the one of the program's size, 630 x 378.
+    QString window;
+    for (int tries = 0; tries < 300 && window.isEmpty(); ++tries) {
+      for (const QString& line : x11("xwininfo", {"-root", "-tree"}).split('\n'))
+        if (line.contains("630x378")) window = line.trimmed().section(' ', 0, 0);
+      if (window.isEmpty()) QTest::qWait(100);
+    }
+    QVERIFY2(!window.isEmpty(), "the main window did not appear");
+    const QString names = x11("xprop", {"-id", window, "_NET_WM_NAME", "WM_NAME"});
+    parlavo.kill();
+    parlavo.waitForFinished(10000);
+    xvfb.terminate();
+    xvfb.waitForFinished(10000);
+    QCOMPARE(names, QString("_NET_WM_NAME(UTF8_STRING) = \"Parlavo - Verb Tutor\"\n"
+                            "WM_NAME(STRING) = \"Parlavo - Verb Tutor\"\n"));
+  }
 };
 
 QTEST_MAIN(CommandLineTest)

@@ -153,12 +153,38 @@ TEST(DoubleGrid, CellsHoldCountScoreAndTimePerTenseAndPerson) {
   EXPECT_EQ(grid[16][3], "N/A");
 }
 
-TEST(BuildStatistics, BadLineStopsTheBuildWithItsMessage) {
-  const StatisticsTable table =
-      BuildStatistics({"hablo,hablar,1,1,0,10,4", "hablo,hablar,uno,1,0,10,4"},
-                      StatisticsKind::kPerson);
-  EXPECT_EQ(table.Error, "'uno' is not a valid integer value");
-  EXPECT_TRUE(table.Cells.empty());
+// Bad lines are named (file and line number) and left out; the grids count every
+// good line.
+TEST(BuildStatistics, BadLinesAreNamedAndLeftOut) {
+  const std::string good = "hablo,hablar,1,1,0,10,4";
+  const struct {
+    std::vector<std::string> lines;
+    std::string error;
+    const char* yoCount;
+  } cases[] = {
+      {{good, good}, "", "2"},
+      {{good, "hablo,hablar,uno,1,0,10,4", good},
+       "Line 2 of \"Results.txt\": 'uno' is not a valid integer value\nThe statistics leave this line out.", "2"},
+      {{"x,y", good, "hablo,hablar,1,1,0,10", good, "hablo,hablar,1,1,0,10,4s"},
+       "Line 1 of \"Results.txt\": '' is not a valid integer value\n"
+       "The statistics leave out this line and 2 more that are not valid.",
+       "2"},
+      {{"garbage"}, "Line 1 of \"Results.txt\": '' is not a valid integer value\nThe statistics leave this line out.",
+       "0"},
+  };
+  for (const auto& c : cases) {
+    for (StatisticsKind kind : {StatisticsKind::kPerson, StatisticsKind::kTense, StatisticsKind::kDouble}) {
+      const StatisticsTable table = BuildStatistics(c.lines, kind);
+      EXPECT_EQ(table.Error, c.error);
+      ASSERT_FALSE(table.Cells.empty());
+      EXPECT_EQ(table.Cells[1][1].substr(0, 1), kind == StatisticsKind::kDouble && std::string(c.yoCount) == "0"
+                                                    ? "N"
+                                                    : c.yoCount)
+          << c.error;
+    }
+  }
+  EXPECT_EQ(BuildStatistics({"a,b,c,1,0,10,4"}, StatisticsKind::kPerson, "/home/me/Results.txt").Error,
+            "Line 1 of \"/home/me/Results.txt\": 'c' is not a valid integer value\nThe statistics leave this line out.");
 }
 
 }  // namespace

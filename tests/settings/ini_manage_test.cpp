@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "installed_settings.h"
 #include "temp_files.h"
 
 namespace parlavo {
@@ -77,8 +78,51 @@ TEST_F(IniManageTest, MissingFileGivesDefaultsAndNoLists) {
   EXPECT_EQ(ini.ReadOptions(), TOptions{});
   EXPECT_EQ(ini.ReadFilter("Current Filter"), EmptyFilter());
   EXPECT_TRUE(ini.SavedFilterNames().empty());
-  EXPECT_TRUE(ini.ReadPresetNames().empty());
+  EXPECT_FALSE(ini.HasFilter("Current Filter"));
+  EXPECT_EQ(ini.ReadPresetNames(), InstalledPresetNames());
   EXPECT_FALSE(std::filesystem::exists(dir_.File("absent.ini")));
+}
+
+TEST_F(IniManageTest, HasFilterOnlyForNamesStored) {
+  TIniManage ini = WithContent("[Filter]\r\nOtherPEOPLE=True\r\nCurrent FilterEXTRA=ser\r\n");
+  EXPECT_FALSE(ini.HasFilter("Current Filter")) << "a specific verb alone is no stored filter";
+  EXPECT_TRUE(ini.HasFilter("other"));
+  ASSERT_TRUE(ini.WriteFilter("Current Filter", ResetFilter(false)));
+  EXPECT_TRUE(ini.HasFilter("Current Filter"));
+}
+
+// Without a [Default] section the installed names stand in, and the section is
+// written back whole; a section of the user's own is never touched.
+TEST_F(IniManageTest, MissingPresetNamesAreTheInstalledOnesAndAreWrittenBack) {
+  const struct {
+    const char* file;  // nullptr: no file
+    bool installed;
+  } cases[] = {
+      {nullptr, true},
+      {"", true},
+      {"[Options]\r\nexact=0\r\n", true},
+      {"[Default]\r\n", true},
+      {"[Default]\r\nCount=1\r\n1=Mine\r\n", false},
+      {"[Default]\r\n1=Mine\r\n", false},
+  };
+  for (const auto& c : cases) {
+    const std::string path = dir_.File("case.ini");
+    std::filesystem::remove(path);
+    if (c.file) WriteBytes(path, c.file);
+    TIniManage ini(path);
+    const std::string before = c.file ? c.file : "";
+    EXPECT_EQ(ini.ReadPresetNames() == InstalledPresetNames(), c.installed) << before;
+    ASSERT_TRUE(ini.RestoreInstalledPresets()) << before;
+    if (!c.installed) {
+      EXPECT_EQ(ReadBytes(path), before);
+      continue;
+    }
+    EXPECT_EQ(TIniManage(path).ReadPresetNames(), InstalledPresetNames()) << before;
+    EXPECT_EQ(IniFile(path).Read("Default", "Count"), "53");
+    EXPECT_EQ(IniFile(path).Read("Default", "53"), "All Compound Verbs - (ALL VERBS)");
+    if (c.file && std::string(c.file).find("exact") != std::string::npos)
+      EXPECT_EQ(IniFile(path).Read("Options", "exact"), "0") << "the rest of the file stays";
+  }
 }
 
 TEST_F(IniManageTest, FilterValuesDecodeSlotBySlot) {
@@ -215,6 +259,7 @@ TEST_F(IniManageTest, PresetNamesComeFromCount) {
 TEST(InstalledSettings, NameTheFiftyThreePresetsInOrder) {
   TIniManage ini(PARLAVO_INSTALLED_INI);
   const std::vector<std::string> names = ini.ReadPresetNames();
+  EXPECT_EQ(InstalledPresetNames(), names) << "the program's copy is the installed file's";
   ASSERT_EQ(names.size(), 53u);
   EXPECT_EQ(names[0], "Present - (Regular) - ar verbs");
   EXPECT_EQ(names[10], "Simple past - (Regular) - er/ir verbs");

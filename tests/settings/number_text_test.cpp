@@ -15,11 +15,12 @@ TEST(NumberText, IntegersAcceptOnlySignAndDigits) {
   } cases[] = {
       {"0", 0}, {"42", 42}, {"-7", -7}, {"+3", 3}, {"2147483647", 2147483647},
       {"-2147483648", -2147483647 - 1}, {"2147483648", std::nullopt}, {"", std::nullopt},
-      {"-", std::nullopt}, {"+", std::nullopt}, {"++1", std::nullopt}, {"1x", std::nullopt},
+      {"-", std::nullopt}, {"+", std::nullopt}, {"++1", std::nullopt}, {"+-1", std::nullopt},
+      {"-+1", std::nullopt}, {"--1", std::nullopt}, {"1x", std::nullopt},
       {"yes", std::nullopt}, {" 1", std::nullopt}, {"1.0", std::nullopt},
       // Nine digits and fewer take a short way, ten and more the general one.
       {"999999999", 999999999}, {"-999999999", -999999999}, {"0000000012", 12},
-      {"-5x", std::nullopt}, {"--5", std::nullopt}, {"1-", std::nullopt}, {"+-5", -5},
+      {"-5x", std::nullopt}, {"--5", std::nullopt}, {"1-", std::nullopt}, {"+-5", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseInteger(c.text), c.value) << '"' << c.text << '"';
 }
@@ -32,7 +33,8 @@ TEST(NumberText, DecimalsUseThePointWhateverTheLocale) {
     std::optional<float> value;
   } cases[] = {
       {"0.5", 0.5f}, {"2", 2.0f}, {".25", 0.25f}, {"-1.5", -1.5f}, {"+1.5", 1.5f}, {"1e1", 10.0f},
-      {"0,5", std::nullopt}, {"-", std::nullopt}, {"1..2", std::nullopt}, {"", std::nullopt},
+      {"0,5", std::nullopt}, {"-", std::nullopt}, {"+-1", std::nullopt}, {"+-0.5", std::nullopt},
+      {"-+1", std::nullopt}, {"1..2", std::nullopt}, {"", std::nullopt},
       {"inf", std::nullopt}, {"nan", std::nullopt}, {"1e99", std::nullopt}, {"0.5s", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseDecimal(c.text), c.value) << '"' << c.text << '"';

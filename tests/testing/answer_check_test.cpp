@@ -113,6 +113,49 @@ TEST(ApplyDisplayMode, ExactLengthCutsTheText) {
   m = ApplyDisplayMode(o, "soyx", 3);
   EXPECT_EQ(m.text, "soyx");
   EXPECT_EQ(m.maxLength, 50);
+  EXPECT_EQ(ApplyDisplayMode(o, std::string(60, 'a'), 3).text, std::string(50, 'a')) << "the box's maximum";
+}
+
+TEST(ApplyTypedAccent, PairsTypedAfterTheirLetter) {
+  const struct {
+    const char* before;
+    const char* text;
+    int caret;
+    const char* after;  // nullptr: unchanged
+    int caretAfter;
+  } cases[] = {
+      {"habl", "habla'", 6, nullptr, 0},  // two characters came at once (a paste)
+      {"habla", "habla'", 6, "habl\xE1", 5},
+      {"est", "est'", 4, nullptr, 0},  // no vowel before the apostrophe
+      {"a", "a'", 2, "\xE1", 1},
+      {"", "'", 1, nullptr, 0},
+      {"habe", "habe'", 5, "hab\xE9", 4},
+      {"dorm", "dormi'", 6, nullptr, 0},
+      {"dormi", "dormi'", 6, "dorm\xED", 5},
+      {"durmio", "durmio'", 7, "durmi\xF3", 6},
+      {"averiguo", "averiguo'", 9, "averigu\xF3", 8},
+      {"u", "u'", 2, "\xFA", 1},
+      {"ni", "ni~", 3, nullptr, 0},
+      {"n", "n~", 2, "\xF1", 1},
+      {"averigu", "averigu:", 8, "averig\xFC", 7},
+      {"averigue", "averigu:e", 8, "averig\xFC" "e", 7},  // typed in the middle
+      {"averigue", "averigue:", 9, nullptr, 0},
+      {"A", "A'", 2, nullptr, 0},  // lower case only
+      {"N", "N~", 2, nullptr, 0},
+      {"a'", "a'", 2, nullptr, 0},  // no change
+      {"ab'", "a'", 1, nullptr, 0},  // a deletion that brings a pair together
+      {"ab", "a'b", 3, nullptr, 0},  // caret not after the typed character
+  };
+  for (const auto& c : cases) {
+    const auto result = ApplyTypedAccent(c.before, c.text, c.caret);
+    if (c.after == nullptr) {
+      EXPECT_FALSE(result) << c.before << " -> " << c.text;
+      continue;
+    }
+    ASSERT_TRUE(result) << c.before << " -> " << c.text;
+    EXPECT_EQ(result->text, c.after);
+    EXPECT_EQ(result->caret, c.caretAfter) << c.text;
+  }
 }
 
 TEST(ApplyDisplayMode, OnlyTheFirstLineCounts) {

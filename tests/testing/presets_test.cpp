@@ -130,23 +130,50 @@ TEST(ApplyPreset, BeyondTheLastPresetSelectsNothing) {
   EXPECT_FALSE(Select(Preset(kPresetCount, 1, page, kAllCountries), verbs).empty());
 }
 
-TEST(ApplyPreset, SavedFiltersAreReadByTheBoxTextAndUsedAsStored) {
+// A filter saved from the Advanced page and started by name with GO gives the test
+// that the page gives with "Update Verbs".
+TEST(ApplyPreset, SavedFiltersGiveTheTestUpdateVerbsGives) {
+  const VerbList verbs = SmallVerbList();
+  auto page = [](RadioChoice tenses, RadioChoice people, std::string verb = "") {
+    AdvancedPage p = ClearedAdvancedPage();
+    p.tenses = tenses;
+    p.people = people;
+    p.edSpecVerb = std::move(verb);
+    return p;
+  };
+  struct Case {
+    const char* name;
+    AdvancedPage page;
+    std::size_t questions;
+  };
+  std::vector<Case> cases;
+  AdvancedPage yoOfTener = page(RadioChoice::All, RadioChoice::Specific, "tener");
+  yoOfTener.cbSpecificPeople[0] = true;  // "Yo": every tense but the Imperative
+  cases.push_back({"All Tenses, Yo, tener", yoOfTener, 14});
+  AdvancedPage pastInSpain = page(RadioChoice::Common, RadioChoice::Common);
+  pastInSpain.cbCommonTense[1] = true;   // "Past (Simple/Imperfecto)"
+  pastInSpain.cbCommonPeople[2] = true;  // "Spain": no Vos
+  cases.push_back({"common groups", pastInSpain, 5u * 2u * 10u});
+  AdvancedPage gerund = page(RadioChoice::Specific, RadioChoice::All);
+  gerund.cbSpecificTense[14] = true;
+  gerund.cbVerbType = {false, true, true, true, true};  // irregular verbs only
+  cases.push_back({"irregular gerunds", gerund, 0});
+  cases.push_back({"nothing chosen", page(RadioChoice::None, RadioChoice::All), 0});
+
   for (int position : {1, 2, -1}) {
-    std::string asked;
-    // Saved with "All Tenses" and every person, but no tense slot of its own.
-    TFilter saved = ResetFilter(false);
-    saved.Tenses[14] = true;
-    saved.People.fill(true);
-    saved.Verbs = {true, true, true};
-    const TFilter f = ApplyPreset(position, 3, "my filter", ClearedAdvancedPage(), kSpain,
-                                  [&](const std::string& name) {
-                                    asked = name;
-                                    return saved;
-                                  });
-    EXPECT_EQ(asked, "my filter") << position;
-    EXPECT_EQ(f, saved);
-    EXPECT_TRUE(Select(f, SmallVerbList()).empty())
-        << "the radio slot is not expanded";
+    for (const Case& c : cases) {
+      std::string asked;
+      const TFilter saved = FilterFromControls(c.page);
+      const TFilter f = ApplyPreset(position, 3, "my filter", ClearedAdvancedPage(), kSpain,
+                                    [&](const std::string& name) {
+                                      asked = name;
+                                      return saved;
+                                    });
+      EXPECT_EQ(asked, "my filter") << position;
+      const TestList test = Select(f, verbs);
+      EXPECT_EQ(test, Select(BuildFilterFromControls(c.page), verbs)) << c.name;
+      EXPECT_EQ(test.size(), c.questions) << c.name;
+    }
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 #include <memory>
 #include <string>
@@ -356,14 +357,58 @@ TEST_F(QuestionLoopTest, MovingWrapsAroundBothWays) {
   EXPECT_EQ(loop->ExpectedForm(), "tengo");
 }
 
-TEST_F(QuestionLoopTest, RowClickKeepsTheScoreMovingResetsIt) {
-  Start({0, 1, 2});
+// Help taken on one question never costs the next: every way to a new question
+// starts it at 10 with its own clock, and a perfect answer then records 10.
+TEST_F(QuestionLoopTest, EveryNewQuestionStartsAtTenWithItsOwnClock) {
+  const struct {
+    const char* way;
+    std::function<void(QuestionLoop&, VerbList&)> reach;  // reaches "soy"
+  } ways[] = {
+      {"row click", [](QuestionLoop& l, VerbList&) { l.RowClicked(1); }},
+      {"click on the selected row", [](QuestionLoop& l, VerbList&) { l.RowClicked(0); }},
+      {"new test (GO, Randomise)", [](QuestionLoop& l, VerbList& i) { l.StartTest({&i[2], &i[0]}); }},
+      {"Next->", [](QuestionLoop& l, VerbList&) { l.MoveQuestion(+1); }},
+  };
+  for (const auto& help : {std::string("Answer"), std::string("Next Letter")}) {
+    for (const auto& way : ways) {
+      lines.clear();
+      const bool same = std::string(way.way) == "click on the selected row";
+      Start(same ? std::vector<int>{2, 0} : std::vector<int>{0, 2});
+      Wait(20);
+      if (help == "Answer")
+        loop->AnswerClicked();
+      else
+        loop->NextLetterClicked(0);
+      way.reach(*loop, items);
+      EXPECT_EQ(loop->ExpectedForm(), "soy") << help << ", " << way.way;
+      EXPECT_EQ(loop->Score(), 10) << help << ", " << way.way;
+      EXPECT_EQ(Box(), "") << help << ", " << way.way;
+      Wait(2);
+      Type("soy");
+      EXPECT_EQ(lines, (std::vector<std::string>{"soy,ser,1,1,1,10,2"})) << help << ", " << way.way;
+    }
+  }
+}
+
+// Whole-word mode lowers the score on the empty box a new question checks; the new
+// question still starts at 10.
+TEST_F(QuestionLoopTest, NewQuestionInWholeWordModeStartsAtTen) {
+  options.word = true;
+  options.letters = false;
+  Start({0, 2});
   loop->AnswerClicked();
-  loop->RowClicked(2);
-  EXPECT_EQ(loop->ExpectedForm(), "soy");
-  EXPECT_EQ(loop->Score(), -10);
-  loop->MoveQuestion(+1);
+  loop->RowClicked(1);
   EXPECT_EQ(loop->Score(), 10);
+}
+
+TEST_F(QuestionLoopTest, TheGerundShowsNoPerson) {
+  AddItem(items, "hablar", "hablando", false, kYo, kGerund, "to speak");
+  Start({4, 0});
+  EXPECT_EQ(loop->View().lbTense, "Gerund");
+  EXPECT_EQ(loop->View().lbPerson, "");
+  Type("hablando");
+  EXPECT_EQ(lines, (std::vector<std::string>{"hablando,hablar,1,15,0,10,0"})) << "the line keeps its person";
+  EXPECT_EQ(loop->View().lbPerson, "Yo");
 }
 
 TEST_F(QuestionLoopTest, RowClickRestartsTheClock) {
@@ -458,6 +503,63 @@ TEST_F(QuestionLoopTest, AccentButtonsInsertAtTheCaret) {
   loop->TextChanged("te");
   loop->InsertAccent("\xED", 99, 99);  // a stale selection goes to the end
   EXPECT_EQ(Box(), "te\xED");
+}
+
+// "ten" "i" "'" "a" types ten\xEDa: the pair is checked as the accent button would
+// be, also when the exact length leaves no room for the mark.
+TEST_F(QuestionLoopTest, AccentTypedAfterItsLetter) {
+  for (bool exact : {true, false}) {
+    options.exact = exact;
+    Start({1});
+    std::string box;
+    for (char c : std::string("teni'a")) {
+      const std::string typed = box + c;
+      const LoopUpdate update = loop->TextChanged(typed, static_cast<int>(typed.size()));
+      box = loop->View().boxText;
+      EXPECT_EQ(update.score, 10) << typed;
+    }
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "ten\xED" "a,tener,1,3,0,10,0") << exact;
+  }
+  // Typed with the caret at the end, one character at a time; the recorded score.
+  auto typeAnswer = [this](const std::string& keys) {
+    lines.clear();
+    for (char c : keys) {
+      if (c == '<') {  // Backspace
+        const std::string box = loop->View().boxText;
+        loop->TextChanged(box.substr(0, box.size() - 1), static_cast<int>(box.size()) - 1);
+        continue;
+      }
+      const std::string typed = loop->View().boxText + c;
+      loop->TextChanged(typed, static_cast<int>(typed.size()));
+    }
+    return lines.empty() ? std::string("nothing recorded") : lines.back();
+  };
+  options.exact = true;
+  AddItem(items, "avergonzar", "averg\xFC" "enzo", true, kYo, kPresent, "to shame");
+  Start({4});
+  EXPECT_EQ(typeAnswer("avergu:enzo"), "averg\xFC" "enzo,avergonzar,1,1,1,10,0") << "u: is \xFC";
+  Start({1});
+  EXPECT_EQ(typeAnswer("tenia<<\xED" "a"), "ten\xED" "a,tener,1,3,0,9,0") << "no mark came: the i costs";
+  Start({1});
+  EXPECT_EQ(typeAnswer("tenx<i'a"), "ten\xED" "a,tener,1,3,0,7,0") << "a wrong letter still costs";
+}
+
+// With the exact length a character beyond the answer is cut off before the check,
+// so an answered question stays answered and green.
+TEST_F(QuestionLoopTest, TextBeyondTheExactLengthIsCutBeforeTheCheck) {
+  options.exact = true;
+  options.move = false;
+  Start({0});
+  loop->TextChanged("teng", 4);
+  loop->TextChanged("tengo", 5);
+  EXPECT_TRUE(loop->Answered());
+  const LoopUpdate update = loop->TextChanged("tengox", 6);
+  EXPECT_EQ(Box(), "tengo");
+  EXPECT_EQ(loop->View().caret, 5);
+  EXPECT_EQ(update.score, 10);
+  EXPECT_TRUE(loop->Answered());
+  EXPECT_EQ(loop->View().boxColours, (std::vector<ColourRun>{{0, 5, kGreen}})) << "the answer stays green";
 }
 
 TEST_F(QuestionLoopTest, CaretFollowsTheKeys) {

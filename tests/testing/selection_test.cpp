@@ -251,9 +251,11 @@ TEST(RowText, InfinitiveTenseAndPerson) {
             "hablar : Subjunctive - Perfect , T\xFA");
 }
 
-TEST(VerbTitle, CountsTheRows) {
-  EXPECT_EQ(VerbTitle(0), "0 conjugations in the test");
-  EXPECT_EQ(VerbTitle(40), "40 conjugations in the test");
+TEST(VerbTitle, CountsTheRowsAndSaysWhenNothingMatches) {
+  EXPECT_EQ(VerbTitle(40, 40), "40 conjugations in the test");
+  EXPECT_EQ(VerbTitle(40, 900), "40 conjugations in the test");
+  EXPECT_EQ(VerbTitle(0, 900), "0 conjugations in the test") << "a limit of 0 is no empty filter";
+  EXPECT_EQ(VerbTitle(0, 0), "0 conjugations in the test - nothing matches this filter");
 }
 
 }  // namespace

@@ -40,13 +40,29 @@ class ExportCommandTest : public ::testing::Test {
   std::ostringstream err;
 };
 
-TEST_F(ExportCommandTest, MissingOrDamagedVerbIni) {
-  EXPECT_EQ(Run(ExportKind::AllVerbs), 1);
-  EXPECT_EQ(err.str(), "No verb datafile found.  Unable to continue\n");
-  WriteVerbIni(ComposeVerbFile(testing::CrLf({"@ser;to be", ""})).substr(1));
-  EXPECT_EQ(Run(ExportKind::SpecialVerbs), 1);
-  EXPECT_FALSE(fs::exists("AllVerbs.txt"));
-  EXPECT_FALSE(fs::exists("SpecialVerbs.txt"));
+// The window's message, then the loader's reason on a line of its own.
+TEST_F(ExportCommandTest, MissingOrDamagedVerbIniSaysWhy) {
+  const std::string good = ComposeVerbFile(testing::CrLf({"@ser;to be", ""}));
+  const struct {
+    const char* name;
+    std::string stored;  // "" for no file
+    std::string reason;
+  } cases[] = {
+      {"missing", "", "Cannot read 'verb.ini': No such file or directory"},
+      {"wrong marker", good.substr(1), "line 1 is not the opening marker; count mismatch: expected 42, found 43"},
+      {"bad tense code", ComposeVerbFile(testing::CrLf({"@ser;to be", "x1:soy", ""})),
+       "line 3: the tense code 'x1' is not a number"},
+  };
+  for (const auto& c : cases) {
+    fs::remove("verb.ini");
+    if (!c.stored.empty()) WriteVerbIni(c.stored);
+    for (ExportKind kind : {ExportKind::AllVerbs, ExportKind::SpecialVerbs}) {
+      EXPECT_EQ(Run(kind), 1) << c.name;
+      EXPECT_EQ(err.str(), "No verb datafile found.  Unable to continue\n" + c.reason + "\n") << c.name;
+    }
+    EXPECT_FALSE(fs::exists("AllVerbs.txt"));
+    EXPECT_FALSE(fs::exists("SpecialVerbs.txt"));
+  }
 }
 
 TEST_F(ExportCommandTest, WritesBothListings) {

@@ -13,6 +13,7 @@
 #include "text.h"
 #include "text_codec.h"
 #include "unused_items.h"
+#include "verb_lookup.h"
 #include "verb_maker.h"
 
 namespace parlavo {
@@ -44,7 +45,10 @@ void ShowConjugations(QTextEdit* reConj, const VerbList& items, const std::strin
   RichTextWriter out(reConj);
   out.Clear();
   out.BaseHeight = 14;
-  const std::string upper = UpperAZ(verb);
+  // What the learner typed finds its verb whatever the case and blanks around it;
+  // the verb is then shown as the data spells it.
+  const std::string found = FindInfinitive(items, verb);
+  const std::string upper = UpperAZ(found.empty() ? Trim(verb) : found);
 
   out.TitleStyle();
   out.SetAlignment(Qt::AlignHCenter);
@@ -55,7 +59,7 @@ void ShowConjugations(QTextEdit* reConj, const VerbList& items, const std::strin
   // the whole list once per tense.
   std::array<std::vector<const TVerb*>, kTenseCount + 1> byTense;
   for (const TVerb& item : items) {
-    if (item.Tense >= 1 && item.Tense <= kTenseCount && item.Infinitive() == verb)
+    if (item.Tense >= 1 && item.Tense <= kTenseCount && !found.empty() && item.Infinitive() == found)
       byTense[item.Tense].push_back(&item);
   }
 
@@ -154,6 +158,9 @@ ConjugatorController::ConjugatorController(QComboBox* cbConj, QPushButton* bnCon
   if (cbConj_->lineEdit() != nullptr) cbConj_->lineEdit()->installEventFilter(this);
   connect(bnConjugate, &QPushButton::clicked, this,
           [this] { bnConjugateClick(cbConj_, reConj_, items_); });
+  // A verb picked from the list is conjugated at once.
+  connect(cbConj_, &QComboBox::activated, this,
+          [this](int index) { ShowConjugations(reConj_, items_, FromQString(cbConj_->itemText(index))); });
 }
 
 bool ConjugatorController::eventFilter(QObject* watched, QEvent* event) {

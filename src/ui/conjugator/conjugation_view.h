@@ -27,9 +27,9 @@ inline constexpr std::array<int, kTenseCount> kTenseDisplayOrder = {
     kConditional, kCondPerfect, kImperative, kSubjPresent, kSubjImperfect, kSubjPerfect,
     kSubjPluperfect, kGerund};
 
-// Clears reConj and writes every form of `verb` (Windows-1252, matched exactly and
-// case-sensitively against the items' infinitives), grouped by tense, irregular
-// forms marked. A verb not found gives the title and one empty line.
+// Clears reConj and writes every form of `verb` (Windows-1252, found by
+// FindInfinitive: trimmed, any case), grouped by tense, irregular forms marked. A
+// verb not found gives the title and one empty line.
 void ShowConjugations(QTextEdit* reConj, const VerbList& items, const std::string& verb);
 
 // "Go": conjugates the text of cbConj; an empty text leaves the previous output.
@@ -43,7 +43,7 @@ bool cbConjKeyDown(QComboBox* cbConj, QTextEdit* reConj, const VerbList& items, 
 void BuildRegularTable(QTextEdit* reConjugations);
 
 // Wires the conjugator page: "Go" clicks and Enter in the box run the handlers
-// above. It makes cbConj editable and stops it from adding typed text to its list
+// above, and a verb picked from the drop-down list is conjugated at once. It makes cbConj editable and stops it from adding typed text to its list
 // on Enter, since that list must hold exactly the loaded infinitives. `items` must
 // outlive the controller; the controller is a child of cbConj.
 class ConjugatorController : public QObject {

@@ -4,7 +4,6 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
@@ -23,7 +22,7 @@ constexpr char32_t kTab = 9;
 constexpr char32_t kFormFeed = 12;
 constexpr char32_t kEnter = 13;
 constexpr char32_t kEscape = 27;
-constexpr char32_t kDelete = 127;  // what Ctrl+Backspace types
+constexpr char32_t kDelete = 127;
 
 // Surrounding blanks are forgiven: they can only come from a paste, and " 12 "
 // plainly means 12.
@@ -70,31 +69,17 @@ std::optional<double> ParseReal(const QString& text) {
   return negative ? -value : value;
 }
 
-// The character a key press types, as the Windows-1252 code a classic edit
-// field would receive; nothing for keys that type no character (arrows, Delete).
+// The printable character a key press types, as the Windows-1252 code a classic
+// edit field would receive. Editing keys and commands (Delete, Backspace, arrows,
+// Ctrl+A, Ctrl+V, Ctrl+X, Ctrl+Z...) type none: X11 gives Delete the text "\x7f" and
+// Ctrl+V "\x16", and those must edit as in any line edit, never meet the filter.
 std::optional<char32_t> TypedCharacter(const QKeyEvent* event) {
-  // Clipboard and undo keys count as the control characters that perform them,
-  // whichever key combination the platform binds to them.
-  struct Command {
-    QKeySequence::StandardKey key;
-    char32_t code;
-  };
-  static constexpr Command kCommands[] = {
-      {QKeySequence::Copy, 3},  {QKeySequence::Paste, 22}, {QKeySequence::Cut, 24},
-      {QKeySequence::Undo, 26}, {QKeySequence::Redo, 25},  {QKeySequence::SelectAll, 1},
-  };
-  for (const Command& command : kCommands) {
-    if (event->matches(command.key)) return command.code;
-  }
-  const int key = event->key();
-  const bool control = event->modifiers().testFlag(Qt::ControlModifier);
-  if (key == Qt::Key_Backspace) return control ? kDelete : kBackspace;
-  if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return kTab;
-  if (control && key >= Qt::Key_A && key <= Qt::Key_Z) return char32_t(key - Qt::Key_A + 1);
   const QString text = event->text();
   if (text.isEmpty()) return std::nullopt;
-  // A character outside one byte can never be accepted by a numeric field.
-  return text.size() == 1 ? char32_t(text.at(0).unicode()) : char32_t(0x10000);
+  if (text.size() != 1) return char32_t(0x10000);  // outside one byte: never a digit
+  const char32_t code = text.at(0).unicode();
+  if (code < 32 || code == kDelete) return std::nullopt;
+  return code;
 }
 
 // What an integer field lets one type: editing keys, signs and digits.

@@ -1,6 +1,9 @@
 #include "statistics_view.h"
 
 #include <QHeaderView>
+#include <QStyle>
+
+#include <algorithm>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -14,11 +17,10 @@ namespace parlavo {
 namespace {
 
 constexpr int kRowHeight = 18;
-constexpr int kDoubleFontPixels = 7;
 
 // Where the grids (and the chart) lie on the page, one on top of the other. Each
 // grid is as large as its cells (plus its frame) where the page allows it; the
-// double grid scrolls sideways.
+// double grid, in the same font as the others, scrolls sideways only.
 // Inside the page and clear of the window's frame on the right and at the bottom.
 const QRect kGridArea(8, 58, 538, 312);
 constexpr QSize kPersonGridSize(64 * 4 + 244 + 2, 13 * kRowHeight + 2);
@@ -30,6 +32,21 @@ QTableWidgetItem* EnsureItem(QTableWidgetItem* item, const std::function<void(QT
     install(item);
   }
   return item;
+}
+
+// Every row in view, the totals too, so the grid scrolls one way only (sideways,
+// its tense column staying put): rows give up a pixel or two when the grid's height
+// asks for it.
+void FitRowsToHeight(QTableWidget* grid) {
+  if (grid == nullptr || grid->rowCount() == 0) return;
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  const int scrollBar = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
+  const int room = grid->height() - 2 * grid->frameWidth() - grid->horizontalHeader()->height() - scrollBar;
+  const int rowHeight = std::clamp(room / grid->rowCount(), 1, kRowHeight);
+  QHeaderView* rows = grid->verticalHeader();
+  rows->setDefaultSectionSize(rowHeight);
+  for (int r = 0; r < grid->rowCount(); ++r) rows->resizeSection(r, rowHeight);
 }
 
 }  // namespace
@@ -167,11 +184,7 @@ StatisticsView::StatisticsView(const StatisticsControls& controls,
   SetUpStatisticsGrid(c_.sgDouble, 17, doubleWidths);
   c_.sgDouble->setFrameShape(QFrame::NoFrame);
   c_.sgDouble->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  QFont small = c_.sgDouble->font();
-  small.setPixelSize(kDoubleFontPixels);
-  c_.sgDouble->setFont(small);
-  c_.sgDouble->horizontalHeader()->setFont(small);
-  c_.sgDouble->verticalHeader()->setFont(small);
+  FitRowsToHeight(c_.sgDouble);
 
   // "By Person" is the choice at start: only its grid shows until the first rebuild.
   for (QWidget* other : {static_cast<QWidget*>(c_.sgTense), static_cast<QWidget*>(c_.sgDouble),
@@ -183,6 +196,11 @@ StatisticsView::StatisticsView(const StatisticsControls& controls,
     if (button == nullptr) continue;
     connect(button, &QRadioButton::clicked, this, &StatisticsView::rbBothScoClick);
   }
+}
+
+void StatisticsView::PageShown() {
+  reportedThisVisit_ = false;
+  BuildStatistics();
 }
 
 void StatisticsView::BuildStatistics() {
@@ -197,10 +215,10 @@ void StatisticsView::BuildStatistics() {
     grid = c_.sgTense;
   }
 
-  const StatisticsTable table = parlavo::BuildStatistics(lines_, kind);
-  if (!table.Error.empty()) {
+  const StatisticsTable table = parlavo::BuildStatistics(lines_, kind, fileName_);
+  if (!table.Error.empty() && !reportedThisVisit_) {
+    reportedThisVisit_ = true;
     report_(ToQString(table.Error));
-    return;  // the grids keep what they showed
   }
   const StatisticsGrid& cells = table.Cells;
 

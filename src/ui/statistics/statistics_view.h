@@ -5,7 +5,7 @@
 //   - create the controls (names as below) and hand them over in StatisticsControls;
 //     PlaceStatisticsControls gives them a layout that fits the page (554 x 381);
 //   - construct one StatisticsView on them and the results' line list;
-//   - call BuildStatistics() whenever the Statistics page becomes the active page.
+//   - call PageShown() whenever the Statistics page becomes the active page.
 // The view connects the radio buttons itself (rbBothScoClick).
 #pragma once
 
@@ -63,11 +63,16 @@ class StatisticsView : public QObject {
                  QObject* parent = nullptr);
 
   // Rebuilds from all result lines and shows the grid of the selected radio button
-  // (or the chart). A line that is not valid shows the core's message and leaves
-  // every grid as it was.
+  // (or the chart), built from the good lines. Lines that are not valid are reported
+  // once per visit of the page, not at every click of a radio button.
   void BuildStatistics();
+  // A new visit of the page: rebuilt, and bad lines are reported again.
+  void PageShown();
   // The shared click handler of the page's radio buttons.
   void rbBothScoClick() { BuildStatistics(); }
+
+  // The results file's name, for messages about its lines.
+  void SetFileName(std::string fileName) { fileName_ = std::move(fileName); }
 
   // Shows an error to the user; a modal "Error" box unless replaced (tests do).
   void SetErrorReporter(std::function<void(const QString&)> report) { report_ = std::move(report); }
@@ -76,6 +81,8 @@ class StatisticsView : public QObject {
   StatisticsControls c_;
   const std::vector<std::string>& lines_;
   std::function<void(const QString&)> report_;
+  std::string fileName_ = "Results.txt";
+  bool reportedThisVisit_ = false;
 };
 
 }  // namespace parlavo

@@ -1,5 +1,6 @@
 // The conjugator and the regular endings table: text, paragraph and character
 // formats of the lines written into the rich-text boxes.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFont>
@@ -199,17 +200,20 @@ class ConjugationViewTest : public QObject {
     for (const Line& l : BlockAfter(lines, "Present")) QCOMPARE(l.chars.foreground().color(), kTeal);
   }
 
-  void lookupIsExactAndCaseSensitive_data() {
+  // The typed verb is found after trimming, in any case; it is shown as the data
+  // spells it.
+  void lookupIgnoresCaseAndBlanks_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("found");
-    QTest::newRow("capital letter") << "Hablar" << "Verb Conjugations for : HABLAR" << false;
+    QTest::newRow("capital letter") << "Hablar" << "Verb Conjugations for : HABLAR" << true;
+    QTest::newRow("blanks around") << " hablar " << "Verb Conjugations for : HABLAR" << true;
+    QTest::newRow("all capitals, accent") << "REÍR" << "Verb Conjugations for : REíR" << true;
     QTest::newRow("typing error") << "hablr" << "Verb Conjugations for : HABLR" << false;
-    QTest::newRow("trailing blank") << "hablar " << "Verb Conjugations for : HABLAR " << false;
     QTest::newRow("accent kept in upper case") << "reír" << "Verb Conjugations for : REíR" << true;
     QTest::newRow("exact") << "hablar" << "Verb Conjugations for : HABLAR" << true;
   }
-  void lookupIsExactAndCaseSensitive() {
+  void lookupIgnoresCaseAndBlanks() {
     QFETCH(QString, typed);
     QFETCH(QString, title);
     QFETCH(bool, found);
@@ -225,10 +229,30 @@ class ConjugationViewTest : public QObject {
     QCOMPARE(lines[0].text, title);
     if (found) {
       QCOMPARE(int(lines.size()), 202);
+      QVERIFY(lines[2].text.startsWith(title.mid(24) + " : "));
     } else {
       QCOMPARE(int(lines.size()), 2);
       QCOMPARE(lines[1].text, QString());
     }
+  }
+
+  // Picking a verb from the drop-down list conjugates it; Go is not needed.
+  void aVerbPickedFromTheListIsConjugated() {
+    const VerbList list = SmallList();
+    QComboBox combo;
+    combo.setEditable(true);
+    combo.addItems({"hablar", "ser"});
+    QPushButton go;
+    QTextEdit box;
+    ConjugatorController controller(&combo, &go, &box, list);
+    combo.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&combo));
+    combo.showPopup();
+    QAbstractItemView* view = combo.view();
+    view->setCurrentIndex(view->model()->index(1, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(box.document()->firstBlock().text(), QStringLiteral("Verb Conjugations for : SER"));
+    QCOMPARE(box.document()->blockCount(), 202);
   }
 
   void goWithEmptyBoxKeepsOutputEnterGivesBareTitle() {

@@ -138,6 +138,16 @@ class HelpFileTest : public QObject {
     for (const QString& name : samples) QVERIFY2(html.contains(name.toHtmlEscaped()), qPrintable(name));
     QCOMPARE(html.count(QStringLiteral("<li>")), 53);
   }
+
+  // "Verb Tester" tells a learner without Spanish keys how to type the accents.
+  void shippedFileTellsHowToTypeAccents() {
+    const HelpFile file = HelpFile::Parse(ReadHelpFile());
+    const HelpTopic* topic = file.Find(5);
+    QVERIFY(topic != nullptr);
+    QCOMPARE(topic->title, QStringLiteral("Verb Tester"));
+    for (const char* text : {"a' gives \u00e1", "n~ gives \u00f1", "u: gives \u00fc", "\u00e1 \u00e9 \u00ed \u00f3 \u00fa \u00f1 \u00fc"})
+      QVERIFY2(topic->text.contains(QString::fromUtf8(text)), text);
+  }
 };
 
 class HelpWindowTest : public QObject {

@@ -181,6 +181,30 @@ class SettingsWindowTest : public QObject {
     QVERIFY(!w.CopyingOptions);
   }
 
+  // The options read the pause field the way the field itself does: what it calls
+  // unreadable keeps the previous pause.
+  void pauseFieldAndOptionsAgree_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<float>("pausetime");
+    QTest::newRow("+-1") << "+-1" << 0.5f;
+    QTest::newRow("-+1") << "-+1" << 0.5f;
+    QTest::newRow("blank") << "" << 0.5f;
+    QTest::newRow("+1.5") << "+1.5" << 1.5f;
+    QTest::newRow("-2") << "-2" << -2.0f;
+  }
+  void pauseFieldAndOptionsAgree() {
+    QFETCH(QString, typed);
+    QFETCH(float, pausetime);
+    TfrmVerbTester& w = session_->Open();
+    w.reTimeDelay->clear();
+    QTest::keyClicks(w.reTimeDelay, typed);
+    QCOMPARE(w.reTimeDelay->text(), typed);
+    Click(w.cbBeep);
+    const bool readable = w.reTimeDelay->Value() == w.reTimeDelay->LastValue() && !typed.isEmpty();
+    QCOMPARE(readable, pausetime != 0.5f);
+    QCOMPARE(w.Options.pausetime, pausetime);
+  }
+
   // A folder where "Parlavo.ini" should be fails every write, also for root.
   void anUnwritableSettingsFileIsReportedOnce_data() {
     QTest::addColumn<bool>("saveFilters");
@@ -294,6 +318,76 @@ class SettingsWindowTest : public QObject {
     QVERIFY2(messages[0].text.contains("Parlavo.ini") && messages[0].text.contains("read-only"),
              qPrintable(messages[0].text));
     QVERIFY(QFile::setPermissions("Parlavo.ini", QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+  }
+
+  // Without "Parlavo.ini", or with one that lacks [Default], the program starts
+  // as with the installed file and writes the file back whole at close.
+  void theInstalledTestsNeedNoSettingsFile_data() {
+    QTest::addColumn<QByteArray>("file");  // empty: no file at all
+    QTest::newRow("no file") << QByteArray();
+    QTest::newRow("no [Default]") << QByteArray("[Options]\r\nbeep=0\r\n");
+  }
+  void theInstalledTestsNeedNoSettingsFile() {
+    QFETCH(QByteArray, file);
+    QVERIFY(QFile::remove("Parlavo.ini"));
+    if (!file.isEmpty()) QVERIFY(WindowSession::WriteFile("Parlavo.ini", file));
+    TfrmVerbTester& w = session_->Open();
+    QCOMPARE(w.cbSimple->count(), 1 + 53);
+    QCOMPARE(w.cbSimple->itemText(1), QString("Present - (Regular) - ar verbs"));
+    QCOMPARE(w.cbSimple->itemText(53), QString("All Compound Verbs - (ALL VERBS)"));
+    QCOMPARE(w.cbSimple->currentIndex(), 1);  // "simplemod" 1: the first preset was built
+    session_->Close();
+    const QByteArray written = WindowSession::ReadFile("Parlavo.ini");
+    QVERIFY2(written.contains("[Default]\r\nCount=53\r\n1=Present - (Regular) - ar verbs\r\n"), written);
+    QVERIFY(written.contains("\r\n53=All Compound Verbs - (ALL VERBS)\r\n"));
+    QVERIFY(written.contains("Current FilterPEOPLE="));
+    QVERIFY(written.contains(file.isEmpty() ? "beep=1" : "beep=0"));
+    QVERIFY(session_->platform.messages.empty());
+    // The file written is a whole installed file: a second run offers the same.
+    TfrmVerbTester& again = session_->Open();
+    QCOMPARE(again.cbSimple->count(), 1 + 53);
+  }
+
+  // With no current filter kept, the Advanced page starts with a choice that gives
+  // a test; a choice that gives none says so.
+  void theFirstAdvancedPageChoosesEverything() {
+    QVERIFY(QFile::remove("Parlavo.ini"));
+    TfrmVerbTester& w = session_->Open();
+    QCOMPARE(ShownAdvancedPage(w), QString("all ....... ............... | all ... ....... | xxxxx | "));
+    Click(w.imgAdv);
+    Click(w.bnUpdateVerbs);
+    QCOMPARE(w.lbVerbs->count(), 100);  // "Verbs in test" limits the 3 x 153 items
+    QCOMPARE(w.lbVerbTitle->text(), QString("100 conjugations in the test"));
+    Click(w.imgAdv);
+    w.rbSpecificTenses->setChecked(true);  // and no tense ticked
+    Click(w.bnUpdateVerbs);
+    QCOMPARE(w.lbVerbs->count(), 0);
+    QCOMPARE(w.lbVerbTitle->text(), QString("0 conjugations in the test - nothing matches this filter"));
+  }
+
+  // A saved filter started by name with GO gives the test "Update Verbs" gives.
+  void aSavedFilterGivesOneTestFromBothPlaces() {
+    TfrmVerbTester& w = session_->Open();
+    Click(w.imgAdv);
+    Click(w.Button1);  // "Clear Settings": All Tenses, All Persons
+    w.rbSpecificPeople->setChecked(true);
+    SetTicks(w.cbSpecificPeople, "x......");  // Yo
+    w.edSpecVerb->setText("tener");
+    Click(w.bnUpdateVerbs);
+    QCOMPARE(w.lbVerbs->count(), 14);  // every tense but the Imperative
+    QStringList byUpdate;
+    for (int i = 0; i < w.lbVerbs->count(); ++i) byUpdate << w.lbVerbs->item(i)->text();
+    Click(w.imgAdv);
+    w.edSave->setText("Yo of tener");
+    Click(w.bnSave);
+    Click(w.Button1);
+    w.cbSimple->setCurrentIndex(w.cbSimple->findText("Yo of tener"));
+    Click(w.Button14);
+    QStringList byGo;
+    for (int i = 0; i < w.lbVerbs->count(); ++i) byGo << w.lbVerbs->item(i)->text();
+    byUpdate.sort();
+    byGo.sort();
+    QCOMPARE(byGo, byUpdate);
   }
 
   void aWriteThatSucceedsAgainIsReportedAfresh() {

@@ -233,6 +233,34 @@ class TesterWindowTest : public QObject {
     QVERIFY(w_->reVerb->hasFocus());
   }
 
+  // "ü" stands beside the six accent buttons, like them; a mark typed after its
+  // letter makes the accented letter, at full score.
+  void theUmlautKeyAndTypedAccents() {
+    Open();
+    QPushButton* umlaut = w_->findChild<QPushButton*>("bnUDiaeresis");
+    QVERIFY(umlaut);
+    QCOMPARE(umlaut->text(), QString::fromUtf8("ü"));
+    QCOMPARE(umlaut->size(), w_->Button13->size());
+    QCOMPARE(umlaut->y(), w_->Button13->y());
+    QCOMPARE(umlaut->x(), w_->Button13->x() + (w_->Button13->x() - w_->Button12->x()));
+    QCOMPARE(umlaut->focusPolicy(), Qt::NoFocus);
+    QVERIFY(!umlaut->geometry().intersects(w_->Button16->geometry()));
+    QVERIFY(AskTener(kImperfectRow, QString::fromUtf8("tenía")));
+    Type(w_->reVerb, "ven");
+    Click(umlaut);
+    QCOMPARE(w_->reVerb->toPlainText(), QString::fromUtf8("venü"));
+    QVERIFY(w_->reVerb->hasFocus());
+    QVERIFY(AskTener(kImperfectRow, QString::fromUtf8("tenía")));
+    Type(w_->reVerb, "teni'");
+    QCOMPARE(w_->reVerb->toPlainText(), QString::fromUtf8("tení"));
+    QCOMPARE(w_->reVerb->textCursor().position(), 4);
+    QCOMPARE(Colours(w_->reVerb), QString("kkkk"));
+    Type(w_->reVerb, "a");
+    EndPause();
+    QCOMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
+    QCOMPARE(QByteArray::fromStdString(w_->FileMan->ResultLines[0]), QByteArray("ten\xED" "a,tener,1,3,0,10,0"));
+  }
+
   void withoutMoveOnNothingIsRecorded() {
     Open();
     Click(w_->cbMoveOn);
@@ -339,19 +367,93 @@ class TesterWindowTest : public QObject {
     QCOMPARE(closed.count(), 1);
   }
 
-  void randomiseKeepsTheQuestion() {
+  // "Randomise" asks the new first row, the row it selects.
+  void randomiseAsksTheRowItSelects() {
     Open();
     QVERIFY(AskTener(kPresentRow, "tengo"));
     Type(w_->reVerb, "ten");
-    const QString person = w_->lbPerson->text(), tense = w_->lbTense->text();
     Click(w_->Button4);
-    QCOMPARE(w_->Loop->ExpectedForm(), std::string("tengo"));
-    QCOMPARE(w_->lbPerson->text(), person);
-    QCOMPARE(w_->lbTense->text(), tense);
-    QCOMPARE(w_->reVerb->toPlainText(), QString("ten"));
+    QCOMPARE(w_->lbVerbs->currentRow(), 0);
+    QCOMPARE(w_->Loop->ExpectedForm(), std::string(w_->Loop->Rows().front()->Form()));
+    QVERIFY(w_->reVerb->toPlainText().isEmpty());
+  }
+
+  // Help taken on one question never costs the next: after "Answer" or "Next
+  // Letter", a perfect answer to the question reached next records 10.
+  void helpOnOneQuestionNeverCostsTheNext_data() {
+    QTest::addColumn<QString>("help");
+    QTest::addColumn<QString>("way");
+    for (const char* help : {"Answer", "Next Letter"})
+      for (const char* way : {"GO", "single verb", "another row", "the selected row", "Randomise", "Next->"})
+        QTest::addRow("%s, then %s", help, way) << help << way;
+  }
+  void helpOnOneQuestionNeverCostsTheNext() {
+    QFETCH(QString, help);
+    QFETCH(QString, way);
+    Open();
+    QVERIFY(AskTener(kPresentRow, "tengo"));
+    Click(help == "Answer" ? w_->Button17 : w_->Button16);
+    QVERIFY(w_->Loop->Score() < 0);
+    platform_->now += 20 * kSecond;
+    if (way == "GO") {
+      w_->cbSimple->setCurrentIndex(0);  // the Advanced page as it starts: every item
+      Click(w_->Button14);
+    } else if (way == "single verb") {
+      Click(w_->findChild<QPushButton*>("bnSingleSer"));
+    } else if (way == "Randomise") {
+      Click(w_->Button4);
+    } else if (way == "Next->") {
+      Click(w_->Button2);
+    } else {
+      const int row = way == "another row" ? (w_->lbVerbs->currentRow() + 1) % w_->lbVerbs->count()
+                                           : w_->lbVerbs->currentRow();
+      w_->lbVerbs->scrollToItem(w_->lbVerbs->item(row));
+      QTest::mouseClick(w_->lbVerbs->viewport(), Qt::LeftButton, {},
+                        w_->lbVerbs->visualItemRect(w_->lbVerbs->item(row)).center());
+      QCOMPARE(w_->lbVerbs->currentRow(), row);
+    }
+    QVERIFY(w_->lbVerbs->count() > 0);
+    QCOMPARE(int(w_->Loop->Score()), 10);
+    QVERIFY(w_->reVerb->toPlainText().isEmpty());
+    QVERIFY(!w_->lbAnswer->isVisibleTo(w_));
+    const std::string form = w_->Loop->ExpectedForm();
+    platform_->now += 2 * kSecond;
     w_->reVerb->setFocus();
+    Type(w_->reVerb, ToQString(form));
+    EndPause();
+    QCOMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
+    QVERIFY2(QByteArray::fromStdString(w_->FileMan->ResultLines[0]).endsWith(",10,2"),
+             w_->FileMan->ResultLines[0].c_str());
+  }
+
+  // With automatic moving off, a click on the row already selected asks its
+  // question again: empty box, full score, the clock from zero.
+  void aClickOnTheSelectedRowRestartsItsQuestion() {
+    Open();
+    QApplication::setActiveWindow(w_);
+    QVERIFY(QTest::qWaitForWindowActive(w_));
+    Click(w_->cbMoveOn);
+    QVERIFY(AskTener(kPresentRow, "tengo"));
+    const int row = w_->lbVerbs->currentRow();
+    Click(w_->Button16);  // Next Letter: -5
     QTest::keyClick(w_->reVerb, Qt::Key_End);
-    Type(w_->reVerb, "go");
+    Type(w_->reVerb, "engo");
+    QVERIFY(w_->Loop->Answered());
+    EndPause();
+    platform_->now += 40 * kSecond;
+    w_->activateWindow();  // the progress window of the test just built took it
+    QVERIFY(QTest::qWaitForWindowActive(w_));
+    w_->lbVerbs->setFocus();
+    w_->lbVerbs->scrollToItem(w_->lbVerbs->item(row));
+    QTest::mouseClick(w_->lbVerbs->viewport(), Qt::LeftButton, {},
+                      w_->lbVerbs->visualItemRect(w_->lbVerbs->item(row)).center());
+    QCOMPARE(w_->lbVerbs->currentRow(), row);
+    QVERIFY(!w_->Loop->Answered());
+    QVERIFY(w_->reVerb->toPlainText().isEmpty());
+    QCOMPARE(int(w_->Loop->Score()), 10);
+    QCOMPARE(w_->Loop->StartTime(), platform_->now);
+    QVERIFY(w_->reVerb->hasFocus());
+    Type(w_->reVerb, "tengo");
     QVERIFY(w_->Loop->Answered());
   }
 
@@ -477,12 +579,12 @@ class TesterWindowTest : public QObject {
     QCOMPARE(w_->tsParlavo->currentIndex(), int(TfrmVerbTester::kVerbPage));
   }
 
-  // A damaged results file: one message per rebuild, and the page never shows a
-  // grid it did not fill.
-  void aBadResultLineIsReportedOncePerRebuild() {
+  // A damaged results file: the bad line is named once per visit of the page, and
+  // every grid counts the good lines.
+  void aBadResultLineIsReportedOncePerVisit() {
     QFile file("Results.txt");
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("abc,def,x,1,0,10,3\r\n");
+    file.write("tengo,tener,1,1,1,10,3\r\nabc,def,x,1,0,10,3\r\ntengo,tener,1,1,1,8,5\r\n");
     file.close();
     Open();
     QVERIFY(w_->sgPerson->isVisibleTo(w_->tsStats));
@@ -490,11 +592,22 @@ class TesterWindowTest : public QObject {
     QVERIFY(!w_->sgDouble->isVisibleTo(w_->tsStats));
     w_->ShowStatistics();
     QCOMPARE(platform_->messages.size(), std::size_t(1));
-    QCOMPARE(platform_->messages[0].text, QString("'x' is not a valid integer value"));
+    QCOMPARE(platform_->messages[0].text, QString("Line 2 of \"Results.txt\": 'x' is not a valid integer value\n"
+                                                  "The statistics leave this line out."));
+    QCOMPARE(w_->sgPerson->item(0, 0)->text(), QString("2"));  // Yo: the two good lines
+    QCOMPARE(w_->sgPerson->item(0, 1)->text(), QString("9"));
+    for (QRadioButton* kind : {w_->rbTense, w_->rbBothWR, w_->rbPerson}) {
+      Click(kind);
+      QCOMPARE(platform_->messages.size(), std::size_t(1));
+    }
+    QVERIFY(w_->sgPerson->isVisibleTo(w_->tsStats));
     Click(w_->rbTense);
+    QVERIFY(w_->sgTense->isVisibleTo(w_->tsStats));
+    QCOMPARE(w_->sgTense->item(0, 0)->text(), QString("2"));  // Present
+    // Another visit names it again.
+    Click(w_->imgOpt);
+    w_->ShowStatistics();
     QCOMPARE(platform_->messages.size(), std::size_t(2));
-    QVERIFY(w_->sgPerson->isVisibleTo(w_->tsStats));  // the grids keep what they showed
-    QVERIFY(!w_->sgTense->isVisibleTo(w_->tsStats));
   }
 
   // What files hold reaches the learner as the very text: a results line that is
