@@ -1,5 +1,5 @@
 // The results file and the statistics over it on arbitrary bytes: never crashes,
-// keeps every complete line, and every grid has its fixed shape or an error.
+// keeps every complete line, and every grid has its fixed shape, bad lines or not.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -26,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                {parlavo::StatisticsKind::kDouble, 17, 12}};
   for (const auto& grid : grids) {
     const parlavo::StatisticsTable table = parlavo::BuildStatistics(lines, grid.kind);
-    if (table.Error.empty() == table.Cells.empty()) std::abort();
-    if (table.Cells.empty()) continue;
+    // The grid is built from the good lines even when some are bad.
     if (table.Cells.size() != grid.rows) std::abort();
     for (const auto& row : table.Cells)
       if (row.size() != grid.columns) std::abort();

@@ -101,14 +101,23 @@ LoadState Load(const std::string& path, std::vector<std::string>& lines, std::st
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 
+std::string IniSnapshot::Read(std::string_view section, std::string_view key,
+                              std::string_view fallback) const {
+  const auto span = FindSection(lines_, Trim(section));
+  if (!span) return std::string(fallback);
+  const auto at = FindKey(lines_, *span, Trim(key));
+  return at ? ValueOf(lines_[*at]) : std::string(fallback);
+}
+
+IniSnapshot IniFile::Snapshot() const {
+  std::vector<std::string> lines;
+  if (Load(path_, lines, nullptr) != LoadState::kLoaded) return {};
+  return IniSnapshot(std::move(lines));
+}
+
 std::string IniFile::Read(std::string_view section, std::string_view key,
                           std::string_view fallback) const {
-  std::vector<std::string> lines;
-  if (Load(path_, lines, nullptr) != LoadState::kLoaded) return std::string(fallback);
-  const auto span = FindSection(lines, Trim(section));
-  if (!span) return std::string(fallback);
-  const auto at = FindKey(lines, *span, Trim(key));
-  return at ? ValueOf(lines[*at]) : std::string(fallback);
+  return Snapshot().Read(section, key, fallback);
 }
 
 std::string IniFile::Write(std::string_view section, const std::vector<Entry>& entries) {

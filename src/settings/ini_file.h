@@ -11,6 +11,21 @@
 
 namespace parlavo {
 
+// The file's lines as they were when it was read once: for a caller that reads many
+// keys in one go (all the options, a filter, the preset names), so that one read
+// serves them all and they come from the same version of the file.
+class IniSnapshot {
+ public:
+  IniSnapshot() = default;
+  explicit IniSnapshot(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+  // `fallback` when the section or the key is missing.
+  std::string Read(std::string_view section, std::string_view key,
+                   std::string_view fallback = "") const;
+
+ private:
+  std::vector<std::string> lines_;
+};
+
 class IniFile {
  public:
   explicit IniFile(std::string path);
@@ -20,6 +35,8 @@ class IniFile {
   // Reads the file afresh, so nothing goes stale; `fallback` when the key is missing.
   std::string Read(std::string_view section, std::string_view key,
                    std::string_view fallback = "") const;
+  // Reads the file once; a missing or unreadable file reads as empty.
+  IniSnapshot Snapshot() const;
 
   using Entry = std::pair<std::string, std::string>;
   // Sets the keys of one section in a single rewrite of the whole file (new

@@ -84,8 +84,9 @@ TIniManage::TIniManage(std::string fileName) : file_(std::move(fileName)) {}
 
 void TIniManage::ReadOptions(TOptions& options) {
   const TOptions defaults;
+  const IniSnapshot ini = file_.Snapshot();
   for (const auto& [key, field] : kOptionKeys) {
-    const std::string text = file_.Read(kOptions, key);
+    const std::string text = ini.Read(kOptions, key);
     std::visit(
         Overloaded{
             [&](std::int32_t TOptions::*f) {
@@ -125,14 +126,15 @@ bool TIniManage::WriteOptions(const TOptions& options) {
 
 void TIniManage::ReadFilter(std::string_view name, TFilter& filter) {
   // A local reader, so a caller walking a list through ReadValue keeps its place.
-  DecodeFlags(Trim(file_.Read(kFilter, Key(name, "PEOPLE"))), filter.People.data(),
+  const IniSnapshot ini = file_.Snapshot();
+  DecodeFlags(Trim(ini.Read(kFilter, Key(name, "PEOPLE"))), filter.People.data(),
               filter.People.size());
-  DecodeFlags(Trim(file_.Read(kFilter, Key(name, "TENSES"))), filter.Tenses.data(),
+  DecodeFlags(Trim(ini.Read(kFilter, Key(name, "TENSES"))), filter.Tenses.data(),
               filter.Tenses.size());
-  DecodeFlags(Trim(file_.Read(kFilter, Key(name, "VERBS"))), filter.Verbs.data(),
+  DecodeFlags(Trim(ini.Read(kFilter, Key(name, "VERBS"))), filter.Verbs.data(),
               filter.Verbs.size());
-  filter.Irreg = DecodeIrreg(file_.Read(kFilter, Key(name, "IRREG")));
-  filter.Extra.Verb = file_.Read(kFilter, Key(name, "EXTRA"));
+  filter.Irreg = DecodeIrreg(ini.Read(kFilter, Key(name, "IRREG")));
+  filter.Extra.Verb = ini.Read(kFilter, Key(name, "EXTRA"));
 }
 
 TFilter TIniManage::ReadFilter(std::string_view name) {
@@ -183,10 +185,11 @@ std::vector<std::string> TIniManage::ReadPresetNames() {
   std::vector<std::string> names;
   // A damaged Count must not fill the test list with millions of empty names.
   constexpr std::int32_t kMostPresets = 1000;
+  const IniSnapshot ini = file_.Snapshot();
   const std::int32_t count =
-      std::min(ParseInteger(file_.Read(kDefault, "Count")).value_or(0), kMostPresets);
+      std::min(ParseInteger(ini.Read(kDefault, "Count")).value_or(0), kMostPresets);
   for (std::int32_t k = 1; k <= count; ++k)
-    names.push_back(file_.Read(kDefault, std::to_string(k)));
+    names.push_back(ini.Read(kDefault, std::to_string(k)));
   return names;
 }
 

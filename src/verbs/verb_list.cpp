@@ -24,6 +24,7 @@ std::string_view VerbList::KeepJoined(std::initializer_list<std::string_view> pa
   }
   const std::string_view kept(free_, size);
   for (std::string_view part : parts) {
+    if (part.empty()) continue;  // an empty view may have no data pointer at all
     std::memcpy(free_, part.data(), part.size());
     free_ += part.size();
   }
