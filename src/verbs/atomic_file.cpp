@@ -1,5 +1,7 @@
 #include "atomic_file.h"
 
+#include "posix_file.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,18 +19,6 @@ std::string Describe(const std::string& action, const std::string& path, int err
   return "Cannot " + action + " '" + path + "': " + std::strerror(error);
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
 // A new file gets the permissions the user's umask gives any new file; a replaced
 // one keeps its own.
 mode_t ModeFor(const std::string& path) {
@@ -37,12 +27,6 @@ mode_t ModeFor(const std::string& path) {
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
-}
-
-std::string DirectoryOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // The file a write to `path` must replace: the end of its chain of symbolic links
@@ -60,7 +44,7 @@ int FollowLinks(const std::string& path, std::string& target) {
     if (n < 0) return errno;
     if (static_cast<std::size_t>(n) >= link.size()) return ENAMETOOLONG;
     link.resize(static_cast<std::size_t>(n));
-    target = link.front() == '/' ? link : DirectoryOf(target) + "/" + link;
+    target = link.front() == '/' ? link : FolderOf(target) + "/" + link;
   }
 }
 
@@ -94,8 +78,9 @@ std::string WriteFileAtomically(const std::string& path,
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return Describe("write", path, errno);
 
-  int error = 0;
-  if (::fchmod(fd, ModeFor(target)) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
+  int error = ::fchmod(fd, ModeFor(target)) == 0 ? 0 : errno;
+  if (error == 0) error = WriteAll(fd, bytes);
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {
@@ -104,10 +89,7 @@ std::string WriteFileAtomically(const std::string& path,
   }
   // The rename is durable only once the folder is flushed; until then a crash may
   // bring the old file back, so a failure here is reported like any other.
-  const int dir = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir < 0) return Describe("flush the folder of", path, errno);
-  error = ::fsync(dir) == 0 ? 0 : errno;
-  ::close(dir);
+  error = SyncFolder(target);
   if (error != 0) return Describe("flush the folder of", path, error);
   return "";
 }

@@ -1,5 +1,7 @@
 #include "durable_append.h"
 
+#include "posix_file.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,35 +15,6 @@ namespace {
 
 AppendResult Failed(const std::string& path, int error) {
   return {AppendStatus::kFailed, "Cannot write '" + path + "': " + std::strerror(error)};
-}
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The new name must survive a crash too, or the flushed data has no name.
-int SyncFolder(const std::string& path) {
-  const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir < 0) return errno;
-  const int error = ::fsync(dir) == 0 ? 0 : errno;
-  ::close(dir);
-  return error;
-}
-
-// Writes everything or returns the error; a short write goes on where it stopped.
-int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    if (n == 0) return ENOSPC;
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return 0;
 }
 
 int DataSync(int fd) {
