@@ -10,6 +10,7 @@
 #include "loading_splash.h"
 #include "main_window.h"
 #include "page_control.h"
+#include "test_summary_dialog.h"
 
 namespace parlavo {
 
@@ -44,6 +45,22 @@ bool TakeScreenshots(TfrmVerbTester& window, const QString& dir) {
   window.pcDisplay->setCurrentIndex(1 - shown);
   ok = Save(window, dir + "/tsVerb-" + window.pcDisplay->currentWidget()->objectName() + ".png") && ok;
   window.pcDisplay->setCurrentIndex(shown);
+
+  // The summary of a done test of 12 questions, two of them missed.
+  if (window.VerbItems.size() > 40) {
+    TestSummary summary;
+    summary.questions = 12;
+    summary.rightFirstTime = 10;
+    summary.answers = 12;
+    summary.averageScore = 8.6;
+    summary.averageSeconds = 6.3;
+    summary.totalSeconds = 76;
+    summary.missed = {{&window.VerbItems[1], 7}, {&window.VerbItems[36], -10}};
+    TestSummaryDialog dialog(summary, &window);
+    dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+    dialog.show();
+    ok = Save(dialog, dir + "/dlgTestSummary.png") && ok;
+  }
 
   TfrmLoadingSplash splash;
   splash.SetLoadPosition(640);

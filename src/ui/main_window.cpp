@@ -70,7 +70,8 @@ void TfrmVerbTester::WireHandlers() {
   const std::pair<QPushButton*, int> helpTopics[] = {
       {Button53, 9999}, {Button54, 13}, {Button58, 4}, {Button55, 1},  {Button56, 13},
       {Button57, 5},    {Button62, 2},  {Button63, 3}, {Button64, 6},  {Button51, 10},
-      {Button61, 7},    {Button66, 11}, {Button60, 8}, {Button52, 12}, {Button59, 14}};
+      {Button61, 7},    {Button66, 11}, {Button60, 8}, {Button52, 12}, {Button59, 14},
+      {bnHelpReviewing, 18}};
   for (const auto& [button, context] : helpTopics)
     connect(button, &QPushButton::clicked, this, [this, context = context] { platform_.ShowHelp(context); });
 

@@ -13,6 +13,7 @@
 
 #include "advanced_page.h"
 #include "filter.h"
+#include "history.h"
 #include "local_day.h"
 #include "options.h"
 #include "platform.h"
@@ -49,6 +50,7 @@ class TfrmLoadingSplash;
 class TNewIntEdit;
 class TNewRealEdit;
 class TPageControl;
+class TodayLine;
 
 class TfrmVerbTester : public QWidget {
   Q_OBJECT
@@ -116,6 +118,18 @@ class TfrmVerbTester : public QWidget {
   void ApplyPreset();            // builds the test selected in cbSimple
   void SelectTest(const TFilter& criteria);
   void FillQuestionList(bool shuffle);
+  // A test of exactly `items` (the "Verbs in test" limit applies), shown as a
+  // selection is; `title` replaces the usual count when given.
+  void StartTestOf(TestList items, bool shuffle, const std::string& title);
+
+  // ---- Learning from the results (main_window_practice.cpp) ----
+  void AddReviewEntries();             // the review tests after the presets in cbSimple
+  bool ApplyReview(int position);      // builds it when `position` is a review entry
+  void PractiseVerb(const std::string& infinitive);
+  void ShowTestSummary();              // the test is done
+  void UpdateToday();                  // lbToday from the results
+  std::vector<HistoryEntry> HistoryNow() const;  // "History.txt" with this run's line
+  int FirstReviewIndex = 0;
 
   // ---- The question loop and the test buttons ----
   void ApplyUpdate(const LoopUpdate& update);  // beeps, the pause timer, then the view
@@ -200,6 +214,7 @@ class TfrmVerbTester : public QWidget {
   QPushButton *Button3 = nullptr, *Button2 = nullptr, *Button4 = nullptr;
   QPushButton* bnStatistics = nullptr;  // "Statistics", in the tester's header band
   QLabel* Label14 = nullptr;
+  TodayLine* lbToday = nullptr;  // "Today: ..." beside bnStatistics
   QComboBox* cbTenses = nullptr;
   QTabWidget* pcRegIreg = nullptr;
   QWidget *tsRegular = nullptr, *tsIrregular = nullptr;
@@ -242,6 +257,7 @@ class TfrmVerbTester : public QWidget {
               *Button56 = nullptr, *Button57 = nullptr, *Button62 = nullptr, *Button63 = nullptr,
               *Button64 = nullptr, *Button51 = nullptr, *Button61 = nullptr, *Button66 = nullptr,
               *Button60 = nullptr, *Button52 = nullptr, *Button59 = nullptr;
+  QPushButton* bnHelpReviewing = nullptr;  // "Reviewing"
   ClickableLabel* Label7 = nullptr;
 
   // ---- "Verb Conjugator" ----

@@ -24,6 +24,7 @@
 #include "pictures.h"
 #include "presets.h"
 #include "text_codec.h"
+#include "today_line.h"
 
 namespace parlavo {
 
@@ -197,6 +198,8 @@ void TfrmVerbTester::BuildVerbPage() {
   bnStatistics->setText("Statistics");
   bnStatistics->setFocusPolicy(Qt::NoFocus);  // the caret stays in the answer box
   bnStatistics->setToolTip("Your results so far (Ctrl+Shift+S)");
+  lbToday = new TodayLine(page);
+  lbToday->setGeometry(250, 2, 180, 36);
   PLACE(GroupBox11, QGroupBox, page, 8, 44, 337, 244);
   GroupBox11->setTitle("Current Verb Being Tested");
   QWidget* g = GroupBox11;
@@ -501,6 +504,7 @@ void TfrmVerbTester::BuildHelpPage() {
       {&Button60, "Button60", "List of tests included", 1, 232, false},
       {&Button52, "Button52", "Getting Started", 0, 288, true},
       {&Button59, "Button59", "Saving/Loading Tests", 1, 288, false},
+      {&bnHelpReviewing, "bnHelpReviewing", "Reviewing", 2, 288, false},
   };
   for (const HelpButton& b : buttons) {
     QPushButton* button = Place<QPushButton>(page, b.name, columnX[b.column], b.y + 4, columnW[b.column], 25);

@@ -53,6 +53,7 @@ void TfrmVerbTester::ApplyPreset() {
   const int position = cbSimple->currentIndex() >= 0 && cbSimple->currentText() == cbSimple->itemText(cbSimple->currentIndex())
                            ? cbSimple->currentIndex()
                            : -1;
+  if (ApplyReview(position)) return;
   const TFilter criteria =
       parlavo::ApplyPreset(position, FirstPresetIndex, FromQString(cbSimple->currentText()), ReadAdvancedPage(),
                            CountryFromControls(), [this](const std::string& name) { return IniManage->ReadFilter(name); });
@@ -61,17 +62,12 @@ void TfrmVerbTester::ApplyPreset() {
 
 void TfrmVerbTester::SelectTest(const TFilter& criteria) {
   lbVerbs->clear();
+  TestList selected;
   {
     std::unique_ptr<TfrmLoading> progress = OpenProgress("Selecting verbs", static_cast<int>(VerbItems.size()), false);
-    TestItems = parlavo::SelectTest(criteria, VerbItems, FileMan.get(), Options.untested, Stepper(progress.get()));
+    selected = parlavo::SelectTest(criteria, VerbItems, FileMan.get(), Options.untested, Stepper(progress.get()));
   }
-  FillQuestionList(Options.random);
-  lbVerbTitle->setText(ToQString(VerbTitle(static_cast<std::size_t>(lbVerbs->count()), TestItems.size())));
-  ApplyUpdate(Loop->StartTest(Loop->Rows()));
-  tsParlavo->setCurrentWidget(tsVerb);
-  pcDisplay->setCurrentWidget(tsVerbList);
-  if (isVisible()) reVerb->setFocus();
-  reVerb->clear();
+  StartTestOf(std::move(selected), Options.random, std::string());
 }
 
 void TfrmVerbTester::FillQuestionList(bool shuffle) {

@@ -98,6 +98,7 @@ void TfrmVerbTester::CreateResultsManager() {
   Statistics = new StatisticsView(StatsControls, FileMan->ResultLines, this);
   Statistics->SetFileName(FileMan->FileName());
   Statistics->SetErrorReporter([this](const QString& text) { platform_.ShowMessage("Error", text, MessageIcon::Error); });
+  UpdateToday();
 }
 
 void TfrmVerbTester::ReadSettings() {
@@ -289,6 +290,7 @@ void TfrmVerbTester::RefreshFilterLists() {
     lbSettings->addItem(ToQString(name));
   }
   for (const std::string& name : IniManage->ReadPresetNames()) cbSimple->addItem(ToQString(name));
+  AddReviewEntries();
   FirstPresetIndex = static_cast<int>(saved.size()) + 1;
   cbSimple->setCurrentIndex(-1);
 }

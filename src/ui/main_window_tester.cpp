@@ -53,8 +53,12 @@ void TfrmVerbTester::ApplyUpdate(const LoopUpdate& update) {
   // power cut loses at most the one being typed.
   for (const std::string& line : update.recorded)
     if (!line.empty()) ++AnswersThisRun;
-  if (std::find(update.steps.begin(), update.steps.end(), Step::RecordResult) != update.steps.end()) SaveResults();
+  if (std::find(update.steps.begin(), update.steps.end(), Step::RecordResult) != update.steps.end()) {
+    SaveResults();
+    UpdateToday();
+  }
   ShowQuestionView();
+  if (std::find(update.steps.begin(), update.steps.end(), Step::TestDone) != update.steps.end()) ShowTestSummary();
 }
 
 void TfrmVerbTester::ShowQuestionView() {

@@ -104,7 +104,7 @@ class HelpFileTest : public QObject {
     const QString contents = ReadHelpFile();
     QVERIFY2(!contents.isEmpty(), PARLAVO_HELP_FILE);
     const HelpFile file = HelpFile::Parse(contents);
-    for (int context : {1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, kHelpIndexContext}) {
+    for (int context : {1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 18, kHelpIndexContext}) {
       const HelpTopic* topic = file.Find(context);
       QVERIFY2(topic != nullptr, qPrintable(QString::number(context)));
       QVERIFY2(!topic->text.isEmpty(), qPrintable(QString::number(context)));

@@ -260,7 +260,8 @@ class MainWindowTest : public QObject {
     const std::pair<const char*, int> topics[] = {
         {"Button53", 9999}, {"Button54", 13}, {"Button58", 4}, {"Button55", 1},  {"Button56", 13},
         {"Button57", 5},    {"Button62", 2},  {"Button63", 3}, {"Button64", 6},  {"Button51", 10},
-        {"Button61", 7},    {"Button66", 11}, {"Button60", 8}, {"Button52", 12}, {"Button59", 14}};
+        {"Button61", 7},    {"Button66", 11}, {"Button60", 8}, {"Button52", 12}, {"Button59", 14},
+        {"bnHelpReviewing", 18}};
     for (const auto& [name, context] : topics) QTest::newRow(name) << QString(name) << context;
   }
   void helpButtonsOpenTheirTopics() {

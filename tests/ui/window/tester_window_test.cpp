@@ -30,6 +30,7 @@
 
 using namespace parlavo;
 using parlavo::testing::FakePlatform;
+using parlavo::testing::Type;
 using parlavo::testing::WindowSession;
 
 namespace {
@@ -38,17 +39,6 @@ constexpr double kSecond = FakePlatform::kSecond;
 constexpr int kPresentRow = 0, kImperfectRow = 2;  // positions in cbTenses
 
 void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-
-// Key by key; letters outside ASCII arrive as the text of their key press, as a
-// keyboard with accents sends them.
-void Type(QWidget* box, const QString& text) {
-  for (QChar c : text) {
-    if (c.unicode() < 128)
-      QTest::keyClick(box, c.toLatin1());
-    else
-      QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-  }
-}
 
 // One letter per character of the box: k black, t teal, r red, g green, ? other.
 QString Colours(const QTextEdit* box) {

@@ -17,6 +17,17 @@
 
 namespace parlavo::testing {
 
+// Key by key; letters outside ASCII arrive as the text of their key press, as a
+// keyboard with accents sends them.
+inline void Type(QWidget* box, const QString& text) {
+  for (QChar c : text) {
+    if (c.unicode() < 128)
+      QTest::keyClick(box, c.toLatin1());
+    else
+      QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
+}
+
 // tener with its file forms (tengo is irregular, the imperfect is generated), ser, ir.
 inline constexpr const char* kTesterVerbs =
     "@tener;to have\r\n01:tengo,tienes,tiene,,tienen,\r\n\r\n@ser;to be\r\n\r\n@ir;to go\r\n\r\n";
