@@ -332,7 +332,7 @@ class SettingsWindowTest : public QObject {
     QVERIFY(QFile::remove("Parlavo.ini"));
     if (!file.isEmpty()) QVERIFY(WindowSession::WriteFile("Parlavo.ini", file));
     TfrmVerbTester& w = session_->Open();
-    QCOMPARE(w.cbSimple->count(), 1 + 53);
+    QCOMPARE(w.cbSimple->count(), 1 + 53 + 2);  // and the two review tests
     QCOMPARE(w.cbSimple->itemText(1), QString("Present - (Regular) - ar verbs"));
     QCOMPARE(w.cbSimple->itemText(53), QString("All Compound Verbs - (ALL VERBS)"));
     QCOMPARE(w.cbSimple->currentIndex(), 1);  // "simplemod" 1: the first preset was built
