@@ -6,14 +6,48 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <exception>
-#include <sstream>
+#include <ostream>
+#include <streambuf>
 
 namespace parlavo {
 
 namespace {
+
+// The content goes straight into the temporary file through a small buffer, so a
+// large export is never held whole in memory. Written by hand: the standard library
+// has no stream over a file descriptor.
+class FdStreamBuf : public std::streambuf {
+ public:
+  explicit FdStreamBuf(int fd) : fd_(fd) { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
+  // 0, or the errno of the first write that failed.
+  int Error() const { return error_; }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (!Drain()) return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+      *pptr() = traits_type::to_char_type(c);
+      pbump(1);
+    }
+    return traits_type::not_eof(c);
+  }
+  int sync() override { return Drain() ? 0 : -1; }
+
+ private:
+  bool Drain() {
+    if (error_ == 0) error_ = WriteAll(fd_, std::string_view(pbase(), static_cast<std::size_t>(pptr() - pbase())));
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
+    return error_ == 0;
+  }
+
+  int fd_;
+  int error_ = 0;
+  std::array<char, 64 * 1024> buffer_;
+};
 
 std::string Describe(const std::string& action, const std::string& path, int error) {
   return "Cannot " + action + " '" + path + "': " + std::strerror(error);
@@ -61,15 +95,6 @@ bool IsReadOnly(const std::string& path) {
 
 std::string WriteFileAtomically(const std::string& path,
                                 const std::function<void(std::ostream&)>& writer) {
-  std::ostringstream content;
-  try {
-    writer(content);
-  } catch (const std::exception& e) {
-    return "Cannot write '" + path + "': " + e.what();
-  }
-  if (!content) return "Cannot write '" + path + "': the content could not be produced";
-  const std::string bytes = std::move(content).str();
-
   std::string target;
   if (const int error = FollowLinks(path, target); error != 0) return Describe("write", path, error);
   if (IsReadOnly(target)) return "Cannot write '" + path + "': the file is read-only";
@@ -79,7 +104,24 @@ std::string WriteFileAtomically(const std::string& path,
   if (fd < 0) return Describe("write", path, errno);
 
   int error = ::fchmod(fd, ModeFor(target)) == 0 ? 0 : errno;
-  if (error == 0) error = WriteAll(fd, bytes);
+  std::string unproduced;  // why the writer could not make the content, if it could not
+  if (error == 0) {
+    FdStreamBuf buffer(fd);
+    std::ostream out(&buffer);
+    try {
+      writer(out);
+      out.flush();
+    } catch (const std::exception& e) {
+      unproduced = e.what();
+    }
+    error = buffer.Error();
+    if (error == 0 && unproduced.empty() && !out) unproduced = "the content could not be produced";
+  }
+  if (error == 0 && !unproduced.empty()) {
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return "Cannot write '" + path + "': " + unproduced;
+  }
   if (error == 0 && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
