@@ -84,6 +84,21 @@ VerbList SmallList() {
   return list;
 }
 
+// The conjugator's controls over the small list, with "hablar" and "ser" in the
+// drop-down list; one window holds them so that focus and clicks work.
+struct Conjugator {
+  Conjugator() {
+    combo->setEditable(true);
+    combo->addItems({"hablar", "ser"});
+  }
+  const VerbList list = SmallList();
+  QWidget window;
+  QComboBox* combo = new QComboBox(&window);
+  QPushButton* go = new QPushButton(&window);
+  QTextEdit* box = new QTextEdit(&window);
+  ConjugatorController controller{combo, go, box, list};
+};
+
 }  // namespace
 
 class ConjugationViewTest : public QObject {
@@ -217,15 +232,10 @@ class ConjugationViewTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(QString, title);
     QFETCH(bool, found);
-    const VerbList list = SmallList();
-    QComboBox combo;
-    combo.setEditable(true);
-    combo.setEditText(typed);
-    QPushButton go;
-    QTextEdit box;
-    ConjugatorController controller(&combo, &go, &box, list);
-    go.click();
-    const auto lines = LinesOf(box);
+    Conjugator c;
+    c.combo->setEditText(typed);
+    c.go->click();
+    const auto lines = LinesOf(*c.box);
     QCOMPARE(lines[0].text, title);
     if (found) {
       QCOMPARE(int(lines.size()), 202);
@@ -238,69 +248,50 @@ class ConjugationViewTest : public QObject {
 
   // Picking a verb from the drop-down list conjugates it; Go is not needed.
   void aVerbPickedFromTheListIsConjugated() {
-    const VerbList list = SmallList();
-    QComboBox combo;
-    combo.setEditable(true);
-    combo.addItems({"hablar", "ser"});
-    QPushButton go;
-    QTextEdit box;
-    ConjugatorController controller(&combo, &go, &box, list);
-    combo.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&combo));
-    combo.showPopup();
-    QAbstractItemView* view = combo.view();
+    Conjugator c;
+    c.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&c.window));
+    c.combo->showPopup();
+    QAbstractItemView* view = c.combo->view();
     view->setCurrentIndex(view->model()->index(1, 0));
     QTest::keyClick(view, Qt::Key_Return);
-    QCOMPARE(box.document()->firstBlock().text(), QStringLiteral("Verb Conjugations for : SER"));
-    QCOMPARE(box.document()->blockCount(), 202);
+    QCOMPARE(c.box->document()->firstBlock().text(), QStringLiteral("Verb Conjugations for : SER"));
+    QCOMPARE(c.box->document()->blockCount(), 202);
   }
 
   void goWithEmptyBoxKeepsOutputEnterGivesBareTitle() {
-    const VerbList list = SmallList();
-    QComboBox combo;
-    combo.setEditable(true);
-    combo.addItems({"hablar", "ser"});
-    QPushButton go;
-    QTextEdit box;
-    ConjugatorController controller(&combo, &go, &box, list);
+    Conjugator c;
+    c.combo->setEditText("ser");
+    QTest::keyClick(c.combo->lineEdit(), Qt::Key_Return);
+    QCOMPARE(c.box->document()->blockCount(), 202);
+    QCOMPARE(c.combo->count(), 2);  // Enter does not add the text to the list
 
-    combo.setEditText("ser");
-    QTest::keyClick(combo.lineEdit(), Qt::Key_Return);
-    QCOMPARE(box.document()->blockCount(), 202);
-    QCOMPARE(combo.count(), 2);  // Enter does not add the text to the list
+    c.combo->setEditText("");
+    c.go->click();
+    QCOMPARE(c.box->document()->blockCount(), 202);
+    QCOMPARE(c.box->document()->firstBlock().text(), QStringLiteral("Verb Conjugations for : SER"));
 
-    combo.setEditText("");
-    go.click();
-    QCOMPARE(box.document()->blockCount(), 202);
-    QCOMPARE(box.document()->firstBlock().text(), QStringLiteral("Verb Conjugations for : SER"));
-
-    QTest::keyClick(combo.lineEdit(), Qt::Key_Enter);  // the keypad's Enter too
-    QCOMPARE(TextsOf(LinesOf(box)), QStringList({"Verb Conjugations for : ", ""}));
+    QTest::keyClick(c.combo->lineEdit(), Qt::Key_Enter);  // the keypad's Enter too
+    QCOMPARE(TextsOf(LinesOf(*c.box)), QStringList({"Verb Conjugations for : ", ""}));
 
     // Other keys do not conjugate.
-    QVERIFY(!cbConjKeyDown(&combo, &box, list, Qt::Key_A));
+    QVERIFY(!cbConjKeyDown(c.combo, c.box, c.list, Qt::Key_A));
   }
 
   // A verb typed after clicking into the box replaces the one shown instead of
   // being appended to it.
   void clickingIntoTheBoxSelectsItsText() {
-    const VerbList list = SmallList();
-    QWidget window;
-    auto* combo = new QComboBox(&window);
-    combo->setEditable(true);
-    combo->addItems({"hablar", "ser"});
-    auto* go = new QPushButton(&window);
-    auto* box = new QTextEdit(&window);
-    go->setFocus();
-    ConjugatorController controller(combo, go, box, list);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTest::mouseClick(combo->lineEdit(), Qt::LeftButton, {}, QPoint(4, combo->lineEdit()->height() / 2));
-    QTRY_COMPARE(combo->lineEdit()->selectedText(), QStringLiteral("hablar"));
-    QTest::keyClicks(combo->lineEdit(), "ser");
-    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
-    QCOMPARE(box->document()->firstBlock().text(), QStringLiteral("Verb Conjugations for : SER"));
+    Conjugator c;
+    c.go->setFocus();
+    c.window.show();
+    QApplication::setActiveWindow(&c.window);
+    QVERIFY(QTest::qWaitForWindowActive(&c.window));
+    QLineEdit* edit = c.combo->lineEdit();
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(4, edit->height() / 2));
+    QTRY_COMPARE(edit->selectedText(), QStringLiteral("hablar"));
+    QTest::keyClicks(edit, "ser");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(c.box->document()->firstBlock().text(), QStringLiteral("Verb Conjugations for : SER"));
   }
 
   void verbListedTwiceShowsBothSetsAndOneGerund() {
