@@ -18,6 +18,9 @@ for file in bin/parlavo \
     share/doc/parlavo/copyright; do
   [ -s "$dest/usr/$file" ] || { echo "missing from the install: usr/$file"; status=1; }
 done
+# The manual names the shipped files where this prefix puts them.
+grep -q '^\.I /usr/share/parlavo/Parlavo\.hlp$' "$dest/usr/share/man/man1/parlavo.1" ||
+  { echo "the manual does not name /usr/share/parlavo"; status=1; }
 # Nothing of the build's own tools or tests belongs in the install.
 unexpected=$(cd "$dest/usr" && find . -type f | grep -v -e '^./bin/parlavo$' -e '^./share/' || true)
 [ -z "$unexpected" ] || { echo "unexpected in the install:"; echo "$unexpected"; status=1; }
