@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 
 namespace parlavo {
@@ -25,7 +26,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"ISO-8859-1", 850}, Case{"ISO-8859-15", 850}, Case{"CP1252", 850},
                       Case{"WINDOWS-1252", 850}, Case{"CP1251", 1251}, Case{"windows-1250", 1250},
                       Case{"ISO-8859-5", 28595}, Case{"KOI8-R", 20866}, Case{"CP437", 437},
-                      Case{"IBM850", 850}, Case{"no-such-set", 0}, Case{"CPxyz", 0}));
+                      Case{"IBM850", 850}, Case{"no-such-set", 0}, Case{"CPxyz", 0}),
+    [](const auto& info) {
+      // A test name allows letters, digits and '_' only.
+      std::string name = info.param.charset;
+      for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+      return name;
+    });
 
 }  // namespace
 }  // namespace parlavo

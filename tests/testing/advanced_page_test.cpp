@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 #include "selection.h"
 #include "testing_fixtures.h"
@@ -51,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
                         22},
         CommonTenseCase{6, {kImperative, kSubjPresent, kSubjImperfect, kSubjPerfect,
                             kSubjPluperfect},
-                        23}));
+                        23}),
+    [](const auto& info) { return "Group" + std::to_string(info.param.item); });
 
 TEST(BuildFilterFromControls, OnlyTheFirstTickedCommonGroupCounts) {
   AdvancedPage page = ClearedAdvancedPage();
@@ -141,7 +143,11 @@ TEST_P(VerbKinds, TicksGiveTheRegularityMode) {
 INSTANTIATE_TEST_SUITE_P(AllTicks, VerbKinds,
                          ::testing::Values(VerbKindCase{true, true, 2}, VerbKindCase{true, false, 0},
                                            VerbKindCase{false, true, 1},
-                                           VerbKindCase{false, false, 1}));
+                                           VerbKindCase{false, false, 1}),
+                         [](const auto& info) {
+                           return std::string(info.param.regular ? "Regular" : "NoRegular") +
+                                  (info.param.irregular ? "Irregular" : "NoIrregular");
+                         });
 
 TEST(BuildFilterFromControls, NeitherVerbKindAsksIrregularItemsOnly) {
   AdvancedPage page = ClearedAdvancedPage();

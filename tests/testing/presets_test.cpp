@@ -87,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
         PresetCase{52,
                    {kPerfect, kPluperfect, kSubjPerfect, kSubjPluperfect, kCondPerfect,
                     kFuturePerfect},
-                   kAll, 2}));
+                   kAll, 2}),
+    [](const auto& info) { return "Preset" + std::to_string(info.param.n); });
 
 TEST(SetPresetCriteria, OutsideTheTableChangesNothing) {
   for (int n : {-1, 53, 1000}) {
