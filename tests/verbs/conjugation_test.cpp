@@ -66,13 +66,6 @@ TEST(Conjugate, BareEndingsAndAuxiliary) {
   EXPECT_EQ(maker.AuxiliaryOf(kPluperfect, kVosotros), "hab\xED" "ais");
 }
 
-TEST(Conjugate, ColumnsAndFileCodes) {
-  const int columns[] = {0, 1, 2, 2, 3, 3, 3, 4, 6, 5, 5, 5, 0};
-  for (int p = 0; p <= 12; ++p) EXPECT_EQ(TVerbMaker::PersonColumn(p), columns[p]) << p;
-  const int codes[] = {1, 3, 2, -2, -2, 4, 5, 0, 6, 7, -2, -2, -2, -2, -1};
-  for (int t = 1; t <= 15; ++t) EXPECT_EQ(TVerbMaker::FileTenseCode(t), codes[t - 1]) << t;
-}
-
 TEST(BuildVerbItems, OneVerbGives153ItemsInTenseThenPersonOrder) {
   const VerbList items = ItemsOf({"@hablar;to speak"});
   ASSERT_EQ(items.size(), 153u);
