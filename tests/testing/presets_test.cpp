@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "installed_settings.h"
 #include "selection.h"
 #include "testing_fixtures.h"
 
@@ -44,8 +45,10 @@ TEST(CountryPeople, ClearsThePersonsTheCountryDoesNotUse) {
   }
 }
 
+// Every preset: its name in the installed test list and the criteria it sets.
 struct PresetCase {
   int n;
+  const char* name;
   std::set<int> tenses;
   ClassFlags verbs;
   std::uint8_t irreg;
@@ -53,8 +56,10 @@ struct PresetCase {
 
 class PresetTable : public ::testing::TestWithParam<PresetCase> {};
 
-TEST_P(PresetTable, SetsTensesEndingsAndRegularity) {
+TEST_P(PresetTable, NameTensesEndingsAndRegularity) {
   const PresetCase& c = GetParam();
+  ASSERT_LT(static_cast<std::size_t>(c.n), InstalledPresetNames().size());
+  EXPECT_EQ(InstalledPresetNames()[c.n], c.name);
   TFilter f = ResetFilter(false);
   ASSERT_TRUE(SetPresetCriteria(c.n, f));
   std::set<int> tenses;
@@ -65,30 +70,71 @@ TEST_P(PresetTable, SetsTensesEndingsAndRegularity) {
   EXPECT_EQ(f.Irreg, c.irreg);
 }
 
+constexpr ClassFlags kAr = {true, false, false};
+constexpr ClassFlags kEr = {false, true, false};
+constexpr ClassFlags kIr = {false, false, true};
+constexpr ClassFlags kErIr = {false, true, true};
 constexpr ClassFlags kAll = {true, true, true};
+
 INSTANTIATE_TEST_SUITE_P(
-    SomeRows, PresetTable,
+    AllRows, PresetTable,
     ::testing::Values(
-        PresetCase{0, {kPresent}, {true, false, false}, 0},
-        PresetCase{3, {kPresent}, kAll, 0},
-        PresetCase{6, {kPresent}, {false, false, true}, 1},
-        PresetCase{8, {kPresent}, kAll, 2},
-        PresetCase{10, {kSimplePast}, {false, true, true}, 0},
-        PresetCase{13, {kSimplePast}, {false, true, true}, 1},
-        PresetCase{15, {kSimplePast}, kAll, 2},
-        PresetCase{17, {kImperfect}, kAll, 1},
-        PresetCase{26, {kSimplePast, kImperfect, kPerfect, kPluperfect}, kAll, 1},
-        PresetCase{31, {kFuturePerfect}, kAll, 0},
-        PresetCase{37, {kCondPerfect}, kAll, 0},
-        PresetCase{42, {kImperative}, kAll, 2},
-        PresetCase{43, {kSubjPresent}, kAll, 2},
-        PresetCase{46, {kSubjPluperfect}, kAll, 2},
-        PresetCase{48, {kSubjPresent, kSubjImperfect, kSubjPerfect, kSubjPluperfect}, kAll, 1},
-        PresetCase{52,
-                   {kPerfect, kPluperfect, kSubjPerfect, kSubjPluperfect, kCondPerfect,
-                    kFuturePerfect},
-                   kAll, 2}),
+        PresetCase{0, "Present - (Regular) - ar verbs", {kPresent}, kAr, 0},
+        PresetCase{1, "Present - (Regular) - er verbs", {kPresent}, kEr, 0},
+        PresetCase{2, "Present - (Regular) - ir verbs", {kPresent}, kIr, 0},
+        PresetCase{3, "Present - (Regular) - ALL verbs", {kPresent}, kAll, 0},
+        PresetCase{4, "Present - (Irregular) - ar verbs", {kPresent}, kAr, 1},
+        PresetCase{5, "Present - (Irregular) - er verbs", {kPresent}, kEr, 1},
+        PresetCase{6, "Present - (Irregular) - ir verbs", {kPresent}, kIr, 1},
+        PresetCase{7, "Present - (Irregular) - ALL verbs", {kPresent}, kAll, 1},
+        PresetCase{8, "Present - (ALL VERBS)", {kPresent}, kAll, 2},
+        PresetCase{9, "Simple past - (Regular) - ar verbs", {kSimplePast}, kAr, 0},
+        PresetCase{10, "Simple past - (Regular) - er/ir verbs", {kSimplePast}, kErIr, 0},
+        PresetCase{11, "Simple past - (Regular) - ALL verbs", {kSimplePast}, kAll, 0},
+        PresetCase{12, "Simple past - (Irregular) - ar verbs", {kSimplePast}, kAr, 1},
+        PresetCase{13, "Simple past - (Irregular) - er/ir verbs", {kSimplePast}, kErIr, 1},
+        PresetCase{14, "Simple past - (Irregular) - ALL verbs", {kSimplePast}, kAll, 1},
+        PresetCase{15, "Simple past - (ALL VERBS)", {kSimplePast}, kAll, 2},
+        PresetCase{16, "Imperfect - (Regular)", {kImperfect}, kAll, 0},
+        PresetCase{17, "Imperfect - (Irregular)", {kImperfect}, kAll, 1},
+        PresetCase{18, "Imperfect - (ALL VERBS)", {kImperfect}, kAll, 2},
+        PresetCase{19, "Perfect - (Regular)", {kPerfect}, kAll, 0},
+        PresetCase{20, "Perfect - (Irregular)", {kPerfect}, kAll, 1},
+        PresetCase{21, "Perfect - (ALL VERBS)", {kPerfect}, kAll, 2},
+        PresetCase{22, "Pluperfect - (Regular)", {kPluperfect}, kAll, 0},
+        PresetCase{23, "Pluperfect - (Irregular)", {kPluperfect}, kAll, 1},
+        PresetCase{24, "Pluperfect - (ALL VERBS)", {kPluperfect}, kAll, 2},
+        PresetCase{25, "All Past Tenses - (Regular)", {kSimplePast, kImperfect, kPerfect, kPluperfect}, kAll, 0},
+        PresetCase{26, "All Past Tenses - (Irregular)", {kSimplePast, kImperfect, kPerfect, kPluperfect}, kAll, 1},
+        PresetCase{27, "All Past Tenses - (ALL VERBS)", {kSimplePast, kImperfect, kPerfect, kPluperfect}, kAll, 2},
+        PresetCase{28, "Future - (Regular)", {kFuture}, kAll, 0},
+        PresetCase{29, "Future - (Irregular)", {kFuture}, kAll, 1},
+        PresetCase{30, "Future - (ALL VERBS)", {kFuture}, kAll, 2},
+        PresetCase{31, "Future : Perfect - (Regular)", {kFuturePerfect}, kAll, 0},
+        PresetCase{32, "Future : Perfect - (Irregular)", {kFuturePerfect}, kAll, 1},
+        PresetCase{33, "Future : Perfect - (ALL VERBS)", {kFuturePerfect}, kAll, 2},
+        PresetCase{34, "Conditional - (Regular)", {kConditional}, kAll, 0},
+        PresetCase{35, "Conditional - (Irregular)", {kConditional}, kAll, 1},
+        PresetCase{36, "Conditional - (ALL VERBS)", {kConditional}, kAll, 2},
+        PresetCase{37, "Conditional : Perfect - (Regular)", {kCondPerfect}, kAll, 0},
+        PresetCase{38, "Conditional : Perfect - (Irregular)", {kCondPerfect}, kAll, 1},
+        PresetCase{39, "Conditional : Perfect - (ALL VERBS)", {kCondPerfect}, kAll, 2},
+        PresetCase{40, "Imperative - (Regular)", {kImperative}, kAll, 0},
+        PresetCase{41, "Imperative - (Irregular)", {kImperative}, kAll, 1},
+        PresetCase{42, "Imperative - (ALL VERBS)", {kImperative}, kAll, 2},
+        PresetCase{43, "Subjunctive : Present", {kSubjPresent}, kAll, 2},
+        PresetCase{44, "Subjunctive : Imperfect", {kSubjImperfect}, kAll, 2},
+        PresetCase{45, "Subjunctive : Perfect", {kSubjPerfect}, kAll, 2},
+        PresetCase{46, "Subjunctive : Pluperfect", {kSubjPluperfect}, kAll, 2},
+        PresetCase{47, "Subjunctive - (Regular)", {kSubjPresent, kSubjImperfect, kSubjPerfect, kSubjPluperfect}, kAll, 0},
+        PresetCase{48, "Subjunctive - (Irregular)", {kSubjPresent, kSubjImperfect, kSubjPerfect, kSubjPluperfect}, kAll, 1},
+        PresetCase{49, "Subjunctive - (ALL VERBS)", {kSubjPresent, kSubjImperfect, kSubjPerfect, kSubjPluperfect}, kAll, 2},
+        PresetCase{50, "All Compound Verbs - (Regular)", {kPerfect, kPluperfect, kSubjPerfect, kSubjPluperfect, kCondPerfect, kFuturePerfect}, kAll, 0},
+        PresetCase{51, "All Compound Verbs - (Irregular)", {kPerfect, kPluperfect, kSubjPerfect, kSubjPluperfect, kCondPerfect, kFuturePerfect}, kAll, 1},
+        PresetCase{52, "All Compound Verbs - (ALL VERBS)", {kPerfect, kPluperfect, kSubjPerfect, kSubjPluperfect, kCondPerfect, kFuturePerfect}, kAll, 2}),
     [](const auto& info) { return "Preset" + std::to_string(info.param.n); });
+
+TEST(InstalledPresetNames, AreTheFiftyThreePresets) { EXPECT_EQ(InstalledPresetNames().size(), 53u); }
 
 TEST(SetPresetCriteria, OutsideTheTableChangesNothing) {
   for (int n : {-1, 53, 1000}) {
