@@ -27,6 +27,8 @@
 #include "ini_manage.h"
 #include "loading_progress.h"
 #include "fonts.h"
+#include "help_page.h"
+#include "options_page.h"
 #include "loading_splash.h"
 #include "page_control.h"
 #include "platform.h"
@@ -59,7 +61,8 @@ void TfrmVerbTester::WireHandlers() {
   connect(Image7, &ClickableLabel::clicked, this, &TfrmVerbTester::Button71Click);
   connect(Image17, &ClickableLabel::clicked, this, &TfrmVerbTester::Image17Click);
   connect(Image18, &ClickableLabel::clicked, this, &TfrmVerbTester::Image18Click);
-  connect(Label7, &ClickableLabel::clicked, this, &TfrmVerbTester::Label7Click);
+  connect(TabSheet2, &HelpPage::webPageRequested, this, &TfrmVerbTester::Label7Click);
+  connect(TabSheet2, &HelpPage::topicRequested, this, [this](int context) { platform_.ShowHelp(context); });
   connect(tsParlavo, &TPageControl::pageChangedByUser, this, &TfrmVerbTester::tsParlavoChange);
   scStatistics = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
   scStatistics->setObjectName("scStatistics");
@@ -67,19 +70,11 @@ void TfrmVerbTester::WireHandlers() {
   connect(scStatistics, &QShortcut::activated, this, &TfrmVerbTester::ShowStatistics);
   connect(bnStatistics, &QPushButton::clicked, this, &TfrmVerbTester::ShowStatistics);
 
-  const std::pair<QPushButton*, int> helpTopics[] = {
-      {Button53, 9999}, {Button54, 13}, {Button58, 4}, {Button55, 1},  {Button56, 13},
-      {Button57, 5},    {Button62, 2},  {Button63, 3}, {Button64, 6},  {Button51, 10},
-      {Button61, 7},    {Button66, 11}, {Button60, 8}, {Button52, 12}, {Button59, 14},
-      {bnHelpReviewing, 18}};
-  for (const auto& [button, context] : helpTopics)
-    connect(button, &QPushButton::clicked, this, [this, context = context] { platform_.ShowHelp(context); });
-
   WireOptionsAndFilters();
   WireTester();
   new ConjugatorController(cbConj, bnConjugate, reConj, VerbItems);
-  connect(bnVerbToFile, &QPushButton::clicked, this, &TfrmVerbTester::bnVerbToFileClick);
-  connect(bnSpecialOutput, &QPushButton::clicked, this, &TfrmVerbTester::bnSpecialOutputClick);
+  connect(tsOptions, &OptionsPage::exportAllClicked, this, &TfrmVerbTester::bnVerbToFileClick);
+  connect(tsOptions, &OptionsPage::exportSpecialClicked, this, &TfrmVerbTester::bnSpecialOutputClick);
 }
 
 // ---------------------------------------------------------------- start-up

@@ -39,6 +39,8 @@ class QTimer;
 namespace parlavo {
 
 class ClickableLabel;
+class HelpPage;
+class OptionsPage;
 class QuestionLoop;
 struct LoopUpdate;
 class Platform;
@@ -112,7 +114,7 @@ class TfrmVerbTester : public QWidget {
   void RefreshFilterLists();     // cbSimple and lbSettings from the settings file
   AdvancedPage ReadAdvancedPage() const;
   void WriteAdvancedPage(const AdvancedPage& page);
-  int CountryFromControls() const;
+  int CountryFromControls() const;  // the Options page's country
 
   // ---- Test selection ----
   void ApplyPreset();            // builds the test selected in cbSimple
@@ -189,8 +191,8 @@ class TfrmVerbTester : public QWidget {
   QFrame* Panel2 = nullptr;
   ClickableLabel *Image17 = nullptr, *Image18 = nullptr;
   TPageControl* tsParlavo = nullptr;
-  QWidget *tsVerb = nullptr, *tsConjugation = nullptr, *tsSelection = nullptr, *tsOptions = nullptr,
-          *TabSheet2 = nullptr, *tsCommonVerbs = nullptr, *tsStats = nullptr;
+  QWidget *tsVerb = nullptr, *tsConjugation = nullptr, *tsSelection = nullptr, *tsCommonVerbs = nullptr,
+          *tsStats = nullptr;
 
   // ---- "VERB TESTER" ----
   QGroupBox* GroupBox11 = nullptr;
@@ -239,27 +241,6 @@ class TfrmVerbTester : public QWidget {
   QLineEdit* edSpecVerb = nullptr;
   QPushButton *bnUpdateVerbs = nullptr, *Button1 = nullptr;
 
-  // ---- "Options" ----
-  QLabel* Label13 = nullptr;
-  QCheckBox *cbExactL = nullptr, *cbErrShow = nullptr, *cbBeep = nullptr, *cbAutoRandom = nullptr,
-            *cbPauseCorr = nullptr, *cbMoveOn = nullptr, *CheckBox1 = nullptr;
-  QRadioButton *rbWholeWord = nullptr, *rbLetters = nullptr;
-  TNewRealEdit* reTimeDelay = nullptr;
-  QLabel* Label1 = nullptr;
-  TNewIntEdit* reVIT = nullptr;
-  QGroupBox *gbDisplay = nullptr, *gbCountry = nullptr;
-  QRadioButton *rbEng = nullptr, *rbSpan = nullptr, *rbEngSpan = nullptr;
-  QRadioButton *rbdpSp = nullptr, *rbdpLA = nullptr, *rbdpArg = nullptr, *rbdpAll = nullptr;
-  QPushButton *bnVerbToFile = nullptr, *bnSpecialOutput = nullptr;
-
-  // ---- "HELP" ----
-  QPushButton *Button53 = nullptr, *Button54 = nullptr, *Button58 = nullptr, *Button55 = nullptr,
-              *Button56 = nullptr, *Button57 = nullptr, *Button62 = nullptr, *Button63 = nullptr,
-              *Button64 = nullptr, *Button51 = nullptr, *Button61 = nullptr, *Button66 = nullptr,
-              *Button60 = nullptr, *Button52 = nullptr, *Button59 = nullptr;
-  QPushButton* bnHelpReviewing = nullptr;  // "Reviewing"
-  ClickableLabel* Label7 = nullptr;
-
   // ---- "Verb Conjugator" ----
   QLabel* Label11 = nullptr;
   QComboBox* cbConj = nullptr;
@@ -288,12 +269,11 @@ class TfrmVerbTester : public QWidget {
   // The answer box takes the keyboard back after a click elsewhere on the tester.
   void FocusAnswerBox();
   void BuildNavigation();
-  QWidget* AddPage(const char* name, const QString& caption, const QString& title, bool whiteGround);
+  // Adds `page` to the page stack under its header band and title.
+  QWidget* AddPage(QWidget* page, const char* name, const QString& caption, const QString& title, bool whiteGround);
   void BuildVerbPage();
   void BuildConjugationPage();
   void BuildSelectionPage();
-  void BuildOptionsPage();
-  void BuildHelpPage();
   void BuildConjugatorPage();
   void BuildStatsPage();
   void WireHandlers();
@@ -323,6 +303,9 @@ class TfrmVerbTester : public QWidget {
   // A message to the learner, or to the log while ending quietly.
   void Tell(const QString& title, const QString& text, MessageIcon icon);
   void ExportToFile(const char* fileName, const std::function<void(std::ostream&)>& writer);
+
+  OptionsPage* tsOptions = nullptr;
+  HelpPage* TabSheet2 = nullptr;
 
   Platform& platform_;
   bool centred_ = false;

@@ -14,7 +14,6 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>
-#include <type_traits>
 
 #include "clickable_label.h"
 #include "fonts.h"
@@ -22,6 +21,9 @@
 #include "num_edit.h"
 #include "page_control.h"
 #include "pictures.h"
+#include "place.h"
+#include "options_page.h"
+#include "help_page.h"
 #include "presets.h"
 #include "text_codec.h"
 #include "today_line.h"
@@ -29,28 +31,6 @@
 namespace parlavo {
 
 namespace {
-
-// Creates a control of type W on `parent` at (x, y) with size w x h; its object
-// name is the member's name, so tests find it with findChild.
-template <class W>
-W* Place(QWidget* parent, const char* name, int x, int y, int w, int h) {
-  W* widget = new W(parent);
-  widget->setObjectName(name);
-  // Labels show verbs, translations and names from files: text, never markup.
-  if constexpr (std::is_base_of_v<QLabel, W>) widget->setTextFormat(Qt::PlainText);
-  widget->setGeometry(x, y, w, h);
-  return widget;
-}
-#define PLACE(member, Type, parent, x, y, w, h) member = Place<Type>(parent, #member, x, y, w, h)
-
-template <std::size_t N>
-void SetItems(QListWidget* list, const std::array<std::string_view, N>& captions) {
-  for (std::string_view caption : captions) {
-    auto* item = new QListWidgetItem(ToQString(caption), list);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-    item->setCheckState(Qt::Unchecked);
-  }
-}
 
 // The window has no frame of its own: a thin dark line drawn over the edge of the
 // client area keeps it apart from what lies behind.
@@ -84,13 +64,13 @@ void TfrmVerbTester::BuildWindow() {
   setPalette(silver);
 
   PLACE(tsParlavo, TPageControl, this, 78, 0, 554, 378);
-  tsVerb = AddPage("tsVerb", "VERB TESTER", "Verb Tester", false);
-  tsConjugation = AddPage("tsConjugation", "Conjugations", "Regular Conjugations", false);
-  tsSelection = AddPage("tsSelection", "Advanced", "Advanced Tests", true);
-  tsOptions = AddPage("tsOptions", "Options", "Options", true);
-  TabSheet2 = AddPage("TabSheet2", "HELP", "Help", true);
-  tsCommonVerbs = AddPage("tsCommonVerbs", "Verb Conjugator", "Conjugator", false);
-  tsStats = AddPage("tsStats", "Statistics", QString(), false);
+  tsVerb = AddPage(new QWidget, "tsVerb", "VERB TESTER", "Verb Tester", false);
+  tsConjugation = AddPage(new QWidget, "tsConjugation", "Conjugations", "Regular Conjugations", false);
+  tsSelection = AddPage(new QWidget, "tsSelection", "Advanced", "Advanced Tests", true);
+  AddPage(tsOptions = new OptionsPage, "tsOptions", "Options", "Options", true);
+  AddPage(TabSheet2 = new HelpPage, "TabSheet2", "HELP", "Help", true);
+  tsCommonVerbs = AddPage(new QWidget, "tsCommonVerbs", "Verb Conjugator", "Conjugator", false);
+  tsStats = AddPage(new QWidget, "tsStats", "Statistics", QString(), false);
   tsParlavo->setPageTabVisible(kStatsPage, false);
   tsParlavo->setCurrentIndex(kVerbPage);
 
@@ -98,8 +78,6 @@ void TfrmVerbTester::BuildWindow() {
   BuildVerbPage();
   BuildConjugationPage();
   BuildSelectionPage();
-  BuildOptionsPage();
-  BuildHelpPage();
   BuildConjugatorPage();
   BuildStatsPage();
 
@@ -170,9 +148,8 @@ void TfrmVerbTester::BuildNavigation() {
   Image18->setToolTip("Close");
 }
 
-QWidget* TfrmVerbTester::AddPage(const char* name, const QString& caption, const QString& title,
+QWidget* TfrmVerbTester::AddPage(QWidget* page, const char* name, const QString& caption, const QString& title,
                                  bool whiteGround) {
-  auto* page = new QWidget;
   page->setObjectName(name);
   page->setAutoFillBackground(true);
   QPalette ground = page->palette();
@@ -188,6 +165,9 @@ QWidget* TfrmVerbTester::AddPage(const char* name, const QString& caption, const
     label->setFont(PixelFont("Arial Narrow", 27));
     label->setStyleSheet("color: white; background: transparent;");
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Under the page's own controls, which may stand on the band.
+    label->lower();
+    band->lower();
   }
   return page;
 }
@@ -407,136 +387,6 @@ void TfrmVerbTester::BuildSelectionPage() {
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setUniformItemSizes(true);
   }
-}
-
-void TfrmVerbTester::BuildOptionsPage() {
-  QWidget* page = tsOptions;
-  PLACE(Label13, QLabel, page, 8, 48, 300, 16);
-  Label13->setText("Select the configuration of the Verb Tutor:");
-  Label13->setFont(PixelFont("MS Sans Serif", 11, true));
-
-  auto check = [&](QCheckBox*& box, const char* name, int y, int h, const QString& text) {
-    box = Place<QCheckBox>(page, name, 8, y, 270, h);
-    box->setText(text);
-    box->setChecked(true);
-  };
-  check(cbExactL, "cbExactL", 70, 17, "Only allow exact number of characters for the\nconjugation");
-  cbExactL->setGeometry(8, 70, 270, 30);
-  check(cbErrShow, "cbErrShow", 104, 17, "Show errors as you are typing:");
-  PLACE(rbWholeWord, QRadioButton, page, 26, 122, 252, 17);
-  rbWholeWord->setText("Colour the whole word red if incorrect");
-  PLACE(rbLetters, QRadioButton, page, 26, 140, 252, 17);
-  rbLetters->setText("Colour just the incorrect letters red");
-  rbLetters->setChecked(true);
-  check(cbBeep, "cbBeep", 162, 17, "Beep when the conjugation is correct");
-  check(cbAutoRandom, "cbAutoRandom", 182, 30, "When selecting a new test, put all the verbs in\nrandom order");
-  check(cbPauseCorr, "cbPauseCorr", 218, 17, "Pause ");
-  cbPauseCorr->setGeometry(8, 218, 56, 17);
-  reTimeDelay = Place<TNewRealEdit>(page, "reTimeDelay", 64, 216, 40, 20);
-  reTimeDelay->setAlignment(Qt::AlignRight);
-  reTimeDelay->setText("0.5");
-  PLACE(Label1, QLabel, page, 110, 219, 170, 16);
-  Label1->setText("secs when the verb is correct");
-  check(cbMoveOn, "cbMoveOn", 242, 17, "Automatically move on to the next verb");
-  check(CheckBox1, "CheckBox1", 264, 17, "Verbs in test:");
-  CheckBox1->setGeometry(8, 264, 96, 17);
-  reVIT = Place<TNewIntEdit>(page, "reVIT", 104, 262, 50, 20);
-  reVIT->setHasMin(true);
-  reVIT->setHasMax(true);
-  reVIT->setMin(0);
-  reVIT->setMax(1000);
-  reVIT->setAlignment(Qt::AlignRight);
-  reVIT->setText("100");
-
-  PLACE(gbDisplay, QGroupBox, page, 290, 66, 256, 80);
-  gbDisplay->setTitle("Verb Display Options");
-  PLACE(rbEng, QRadioButton, gbDisplay, 10, 18, 240, 17);
-  rbEng->setText("Only show the verb in English");
-  PLACE(rbSpan, QRadioButton, gbDisplay, 10, 37, 240, 17);
-  rbSpan->setText("Only show the verb in Spanish");
-  PLACE(rbEngSpan, QRadioButton, gbDisplay, 10, 56, 240, 17);
-  rbEngSpan->setText("Show the verb in Spanish and English");
-  rbEngSpan->setChecked(true);
-
-  PLACE(gbCountry, QGroupBox, page, 290, 152, 256, 98);
-  gbCountry->setTitle("Country Setting");
-  PLACE(rbdpSp, QRadioButton, gbCountry, 10, 18, 240, 17);
-  rbdpSp->setText(QString::fromUtf8("SPAIN: T\u00fa, Vosotros"));
-  rbdpSp->setChecked(true);
-  PLACE(rbdpLA, QRadioButton, gbCountry, 10, 37, 240, 17);
-  rbdpLA->setText(QString::fromUtf8("LATIN AMERICA: T\u00fa, no Vosotros"));
-  PLACE(rbdpArg, QRadioButton, gbCountry, 10, 56, 240, 17);
-  rbdpArg->setText("ARGENTINA: Vos, no Vosotros");
-  PLACE(rbdpAll, QRadioButton, gbCountry, 10, 75, 240, 17);
-  rbdpAll->setText(QString::fromUtf8("ALL: T\u00fa, Vos, Vosotros"));
-
-  PLACE(bnVerbToFile, QPushButton, page, 290, 262, 256, 26);
-  bnVerbToFile->setText("Output all verbs to text file");
-  PLACE(bnSpecialOutput, QPushButton, page, 290, 294, 256, 26);
-  bnSpecialOutput->setText("Special Verb Output");
-}
-
-void TfrmVerbTester::BuildHelpPage() {
-  QWidget* page = TabSheet2;
-  const int columnX[3] = {168, 292, 448};
-  const int columnW[3] = {113, 145, 89};
-  struct HelpButton {
-    QPushButton** member;
-    const char* name;
-    const char* caption;
-    int column;
-    int y;
-    bool bold;
-  };
-  const HelpButton buttons[] = {
-      {&Button53, "Button53", "INDEX", 0, 59, true},
-      {&Button54, "Button54", "Setting Program Options", 1, 59, true},
-      {&Button58, "Button58", "Main Screen", 2, 59, false},
-      {&Button55, "Button55", "Welcome", 0, 91, false},
-      {&Button56, "Button56", "Setting Country Option", 1, 91, false},
-      {&Button57, "Button57", "Verb Tester", 2, 91, false},
-      {&Button62, "Button62", "Introduction", 0, 123, false},
-      {&Button63, "Button63", "Show Program Features", 1, 123, false},
-      {&Button64, "Button64", "Verb List", 2, 123, false},
-      {&Button51, "Button51", "Getting Started", 0, 176, true},
-      {&Button61, "Button61", "Single Verb Tests", 1, 176, false},
-      {&Button66, "Button66", "Getting Started", 0, 232, true},
-      {&Button60, "Button60", "List of tests included", 1, 232, false},
-      {&Button52, "Button52", "Getting Started", 0, 288, true},
-      {&Button59, "Button59", "Saving/Loading Tests", 1, 288, false},
-      {&bnHelpReviewing, "bnHelpReviewing", "Reviewing", 2, 288, false},
-  };
-  for (const HelpButton& b : buttons) {
-    QPushButton* button = Place<QPushButton>(page, b.name, columnX[b.column], b.y + 4, columnW[b.column], 25);
-    button->setText(b.caption);
-    if (b.bold) button->setFont(PixelFont("MS Sans Serif", 11, true));
-    *b.member = button;
-  }
-  const struct {
-    const char* name;
-    const char* caption;
-    int y;
-  } groups[] = {{"lbHelpGeneral", "General Help", 88},
-                {"lbHelpBeginners", "Beginners", 176},
-                {"lbHelpIntermediate", "Intermediate", 232},
-                {"lbHelpAdvanced", "Advanced", 288}};
-  for (const auto& group : groups) {
-    auto* title = Place<QLabel>(page, group.name, 16, group.y, 148, 32);
-    title->setText(group.caption);
-    title->setFont(PixelFont("Arial Narrow", 27));
-  }
-  int rule = 0;
-  for (int y : {163, 219, 275, 331}) {
-    auto* line = Place<QFrame>(page, QString("HelpRule%1").arg(++rule).toLatin1().constData(), 16, y, 521, 2);
-    line->setAutoFillBackground(true);
-    QPalette silver = line->palette();
-    silver.setColor(QPalette::Window, QColor(0xc0, 0xc0, 0xc0));
-    line->setPalette(silver);
-  }
-  PLACE(Label7, ClickableLabel, page, 192, 344, 200, 26);
-  Label7->setText("www.parlavo.app");
-  Label7->setFont(PixelFont("Arial Narrow", 20));
-  Label7->setStyleSheet("color: #1d3f7a; text-decoration: underline;");
 }
 
 void TfrmVerbTester::BuildConjugatorPage() {

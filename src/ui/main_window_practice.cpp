@@ -10,7 +10,7 @@
 #include "file_man.h"
 #include "history_file.h"
 #include "main_window.h"
-#include "num_edit.h"
+#include "options_page.h"
 #include "page_control.h"
 #include "question_loop.h"
 #include "review.h"
@@ -44,7 +44,7 @@ bool TfrmVerbTester::ApplyReview(int position) {
   input.history = &history;
   input.today = LocalNow().day;
   input.country = CountryFromControls();
-  input.limit = reVIT->Value();
+  input.limit = tsOptions->VerbsInTest();
   TestList rows = BuildReview(*kind, ItemIndex(VerbItems), input);
   const std::string title = ReviewTitle(rows.size());
   StartTestOf(std::move(rows), false, title);  // the review's order is the point

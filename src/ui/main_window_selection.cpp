@@ -12,7 +12,7 @@
 #include "ini_manage.h"
 #include "loading_progress.h"
 #include "main_window.h"
-#include "num_edit.h"
+#include "options_page.h"
 #include "page_control.h"
 #include "presets.h"
 #include "question_loop.h"
@@ -78,7 +78,7 @@ void TfrmVerbTester::FillQuestionList(bool shuffle) {
   {
     std::unique_ptr<TfrmLoading> progress =
         OpenProgress("Updating conjugation : ", static_cast<int>(TestItems.size()), true);
-    rows = parlavo::FillQuestionList(TestItems, reVIT->Value(), shuffle, Stepper(progress.get()));
+    rows = parlavo::FillQuestionList(TestItems, tsOptions->VerbsInTest(), shuffle, Stepper(progress.get()));
   }
   for (const TVerb* item : rows) {
     auto* row = new QListWidgetItem(ToQString(RowText(*item)), lbVerbs);

@@ -16,8 +16,7 @@
 #include "ini_manage.h"
 #include "statistics_view.h"
 #include "main_window.h"
-#include "num_edit.h"
-#include "number_text.h"
+#include "options_page.h"
 #include "page_control.h"
 #include "platform.h"
 #include "text_codec.h"
@@ -110,53 +109,21 @@ void TfrmVerbTester::OptionsToControls() {
   CopyGuard guard(CopyingOptions);
   if (!guard.Entered()) return;
   cbSimple->setCurrentIndex(std::max(0, Options.simplemod));
-  cbExactL->setChecked(Options.exact);
-  cbErrShow->setChecked(Options.showerr);
-  rbWholeWord->setChecked(Options.word);
-  rbLetters->setChecked(Options.letters);
-  cbBeep->setChecked(Options.beep);
-  cbAutoRandom->setChecked(Options.random);
-  cbPauseCorr->setChecked(Options.pause);
-  reTimeDelay->setText(ToQString(FormatSingle(Options.pausetime)));
-  cbMoveOn->setChecked(Options.move);
-  if (Options.eng) rbEng->setChecked(true);
-  if (Options.span) rbSpan->setChecked(true);
-  if (Options.eng && Options.span) rbEngSpan->setChecked(true);
+  tsOptions->Show(Options);
   cbAdvanced->setChecked(Options.adv);
   cbNewOnly->setChecked(Options.untested);
-  QRadioButton* const countries[] = {rbdpSp, rbdpLA, rbdpArg};
-  (Options.country >= 0 && Options.country <= 2 ? countries[Options.country] : rbdpAll)->setChecked(true);
 }
 
 void TfrmVerbTester::OptionsFromControls() {
   CopyGuard guard(CopyingOptions);
   if (!guard.Entered()) return;
   Options.simplemod = std::max(0, cbSimple->currentIndex());
-  Options.exact = cbExactL->isChecked();
-  Options.showerr = cbErrShow->isChecked();
-  Options.word = rbWholeWord->isChecked();
-  Options.letters = rbLetters->isChecked();
-  Options.beep = cbBeep->isChecked();
-  Options.random = cbAutoRandom->isChecked();
-  Options.pause = cbPauseCorr->isChecked();
-  // The field's own reading, so the options never take a number the field calls
-  // unreadable; blank or unreadable text keeps the previous pause time.
-  if (const double seconds = reTimeDelay->Value(); seconds == reTimeDelay->LastValue() && seconds != kNoValue)
-    Options.pausetime = static_cast<float>(seconds);
-  Options.move = cbMoveOn->isChecked();
-  Options.eng = rbEng->isChecked();
-  Options.span = rbSpan->isChecked();
+  tsOptions->Read(Options);
   Options.adv = cbAdvanced->isChecked();
   Options.untested = cbNewOnly->isChecked();
-  Options.country = CountryFromControls();
 }
 
-int TfrmVerbTester::CountryFromControls() const {
-  if (rbdpSp->isChecked()) return 0;
-  if (rbdpLA->isChecked()) return 1;
-  if (rbdpArg->isChecked()) return 2;
-  return 3;
-}
+int TfrmVerbTester::CountryFromControls() const { return tsOptions->Country(); }
 
 void TfrmVerbTester::cbExactLClick() {
   OptionsFromControls();
@@ -350,16 +317,14 @@ void TfrmVerbTester::SaveQuietly() {
 }
 
 void TfrmVerbTester::WireOptionsAndFilters() {
-  for (QAbstractButton* option : std::initializer_list<QAbstractButton*>{
-           cbExactL, cbErrShow, rbWholeWord, rbLetters, cbBeep, cbAutoRandom, cbPauseCorr, cbMoveOn, CheckBox1,
-           rbEng, rbSpan, rbEngSpan, rbdpSp, rbdpLA, rbdpArg, rbdpAll, cbNewOnly})
-    connect(option, &QAbstractButton::clicked, this, &TfrmVerbTester::cbExactLClick);
+  connect(tsOptions, &OptionsPage::optionClicked, this, &TfrmVerbTester::cbExactLClick);
+  connect(cbNewOnly, &QAbstractButton::clicked, this, &TfrmVerbTester::cbExactLClick);
   connect(cbAdvanced, &QAbstractButton::clicked, this, &TfrmVerbTester::cbAdvancedClick);
   connect(tmSaver, &QTimer::timeout, this, &TfrmVerbTester::SaveResults);
   // The options and the Advanced page reach the settings file soon after they
   // change, a burst of changes in one write, so a crash keeps the learner's choices.
   connect(tmSettings, &QTimer::timeout, this, &TfrmVerbTester::WriteSettingsNow);
-  connect(reTimeDelay, &QLineEdit::textEdited, this, &TfrmVerbTester::SettingsChanged);
+  connect(tsOptions, &OptionsPage::pauseTimeEdited, this, &TfrmVerbTester::SettingsChanged);
   connect(cbSimple, &QComboBox::activated, this, &TfrmVerbTester::SettingsChanged);
   for (QRadioButton* choice : {rbAllTenses, rbCommonTenses, rbSpecificTenses, rbAllPeople, rbCommonPeople,
                                rbSpecificPeople})

@@ -21,6 +21,7 @@
 #include "filter_name.h"
 #include "ini_manage.h"
 #include "main_window.h"
+#include "options_page.h"
 #include "page_control.h"
 #include "platform.h"
 #include "presets.h"
@@ -262,8 +263,7 @@ void TfrmVerbTester::WireTester() {
 
   // The seven option check boxes re-check the answer at once, so a changed colour
   // option shows.
-  for (QCheckBox* option : {cbExactL, cbErrShow, cbBeep, cbAutoRandom, cbPauseCorr, cbMoveOn, CheckBox1})
-    connect(option, &QCheckBox::clicked, this, [this] { ApplyUpdate(Loop->OptionsChanged()); });
+  connect(tsOptions, &OptionsPage::answerCheckChanged, this, [this] { ApplyUpdate(Loop->OptionsChanged()); });
 }
 
 }  // namespace parlavo

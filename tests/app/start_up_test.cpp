@@ -13,12 +13,14 @@
 
 #include "fake_platform.h"
 #include "loading_splash.h"
+#include "find_child.h"
 #include "main_window.h"
 #include "page_control.h"
 #include "question_loop.h"
 #include "verb_ini_fixture.h"
 
 using namespace parlavo;
+using parlavo::testing::Child;
 using parlavo::testing::FakePlatform;
 
 namespace {
@@ -114,7 +116,7 @@ class StartUpTest : public QObject {
     {
       TfrmVerbTester window(platform_);
       QVERIFY(platform_.messages.empty());
-      QVERIFY(window.rbdpArg->isChecked());
+      QVERIFY(Child<QRadioButton>(window, "rbdpArg")->isChecked());
     }
     QVERIFY(!QFile::exists("Parlavo.ini"));
     QVERIFY(QFile::exists("Results.txt"));

@@ -26,6 +26,7 @@
 #include "fake_platform.h"
 #include "file_man.h"
 #include "text_codec.h"
+#include "find_child.h"
 #include "main_window.h"
 #include "num_edit.h"
 #include "page_control.h"
@@ -33,6 +34,7 @@
 #include "verb_ini_fixture.h"
 
 using namespace parlavo;
+using parlavo::testing::Child;
 using parlavo::testing::FakePlatform;
 
 Q_DECLARE_METATYPE(std::vector<int>)
@@ -268,7 +270,7 @@ class MainWindowTest : public QObject {
     QFETCH(QString, button);
     QFETCH(int, context);
     Click(window_->imgHelp);
-    auto* widget = window_->TabSheet2->findChild<QPushButton*>(button);
+    auto* widget = Child<QWidget>(window_, "TabSheet2")->findChild<QPushButton*>(button);
     QVERIFY(widget);
     Click(widget);
     QCOMPARE(platform_.helpContexts, std::vector<int>{context});
@@ -277,7 +279,7 @@ class MainWindowTest : public QObject {
   void webLinkOpensThePageAndNeverComplains() {
     platform_.webPageOpens = false;
     Click(window_->imgHelp);
-    Click(window_->Label7);
+    Click(Child<ClickableLabel>(window_, "Label7"));
     QCOMPARE(platform_.webPages, std::vector<QString>{"https://www.parlavo.app/"});
     QVERIFY(platform_.messages.empty());
   }
@@ -370,12 +372,12 @@ class MainWindowTest : public QObject {
   void optionClicksReachTheOptionsRecord() {
     Click(window_->imgOpt);
     QVERIFY(window_->Options.beep);
-    Click(window_->cbBeep);
+    Click(Child<QCheckBox>(window_, "cbBeep"));
     QVERIFY(!window_->Options.beep);
-    Click(window_->rbdpArg);
+    Click(Child<QRadioButton>(window_, "rbdpArg"));
     QCOMPARE(window_->Options.country, 2);
-    window_->reTimeDelay->setText("--");  // no number: the last good pause time stays
-    Click(window_->cbBeep);
+    Child<TNewRealEdit>(window_, "reTimeDelay")->setText("--");  // no number: the last good pause time stays
+    Click(Child<QCheckBox>(window_, "cbBeep"));
     QCOMPARE(window_->Options.pausetime, 0.5f);
   }
 
@@ -401,7 +403,7 @@ class MainWindowTest : public QObject {
     QFETCH(QString, file);
     QFETCH(QByteArray, firstLine);
     QFile::remove(file);
-    Click(window_->tsOptions->findChild<QPushButton*>(button));
+    Click(Child<QWidget>(window_, "tsOptions")->findChild<QPushButton*>(button));
     QFile written(file);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readLine(), firstLine + "\r\n");
@@ -424,7 +426,7 @@ class MainWindowTest : public QObject {
     platform_.files = files;
     const QStringList workBefore = QDir().entryList(QDir::Files);
     window_ = std::make_unique<TfrmVerbTester>(platform_);
-    Click(window_->bnSpecialOutput);
+    Click(Child<QPushButton>(window_, "bnSpecialOutput"));
     QVERIFY(QFile::exists(places.filePath("data/SpecialVerbs.txt")));
     QCOMPARE(platform_.messages.size(), std::size_t(1));
     QCOMPARE(platform_.messages[0].text, QString("The file 'SpecialVerbs.txt' can be found in the folder '%1'.")
@@ -435,7 +437,7 @@ class MainWindowTest : public QObject {
   }
 
   void specialExportHasALinePerItem() {
-    Click(window_->bnSpecialOutput);
+    Click(Child<QPushButton>(window_, "bnSpecialOutput"));
     QFile written("SpecialVerbs.txt");
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll().count('\n'), qsizetype(1 + 2 * 153));
@@ -444,7 +446,7 @@ class MainWindowTest : public QObject {
   void failedExportNamesTheFailureAndDoesNotConfirm() {
     QFile::remove("AllVerbs.txt");
     QVERIFY(QDir().mkpath("AllVerbs.txt/blocked"));  // a folder where the file should go
-    Click(window_->bnVerbToFile);
+    Click(Child<QPushButton>(window_, "bnVerbToFile"));
     QDir("AllVerbs.txt").removeRecursively();
     QCOMPARE(platform_.messages.size(), std::size_t(1));
     QCOMPARE(platform_.messages[0].title, QString("Error"));

@@ -14,6 +14,7 @@
 
 #include "file_man.h"
 #include "local_day.h"
+#include "find_child.h"
 #include "main_window.h"
 #include "num_edit.h"
 #include "question_loop.h"
@@ -23,6 +24,7 @@
 #include "window_session.h"
 
 using namespace parlavo;
+using parlavo::testing::Child;
 using parlavo::testing::Type;
 using parlavo::testing::WindowSession;
 
@@ -56,8 +58,8 @@ class PracticeWindowTest : public QObject {
 
   // A test of tener's first three Present rows, in list order.
   void StartThreeQuestions() {
-    if (w_->cbAutoRandom->isChecked()) Click(w_->cbAutoRandom);
-    w_->reVIT->setText("3");
+    if (Child<QCheckBox>(w_, "cbAutoRandom")->isChecked()) Click(Child<QCheckBox>(w_, "cbAutoRandom"));
+    Child<TNewIntEdit>(w_, "reVIT")->setText("3");
     w_->pcDisplay->setCurrentIndex(1);
     w_->cbTenses->setCurrentIndex(0);
     Click(w_->findChild<QPushButton*>("bnSingleTener"));

@@ -13,11 +13,13 @@
 #include <QTimer>
 
 #include "clickable_label.h"
+#include "find_child.h"
 #include "main_window.h"
 #include "num_edit.h"
 #include "window_session.h"
 
 using namespace parlavo;
+using parlavo::testing::Child;
 using parlavo::testing::WindowSession;
 
 namespace {
@@ -115,22 +117,22 @@ class SettingsWindowTest : public QObject {
     {
       TfrmVerbTester& w = session_->Open();
       Click(w.imgOpt);
-      Click(w.cbBeep);
-      Click(w.rbWholeWord);
-      Click(w.rbSpan);
-      w.reTimeDelay->setText("1.25");
-      Click(w.rbdpArg);
+      Click(Child<QCheckBox>(w, "cbBeep"));
+      Click(Child<QRadioButton>(w, "rbWholeWord"));
+      Click(Child<QRadioButton>(w, "rbSpan"));
+      Child<TNewRealEdit>(w, "reTimeDelay")->setText("1.25");
+      Click(Child<QRadioButton>(w, "rbdpArg"));
       Click(w.imgAdv);
       ChooseOnShownAdvancedPage(w);
       session_->Close();
     }
     TfrmVerbTester& w = session_->Open();
-    QVERIFY(!w.cbBeep->isChecked());
-    QVERIFY(w.rbWholeWord->isChecked());
-    QVERIFY(!w.rbLetters->isChecked());
-    QVERIFY(w.rbSpan->isChecked());
-    QVERIFY(w.rbdpArg->isChecked());
-    QCOMPARE(w.reTimeDelay->text(), QString("1.25"));
+    QVERIFY(!Child<QCheckBox>(w, "cbBeep")->isChecked());
+    QVERIFY(Child<QRadioButton>(w, "rbWholeWord")->isChecked());
+    QVERIFY(!Child<QRadioButton>(w, "rbLetters")->isChecked());
+    QVERIFY(Child<QRadioButton>(w, "rbSpan")->isChecked());
+    QVERIFY(Child<QRadioButton>(w, "rbdpArg")->isChecked());
+    QCOMPARE(Child<TNewRealEdit>(w, "reTimeDelay")->text(), QString("1.25"));
     QCOMPARE(w.Options.pausetime, 1.25f);
     // The tenses, persons and specific verb come back; every verb type is ticked.
     QString page = kChosenPage;
@@ -142,10 +144,10 @@ class SettingsWindowTest : public QObject {
   void shutdownWritesTheOptionsInOrder() {
     {
       TfrmVerbTester& w = session_->Open();
-      Click(w.cbBeep);
-      Click(w.rbWholeWord);
-      w.reTimeDelay->setText("1.25");
-      Click(w.rbdpArg);
+      Click(Child<QCheckBox>(w, "cbBeep"));
+      Click(Child<QRadioButton>(w, "rbWholeWord"));
+      Child<TNewRealEdit>(w, "reTimeDelay")->setText("1.25");
+      Click(Child<QRadioButton>(w, "rbdpArg"));
       w.cbSimple->setCurrentIndex(2);
       session_->Close();
     }
@@ -168,15 +170,15 @@ class SettingsWindowTest : public QObject {
     QFETCH(QString, shown);
     QVERIFY(WindowSession::WriteFile("Parlavo.ini", kInstalledIni + "[Options]\r\npausetime=" + pausetime + "\r\n"));
     TfrmVerbTester& w = session_->Open();
-    QCOMPARE(w.reTimeDelay->text(), shown);
+    QCOMPARE(Child<TNewRealEdit>(w, "reTimeDelay")->text(), shown);
     QVERIFY(!w.CopyingOptions);
     // Field text that is no number keeps the pause time; option clicks still copy.
-    w.reTimeDelay->setText("-");
-    Click(w.cbBeep);
+    Child<TNewRealEdit>(w, "reTimeDelay")->setText("-");
+    Click(Child<QCheckBox>(w, "cbBeep"));
     QVERIFY(!w.Options.beep);
     QCOMPARE(w.Options.pausetime, shown.toFloat());
-    w.reTimeDelay->setText("1..");
-    Click(w.cbBeep);
+    Child<TNewRealEdit>(w, "reTimeDelay")->setText("1..");
+    Click(Child<QCheckBox>(w, "cbBeep"));
     QVERIFY(w.Options.beep);
     QVERIFY(!w.CopyingOptions);
   }
@@ -196,11 +198,11 @@ class SettingsWindowTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(float, pausetime);
     TfrmVerbTester& w = session_->Open();
-    w.reTimeDelay->clear();
-    QTest::keyClicks(w.reTimeDelay, typed);
-    QCOMPARE(w.reTimeDelay->text(), typed);
-    Click(w.cbBeep);
-    const bool readable = w.reTimeDelay->Value() == w.reTimeDelay->LastValue() && !typed.isEmpty();
+    Child<TNewRealEdit>(w, "reTimeDelay")->clear();
+    QTest::keyClicks(Child<TNewRealEdit>(w, "reTimeDelay"), typed);
+    QCOMPARE(Child<TNewRealEdit>(w, "reTimeDelay")->text(), typed);
+    Click(Child<QCheckBox>(w, "cbBeep"));
+    const bool readable = Child<TNewRealEdit>(w, "reTimeDelay")->Value() == Child<TNewRealEdit>(w, "reTimeDelay")->LastValue() && !typed.isEmpty();
     QCOMPARE(readable, pausetime != 0.5f);
     QCOMPARE(w.Options.pausetime, pausetime);
   }
@@ -294,7 +296,7 @@ class SettingsWindowTest : public QObject {
     QVERIFY(QFile::link("dotfiles/Parlavo.ini", "Parlavo.ini"));
     TfrmVerbTester& w = session_->Open();
     Click(w.imgOpt);
-    Click(w.cbBeep);
+    Click(Child<QCheckBox>(w, "cbBeep"));
     session_->Close();
     QVERIFY(QFileInfo("Parlavo.ini").isSymLink());
     QVERIFY(OptionsSection(WindowSession::ReadFile("dotfiles/Parlavo.ini")).contains("beep=0\r\n"));
@@ -308,7 +310,7 @@ class SettingsWindowTest : public QObject {
     QVERIFY(QFile::setPermissions("Parlavo.ini", QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     TfrmVerbTester& w = session_->Open();
     Click(w.imgOpt);
-    Click(w.cbBeep);
+    Click(Child<QCheckBox>(w, "cbBeep"));
     w.edSave->setText("Mine");
     Click(w.bnSave);
     session_->Close();
@@ -415,7 +417,7 @@ class SettingsWindowTest : public QObject {
   void changesReachTheSettingsFileWithoutClose() {
     TfrmVerbTester& w = session_->Open();
     const bool beep = w.Options.beep;
-    Click(w.cbBeep);
+    Click(Child<QCheckBox>(w, "cbBeep"));
     QTRY_VERIFY(OptionsSection(WindowSession::ReadFile("Parlavo.ini")).contains(beep ? "beep=0" : "beep=1"));
 
     const QByteArray before = WindowSession::ReadFile("Parlavo.ini");

@@ -21,6 +21,7 @@
 
 #include "file_man.h"
 #include "clickable_label.h"
+#include "find_child.h"
 #include "main_window.h"
 #include "num_edit.h"
 #include "page_control.h"
@@ -29,6 +30,7 @@
 #include "window_session.h"
 
 using namespace parlavo;
+using parlavo::testing::Child;
 using parlavo::testing::FakePlatform;
 using parlavo::testing::Type;
 using parlavo::testing::WindowSession;
@@ -153,7 +155,7 @@ class TesterWindowTest : public QObject {
     QFETCH(QString, rest);
     QFETCH(QByteArray, line);
     Open();
-    if (wholeWord) Click(w_->rbWholeWord);
+    if (wholeWord) Click(Child<QRadioButton>(w_, "rbWholeWord"));
     QVERIFY(AskTener(tense, form));
 
     Type(w_->reVerb, firstTyping);
@@ -253,7 +255,7 @@ class TesterWindowTest : public QObject {
 
   void withoutMoveOnNothingIsRecorded() {
     Open();
-    Click(w_->cbMoveOn);
+    Click(Child<QCheckBox>(w_, "cbMoveOn"));
     QVERIFY(!w_->Options.move);
     QVERIFY(AskTener(kPresentRow, "tengo"));
     const int row = w_->lbVerbs->currentRow();
@@ -269,7 +271,7 @@ class TesterWindowTest : public QObject {
 
   void theGreenAnswerStaysForThePause() {
     Open();
-    QCOMPARE(w_->reTimeDelay->text(), QString("0.5"));
+    QCOMPARE(Child<TNewRealEdit>(w_, "reTimeDelay")->text(), QString("0.5"));
     QVERIFY(AskTener(kPresentRow, "tengo"));
     const int row = w_->lbVerbs->currentRow();
     Type(w_->reVerb, "tengo");
@@ -295,8 +297,8 @@ class TesterWindowTest : public QObject {
   void aPauseTimeOfNothingMeansNoPause() {
     QFETCH(QString, seconds);
     Open();
-    w_->reTimeDelay->setText(seconds);
-    Click(w_->cbBeep);  // any option click copies the pause field
+    Child<TNewRealEdit>(w_, "reTimeDelay")->setText(seconds);
+    Click(Child<QCheckBox>(w_, "cbBeep"));  // any option click copies the pause field
     QVERIFY(AskTener(kPresentRow, "tengo"));
     Type(w_->reVerb, "tengo");
     QVERIFY(!w_->tm500->isActive());
@@ -422,7 +424,7 @@ class TesterWindowTest : public QObject {
     Open();
     QApplication::setActiveWindow(w_);
     QVERIFY(QTest::qWaitForWindowActive(w_));
-    Click(w_->cbMoveOn);
+    Click(Child<QCheckBox>(w_, "cbMoveOn"));
     QVERIFY(AskTener(kPresentRow, "tengo"));
     const int row = w_->lbVerbs->currentRow();
     Click(w_->Button16);  // Next Letter: -5

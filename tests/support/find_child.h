@@ -1,0 +1,26 @@
+// Controls reached as the learner meets them: by their object name, wherever the
+// window keeps them. A control that is missing ends the test with its name.
+#pragma once
+
+#include <QObject>
+#include <QtGlobal>
+#include <memory>
+
+namespace parlavo::testing {
+
+template <class T>
+T* Child(const QObject* root, const char* name) {
+  T* child = root->findChild<T*>(QString::fromLatin1(name));
+  if (!child) qFatal("No control named %s of the expected type", name);
+  return child;
+}
+template <class T>
+T* Child(const QObject& root, const char* name) {
+  return Child<T>(&root, name);
+}
+template <class T, class W>
+T* Child(const std::unique_ptr<W>& root, const char* name) {
+  return Child<T>(root.get(), name);
+}
+
+}  // namespace parlavo::testing
