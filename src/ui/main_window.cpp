@@ -26,6 +26,7 @@
 #include "history_file.h"
 #include "ini_manage.h"
 #include "loading_progress.h"
+#include "advanced_tests_page.h"
 #include "fonts.h"
 #include "help_page.h"
 #include "options_page.h"
@@ -104,7 +105,7 @@ void TfrmVerbTester::StartUp() {
   ReadSettings();
   OptionsToControls();
   LoadCurrentFilter();
-  for (int i = 0; i < cbVerbType->count(); ++i) cbVerbType->item(i)->setCheckState(Qt::Checked);
+  tsSelection->TickAllVerbTypes();
 
   Splash = new TfrmLoadingSplash(this);
   // The conjugator's box takes its verbs in one go once the load ends: one entry at a

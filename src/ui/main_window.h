@@ -38,6 +38,7 @@ class QTimer;
 
 namespace parlavo {
 
+class AdvancedTestsPage;
 class ClickableLabel;
 class HelpPage;
 class OptionsPage;
@@ -142,10 +143,9 @@ class TfrmVerbTester : public QWidget {
   void bnUpdateVerbsClick();
   void Button15Click(QPushButton* verb);
   void Button4Click();
-  void Button99();
   void bnSaveClick();
-  void bnDeleteClick();
-  void lbSettingsClick();
+  void bnDeleteClick(const std::string& name);
+  void lbSettingsClick(const std::string& name);
 
   // ---- Exports ----
   void bnVerbToFileClick();
@@ -191,8 +191,7 @@ class TfrmVerbTester : public QWidget {
   QFrame* Panel2 = nullptr;
   ClickableLabel *Image17 = nullptr, *Image18 = nullptr;
   TPageControl* tsParlavo = nullptr;
-  QWidget *tsVerb = nullptr, *tsConjugation = nullptr, *tsSelection = nullptr, *tsCommonVerbs = nullptr,
-          *tsStats = nullptr;
+  QWidget *tsVerb = nullptr, *tsConjugation = nullptr, *tsCommonVerbs = nullptr, *tsStats = nullptr;
 
   // ---- "VERB TESTER" ----
   QGroupBox* GroupBox11 = nullptr;
@@ -225,21 +224,6 @@ class TfrmVerbTester : public QWidget {
 
   // ---- "Conjugations" ----
   QTextEdit* reConjugations = nullptr;
-
-  // ---- "Advanced" ----
-  QGroupBox *gbTenses = nullptr, *gbPerson = nullptr, *gbVerbType = nullptr, *gbFiltering = nullptr,
-            *gbSpecVerb = nullptr;
-  QRadioButton *rbAllTenses = nullptr, *rbCommonTenses = nullptr, *rbSpecificTenses = nullptr;
-  QListWidget *cbCommonTense = nullptr, *cbSpecificTense = nullptr;
-  QRadioButton *rbAllPeople = nullptr, *rbCommonPeople = nullptr, *rbSpecificPeople = nullptr;
-  QListWidget *cbCommonPeople = nullptr, *cbSpecificPeople = nullptr;
-  QListWidget* cbVerbType = nullptr;
-  QLabel *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr;
-  QListWidget* lbSettings = nullptr;
-  QPushButton *bnSave = nullptr, *bnDelete = nullptr;
-  QLineEdit* edSave = nullptr;
-  QLineEdit* edSpecVerb = nullptr;
-  QPushButton *bnUpdateVerbs = nullptr, *Button1 = nullptr;
 
   // ---- "Verb Conjugator" ----
   QLabel* Label11 = nullptr;
@@ -304,6 +288,7 @@ class TfrmVerbTester : public QWidget {
   void Tell(const QString& title, const QString& text, MessageIcon icon);
   void ExportToFile(const char* fileName, const std::function<void(std::ostream&)>& writer);
 
+  AdvancedTestsPage* tsSelection = nullptr;
   OptionsPage* tsOptions = nullptr;
   HelpPage* TabSheet2 = nullptr;
 

@@ -23,6 +23,7 @@
 #include "pictures.h"
 #include "place.h"
 #include "options_page.h"
+#include "advanced_tests_page.h"
 #include "help_page.h"
 #include "presets.h"
 #include "text_codec.h"
@@ -66,7 +67,7 @@ void TfrmVerbTester::BuildWindow() {
   PLACE(tsParlavo, TPageControl, this, 78, 0, 554, 378);
   tsVerb = AddPage(new QWidget, "tsVerb", "VERB TESTER", "Verb Tester", false);
   tsConjugation = AddPage(new QWidget, "tsConjugation", "Conjugations", "Regular Conjugations", false);
-  tsSelection = AddPage(new QWidget, "tsSelection", "Advanced", "Advanced Tests", true);
+  AddPage(tsSelection = new AdvancedTestsPage, "tsSelection", "Advanced", "Advanced Tests", true);
   AddPage(tsOptions = new OptionsPage, "tsOptions", "Options", "Options", true);
   AddPage(TabSheet2 = new HelpPage, "TabSheet2", "HELP", "Help", true);
   tsCommonVerbs = AddPage(new QWidget, "tsCommonVerbs", "Verb Conjugator", "Conjugator", false);
@@ -77,7 +78,6 @@ void TfrmVerbTester::BuildWindow() {
   BuildNavigation();
   BuildVerbPage();
   BuildConjugationPage();
-  BuildSelectionPage();
   BuildConjugatorPage();
   BuildStatsPage();
 
@@ -318,75 +318,6 @@ void TfrmVerbTester::BuildConjugationPage() {
   reConjugations->setReadOnly(true);
   reConjugations->setFont(PixelFont("Tahoma", 16));
   reConjugations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-}
-
-void TfrmVerbTester::BuildSelectionPage() {
-  QWidget* page = tsSelection;
-  PLACE(gbTenses, QGroupBox, page, 4, 44, 180, 330);
-  gbTenses->setTitle("Tenses");
-  PLACE(rbAllTenses, QRadioButton, gbTenses, 8, 18, 164, 17);
-  rbAllTenses->setText("All Tenses");
-  PLACE(rbCommonTenses, QRadioButton, gbTenses, 8, 36, 164, 17);
-  rbCommonTenses->setText("Common Tenses:");
-  rbCommonTenses->setChecked(true);
-  PLACE(cbCommonTense, QListWidget, gbTenses, 8, 54, 164, 104);
-  SetItems(cbCommonTense, kCommonTenseCaptions);
-  PLACE(rbSpecificTenses, QRadioButton, gbTenses, 8, 162, 164, 17);
-  rbSpecificTenses->setText("Specific Tenses:");
-  PLACE(cbSpecificTense, QListWidget, gbTenses, 8, 180, 164, 142);
-  SetItems(cbSpecificTense, kSpecificTenseCaptions);
-
-  PLACE(gbPerson, QGroupBox, page, 188, 44, 184, 226);
-  gbPerson->setTitle("Person");
-  PLACE(rbAllPeople, QRadioButton, gbPerson, 8, 18, 168, 17);
-  rbAllPeople->setText("All Persons");
-  rbAllPeople->setChecked(true);
-  PLACE(rbCommonPeople, QRadioButton, gbPerson, 8, 36, 168, 17);
-  rbCommonPeople->setText("Common Persons:");
-  PLACE(cbCommonPeople, QListWidget, gbPerson, 8, 53, 168, 46);
-  SetItems(cbCommonPeople, kCommonPeopleCaptions);
-  PLACE(rbSpecificPeople, QRadioButton, gbPerson, 8, 101, 168, 17);
-  rbSpecificPeople->setText("Specific Persons:");
-  PLACE(cbSpecificPeople, QListWidget, gbPerson, 8, 119, 168, 102);
-  SetItems(cbSpecificPeople, kSpecificPeopleCaptions);
-
-  PLACE(gbVerbType, QGroupBox, page, 188, 272, 184, 102);
-  gbVerbType->setTitle("Type of Verbs");
-  PLACE(cbVerbType, QListWidget, gbVerbType, 8, 18, 168, 76);
-  SetItems(cbVerbType, kVerbTypeCaptions);
-
-  PLACE(gbFiltering, QGroupBox, page, 376, 44, 172, 236);
-  gbFiltering->setTitle("Verb Filtering");
-  PLACE(Label2, QLabel, gbFiltering, 8, 18, 156, 14);
-  Label2->setText("All the settings you make can");
-  PLACE(Label3, QLabel, gbFiltering, 8, 32, 156, 14);
-  Label3->setText("be saved and reloaded");
-  PLACE(Label4, QLabel, gbFiltering, 8, 50, 156, 14);
-  Label4->setText("Saved Settings:");
-  PLACE(lbSettings, QListWidget, gbFiltering, 8, 66, 156, 80);
-  lbSettings->setSelectionMode(QAbstractItemView::SingleSelection);
-  PLACE(Label5, QLabel, gbFiltering, 8, 152, 156, 14);
-  Label5->setText("Setting name to save:");
-  PLACE(edSave, QLineEdit, gbFiltering, 8, 168, 156, 21);
-  PLACE(bnSave, QPushButton, gbFiltering, 8, 200, 76, 24);
-  bnSave->setText("Save Filter");
-  PLACE(bnDelete, QPushButton, gbFiltering, 88, 200, 76, 24);
-  bnDelete->setText("Delete Filter");
-
-  PLACE(gbSpecVerb, QGroupBox, page, 376, 284, 172, 52);
-  gbSpecVerb->setTitle("Specific Verb");
-  PLACE(edSpecVerb, QLineEdit, gbSpecVerb, 8, 20, 156, 21);
-
-  PLACE(bnUpdateVerbs, QPushButton, page, 376, 346, 84, 26);
-  bnUpdateVerbs->setText("Update Verbs");
-  bnUpdateVerbs->setFont(PixelFont("MS Sans Serif", 11, true));
-  PLACE(Button1, QPushButton, page, 464, 346, 84, 26);
-  Button1->setText("Clear Settings");
-
-  for (QListWidget* list : {cbCommonTense, cbSpecificTense, cbCommonPeople, cbSpecificPeople, cbVerbType}) {
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setUniformItemSizes(true);
-  }
 }
 
 void TfrmVerbTester::BuildConjugatorPage() {

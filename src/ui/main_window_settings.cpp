@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <ctime>
 
+#include "advanced_tests_page.h"
 #include "file_man.h"
 #include "history_file.h"
 #include "ini_manage.h"
@@ -41,40 +42,6 @@ class CopyGuard {
   bool& busy_;
   bool owner_;
 };
-
-template <std::size_t N>
-std::array<bool, N> Ticks(const QListWidget* list) {
-  std::array<bool, N> ticks{};
-  for (std::size_t i = 0; i < N && static_cast<int>(i) < list->count(); ++i)
-    ticks[i] = list->item(static_cast<int>(i))->checkState() == Qt::Checked;
-  return ticks;
-}
-
-template <std::size_t N>
-void SetTicks(QListWidget* list, const std::array<bool, N>& ticks) {
-  for (std::size_t i = 0; i < N && static_cast<int>(i) < list->count(); ++i)
-    list->item(static_cast<int>(i))->setCheckState(ticks[i] ? Qt::Checked : Qt::Unchecked);
-}
-
-RadioChoice Choice(const QRadioButton* all, const QRadioButton* common, const QRadioButton* specific) {
-  if (all->isChecked()) return RadioChoice::All;
-  if (common->isChecked()) return RadioChoice::Common;
-  if (specific->isChecked()) return RadioChoice::Specific;
-  return RadioChoice::None;
-}
-
-// With no choice no button of the group stays selected, which exclusive groups
-// refuse unless exclusivity is lifted for the moment.
-void SetChoice(RadioChoice choice, QRadioButton* all, QRadioButton* common, QRadioButton* specific) {
-  for (QRadioButton* button : {all, common, specific}) {
-    button->setAutoExclusive(false);
-    button->setChecked(false);
-  }
-  if (choice == RadioChoice::All) all->setChecked(true);
-  if (choice == RadioChoice::Common) common->setChecked(true);
-  if (choice == RadioChoice::Specific) specific->setChecked(true);
-  for (QRadioButton* button : {all, common, specific}) button->setAutoExclusive(true);
-}
 
 }  // namespace
 
@@ -215,29 +182,9 @@ void TfrmVerbTester::cbAdvancedClick() {
   if (Options.adv) tsParlavo->setCurrentIndex(kSelectionPage);
 }
 
-AdvancedPage TfrmVerbTester::ReadAdvancedPage() const {
-  AdvancedPage page;
-  page.tenses = Choice(rbAllTenses, rbCommonTenses, rbSpecificTenses);
-  page.people = Choice(rbAllPeople, rbCommonPeople, rbSpecificPeople);
-  page.cbCommonTense = Ticks<7>(cbCommonTense);
-  page.cbSpecificTense = Ticks<15>(cbSpecificTense);
-  page.cbCommonPeople = Ticks<3>(cbCommonPeople);
-  page.cbSpecificPeople = Ticks<7>(cbSpecificPeople);
-  page.cbVerbType = Ticks<5>(cbVerbType);
-  page.edSpecVerb = FromQString(edSpecVerb->text());
-  return page;
-}
+AdvancedPage TfrmVerbTester::ReadAdvancedPage() const { return tsSelection->Read(); }
 
-void TfrmVerbTester::WriteAdvancedPage(const AdvancedPage& page) {
-  SetChoice(page.tenses, rbAllTenses, rbCommonTenses, rbSpecificTenses);
-  SetChoice(page.people, rbAllPeople, rbCommonPeople, rbSpecificPeople);
-  SetTicks(cbCommonTense, page.cbCommonTense);
-  SetTicks(cbSpecificTense, page.cbSpecificTense);
-  SetTicks(cbCommonPeople, page.cbCommonPeople);
-  SetTicks(cbSpecificPeople, page.cbSpecificPeople);
-  SetTicks(cbVerbType, page.cbVerbType);
-  edSpecVerb->setText(ToQString(page.edSpecVerb));
-}
+void TfrmVerbTester::WriteAdvancedPage(const AdvancedPage& page) { tsSelection->Show(page); }
 
 void TfrmVerbTester::LoadCurrentFilter() {
   // Without a current filter kept from an earlier run the page starts as "Clear
@@ -250,12 +197,11 @@ void TfrmVerbTester::LoadCurrentFilter() {
 void TfrmVerbTester::RefreshFilterLists() {
   cbSimple->clear();
   cbSimple->addItem(kCurrentFilter);
-  lbSettings->clear();
   const std::vector<std::string> saved = IniManage->SavedFilterNames();
   for (const std::string& name : saved) {
     cbSimple->addItem(ToQString(name));
-    lbSettings->addItem(ToQString(name));
   }
+  tsSelection->ShowSavedFilters(saved);
   for (const std::string& name : IniManage->ReadPresetNames()) cbSimple->addItem(ToQString(name));
   AddReviewEntries();
   FirstPresetIndex = static_cast<int>(saved.size()) + 1;
@@ -326,12 +272,7 @@ void TfrmVerbTester::WireOptionsAndFilters() {
   connect(tmSettings, &QTimer::timeout, this, &TfrmVerbTester::WriteSettingsNow);
   connect(tsOptions, &OptionsPage::pauseTimeEdited, this, &TfrmVerbTester::SettingsChanged);
   connect(cbSimple, &QComboBox::activated, this, &TfrmVerbTester::SettingsChanged);
-  for (QRadioButton* choice : {rbAllTenses, rbCommonTenses, rbSpecificTenses, rbAllPeople, rbCommonPeople,
-                               rbSpecificPeople})
-    connect(choice, &QAbstractButton::clicked, this, &TfrmVerbTester::SettingsChanged);
-  for (QListWidget* ticks : {cbCommonTense, cbSpecificTense, cbCommonPeople, cbSpecificPeople, cbVerbType})
-    connect(ticks, &QListWidget::itemChanged, this, &TfrmVerbTester::SettingsChanged);
-  connect(edSpecVerb, &QLineEdit::textEdited, this, &TfrmVerbTester::SettingsChanged);
+  connect(tsSelection, &AdvancedTestsPage::edited, this, &TfrmVerbTester::SettingsChanged);
 }
 
 }  // namespace parlavo

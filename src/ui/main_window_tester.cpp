@@ -17,6 +17,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "advanced_tests_page.h"
 #include "file_man.h"
 #include "filter_name.h"
 #include "ini_manage.h"
@@ -172,11 +173,9 @@ bool TfrmVerbTester::lbVerbsEvent(QEvent* event) {
   return false;
 }
 
-void TfrmVerbTester::Button99() { WriteAdvancedPage(ClearedAdvancedPage()); }
-
 void TfrmVerbTester::bnSaveClick() {
   // Trimmed once here: the name compared, stored under and listed is the same text.
-  const CheckedFilterName checked = CheckNewFilterName(FromQString(edSave->text()), IniManage->SavedFilterNames());
+  const CheckedFilterName checked = CheckNewFilterName(tsSelection->NewFilterName(), IniManage->SavedFilterNames());
   switch (checked.verdict) {
     case FilterNameVerdict::kEmpty:
       platform_.ShowMessage("Error - No Filter Name", "Please enter a name for your new filter", MessageIcon::None);
@@ -198,18 +197,14 @@ void TfrmVerbTester::bnSaveClick() {
   RefreshFilterLists();
 }
 
-void TfrmVerbTester::bnDeleteClick() {
-  const QListWidgetItem* selected = lbSettings->currentItem();
-  if (!selected || !selected->isSelected()) return;
-  IniManage->DeleteSavedFilterName(FromQString(selected->text()));
+void TfrmVerbTester::bnDeleteClick(const std::string& name) {
+  IniManage->DeleteSavedFilterName(name);
   CheckSettingsWrite();
   RefreshFilterLists();
 }
 
-void TfrmVerbTester::lbSettingsClick() {
-  const QListWidgetItem* selected = lbSettings->currentItem();
-  if (!selected) return;
-  WriteAdvancedPage(FilterToControls(IniManage->ReadFilter(FromQString(selected->text()))));
+void TfrmVerbTester::lbSettingsClick(const std::string& name) {
+  WriteAdvancedPage(FilterToControls(IniManage->ReadFilter(name)));
 }
 
 void TfrmVerbTester::WireTester() {
@@ -243,23 +238,14 @@ void TfrmVerbTester::WireTester() {
   connect(tm500, &QTimer::timeout, this, [this] { ApplyUpdate(Loop->PauseEnded()); });
 
   connect(Button14, &QPushButton::clicked, this, &TfrmVerbTester::Button14Click);
-  connect(bnUpdateVerbs, &QPushButton::clicked, this, &TfrmVerbTester::bnUpdateVerbsClick);
+  connect(tsSelection, &AdvancedTestsPage::updateVerbsClicked, this, &TfrmVerbTester::bnUpdateVerbsClick);
   for (QPushButton* verb : SingleVerbButtons)
     connect(verb, &QPushButton::clicked, this, [this, verb] { Button15Click(verb); });
   connect(Button4, &QPushButton::clicked, this, &TfrmVerbTester::Button4Click);
-  connect(Button1, &QPushButton::clicked, this, &TfrmVerbTester::Button99);
 
-  // A tick in a check list selects the list's radio button.
-  const std::pair<QListWidget*, QRadioButton*> lists[] = {{cbCommonPeople, rbCommonPeople},
-                                                          {cbSpecificPeople, rbSpecificPeople},
-                                                          {cbCommonTense, rbCommonTenses},
-                                                          {cbSpecificTense, rbSpecificTenses}};
-  for (const auto& [list, radio] : lists)
-    connect(list, &QListWidget::itemClicked, radio, [radio = radio] { radio->setChecked(true); });
-
-  connect(bnSave, &QPushButton::clicked, this, &TfrmVerbTester::bnSaveClick);
-  connect(bnDelete, &QPushButton::clicked, this, &TfrmVerbTester::bnDeleteClick);
-  connect(lbSettings, &QListWidget::itemClicked, this, &TfrmVerbTester::lbSettingsClick);
+  connect(tsSelection, &AdvancedTestsPage::saveClicked, this, &TfrmVerbTester::bnSaveClick);
+  connect(tsSelection, &AdvancedTestsPage::deleteRequested, this, &TfrmVerbTester::bnDeleteClick);
+  connect(tsSelection, &AdvancedTestsPage::savedFilterClicked, this, &TfrmVerbTester::lbSettingsClick);
 
   // The seven option check boxes re-check the answer at once, so a changed colour
   // option shows.

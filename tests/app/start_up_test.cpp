@@ -187,8 +187,8 @@ class StartUpTest : public QObject {
     WriteVerbIni("@ser;to be\r\n\r\n");
     WriteFile("Parlavo.ini", "[Filter]\r\nCurrent FilterVERBS=False,False,False\r\nCurrent FilterIRREG=JREG\r\n");
     TfrmVerbTester window(platform_);
-    for (int i = 0; i < window.cbVerbType->count(); ++i)
-      QCOMPARE(window.cbVerbType->item(i)->checkState(), Qt::Checked);
+    for (int i = 0; i < Child<QListWidget>(window, "cbVerbType")->count(); ++i)
+      QCOMPARE(Child<QListWidget>(window, "cbVerbType")->item(i)->checkState(), Qt::Checked);
   }
 
   void numbersUseAPointWhateverTheLocale() {

@@ -297,7 +297,7 @@ class MainWindowTest : public QObject {
 
   void aRightAnswerBeepsPausesRecordsAndMovesOn() {
     window_->cbSimple->setCurrentIndex(0);  // "Current Filter": the Advanced page
-    Click(window_->Button1);                // cleared: every tense and person
+    Click(Child<QPushButton>(window_, "Button1"));                // cleared: every tense and person
     Click(window_->Button14);               // GO
     QCOMPARE(window_->lbVerbs->count(), 100);
     QCOMPARE(window_->lbVerbTitle->text(), QString("100 conjugations in the test"));
@@ -317,7 +317,7 @@ class MainWindowTest : public QObject {
 
   void wrongLettersTurnRed() {
     window_->cbSimple->setCurrentIndex(0);
-    Click(window_->Button1);
+    Click(Child<QPushButton>(window_, "Button1"));
     Click(window_->Button14);
     window_->reVerb->setFocus();
     Type(window_->reVerb, "qq");
@@ -329,25 +329,25 @@ class MainWindowTest : public QObject {
 
   void savedFilterNamesMustBeGivenAndUnique() {
     Click(window_->imgAdv);
-    window_->edSave->clear();
-    Click(window_->bnSave);
-    window_->edSave->setText("Mine");
-    Click(window_->bnSave);
-    QCOMPARE(window_->lbSettings->count(), 1);
+    Child<QLineEdit>(window_, "edSave")->clear();
+    Click(Child<QPushButton>(window_, "bnSave"));
+    Child<QLineEdit>(window_, "edSave")->setText("Mine");
+    Click(Child<QPushButton>(window_, "bnSave"));
+    QCOMPARE(Child<QListWidget>(window_, "lbSettings")->count(), 1);
     QCOMPARE(window_->cbSimple->itemText(1), QString("Mine"));
     QCOMPARE(window_->FirstPresetIndex, 2);
-    window_->edSave->setText("MINE");
-    Click(window_->bnSave);
-    QCOMPARE(window_->lbSettings->count(), 1);
+    Child<QLineEdit>(window_, "edSave")->setText("MINE");
+    Click(Child<QPushButton>(window_, "bnSave"));
+    QCOMPARE(Child<QListWidget>(window_, "lbSettings")->count(), 1);
     QCOMPARE(platform_.messages.size(), std::size_t(2));
     QCOMPARE(platform_.messages[0].title, QString("Error - No Filter Name"));
     QCOMPARE(platform_.messages[1].title, QString("Duplicate Name Error"));
     // Deleting needs a selection.
-    Click(window_->bnDelete);
-    QCOMPARE(window_->lbSettings->count(), 1);
-    window_->lbSettings->setCurrentRow(0);
-    Click(window_->bnDelete);
-    QCOMPARE(window_->lbSettings->count(), 0);
+    Click(Child<QPushButton>(window_, "bnDelete"));
+    QCOMPARE(Child<QListWidget>(window_, "lbSettings")->count(), 1);
+    Child<QListWidget>(window_, "lbSettings")->setCurrentRow(0);
+    Click(Child<QPushButton>(window_, "bnDelete"));
+    QCOMPARE(Child<QListWidget>(window_, "lbSettings")->count(), 0);
   }
 
   void draggingTheStripOrABandMovesTheWindow_data() {

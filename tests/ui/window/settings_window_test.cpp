@@ -44,19 +44,19 @@ QString ShownAdvancedPage(const TfrmVerbTester& w) {
     return a->isChecked() ? "all" : c->isChecked() ? "common" : s->isChecked() ? "specific" : "none";
   };
   return QString("%1 %2 %3 | %4 %5 %6 | %7 | %8")
-      .arg(radio(w.rbAllTenses, w.rbCommonTenses, w.rbSpecificTenses), Ticks(w.cbCommonTense),
-           Ticks(w.cbSpecificTense), radio(w.rbAllPeople, w.rbCommonPeople, w.rbSpecificPeople),
-           Ticks(w.cbCommonPeople), Ticks(w.cbSpecificPeople), Ticks(w.cbVerbType), w.edSpecVerb->text());
+      .arg(radio(Child<QRadioButton>(w, "rbAllTenses"), Child<QRadioButton>(w, "rbCommonTenses"), Child<QRadioButton>(w, "rbSpecificTenses")), Ticks(Child<QListWidget>(w, "cbCommonTense")),
+           Ticks(Child<QListWidget>(w, "cbSpecificTense")), radio(Child<QRadioButton>(w, "rbAllPeople"), Child<QRadioButton>(w, "rbCommonPeople"), Child<QRadioButton>(w, "rbSpecificPeople")),
+           Ticks(Child<QListWidget>(w, "cbCommonPeople")), Ticks(Child<QListWidget>(w, "cbSpecificPeople")), Ticks(Child<QListWidget>(w, "cbVerbType")), Child<QLineEdit>(w, "edSpecVerb")->text());
 }
 
 // A choice unlike the page's start: specific tenses and persons, -er verbs only.
 void ChooseOnShownAdvancedPage(TfrmVerbTester& w) {
-  w.rbSpecificTenses->setChecked(true);
-  SetTicks(w.cbSpecificTense, "x.x......x.....");
-  w.rbSpecificPeople->setChecked(true);
-  SetTicks(w.cbSpecificPeople, ".x..x..");
-  SetTicks(w.cbVerbType, "x...x");
-  w.edSpecVerb->setText("tener");
+  Child<QRadioButton>(w, "rbSpecificTenses")->setChecked(true);
+  SetTicks(Child<QListWidget>(w, "cbSpecificTense"), "x.x......x.....");
+  Child<QRadioButton>(w, "rbSpecificPeople")->setChecked(true);
+  SetTicks(Child<QListWidget>(w, "cbSpecificPeople"), ".x..x..");
+  SetTicks(Child<QListWidget>(w, "cbVerbType"), "x...x");
+  Child<QLineEdit>(w, "edSpecVerb")->setText("tener");
 }
 const QString kChosenPage = "specific ....... x.x......x..... | specific ... .x..x.. | x...x | tener";
 
@@ -94,20 +94,20 @@ class SettingsWindowTest : public QObject {
     TfrmVerbTester& w = session_->Open();
     Click(w.imgAdv);
     ChooseOnShownAdvancedPage(w);
-    w.edSave->setText("Mine");
-    Click(w.bnSave);
-    QCOMPARE(w.lbSettings->count(), 1);
+    Child<QLineEdit>(w, "edSave")->setText("Mine");
+    Click(Child<QPushButton>(w, "bnSave"));
+    QCOMPARE(Child<QListWidget>(w, "lbSettings")->count(), 1);
     QCOMPARE(w.cbSimple->itemText(1), QString("Mine"));
     QCOMPARE(w.cbSimple->itemText(2), QString("Present - (Regular) - ar verbs"));
 
-    Click(w.Button1);  // "Clear Settings"
+    Click(Child<QPushButton>(w, "Button1"));  // "Clear Settings"
     QVERIFY(ShownAdvancedPage(w) != kChosenPage);
-    const QRect row = w.lbSettings->visualItemRect(w.lbSettings->item(0));
-    QTest::mouseClick(w.lbSettings->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    const QRect row = Child<QListWidget>(w, "lbSettings")->visualItemRect(Child<QListWidget>(w, "lbSettings")->item(0));
+    QTest::mouseClick(Child<QListWidget>(w, "lbSettings")->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
     QCOMPARE(ShownAdvancedPage(w), kChosenPage);
 
-    Click(w.bnDelete);
-    QCOMPARE(w.lbSettings->count(), 0);
+    Click(Child<QPushButton>(w, "bnDelete"));
+    QCOMPARE(Child<QListWidget>(w, "lbSettings")->count(), 0);
     QCOMPARE(w.cbSimple->itemText(1), QString("Present - (Regular) - ar verbs"));
     QVERIFY(!WindowSession::ReadFile("Parlavo.ini").contains("List=Mine"));
     QVERIFY(session_->platform.messages.empty());
@@ -221,10 +221,10 @@ class SettingsWindowTest : public QObject {
     QVERIFY(session_->platform.messages.empty());
     if (saveFilters) {
       for (const char* name : {"One", "Two"}) {
-        w.edSave->setText(name);
-        Click(w.bnSave);
+        Child<QLineEdit>(w, "edSave")->setText(name);
+        Click(Child<QPushButton>(w, "bnSave"));
       }
-      QCOMPARE(w.lbSettings->count(), 0);  // nothing stored, nothing listed
+      QCOMPARE(Child<QListWidget>(w, "lbSettings")->count(), 0);  // nothing stored, nothing listed
       QCOMPARE(session_->platform.messages.size(), std::size_t(1));
     }
     session_->Close();
@@ -246,17 +246,17 @@ class SettingsWindowTest : public QObject {
     TfrmVerbTester& w = session_->Open();
     const QByteArray before = WindowSession::ReadFile("Parlavo.ini");
     const int entries = w.cbSimple->count();
-    w.edSave->setText(name);
-    Click(w.bnSave);
+    Child<QLineEdit>(w, "edSave")->setText(name);
+    Click(Child<QPushButton>(w, "bnSave"));
     QCOMPARE(WindowSession::ReadFile("Parlavo.ini"), before);
-    QCOMPARE(w.lbSettings->count(), 0);
+    QCOMPARE(Child<QListWidget>(w, "lbSettings")->count(), 0);
     QCOMPARE(w.cbSimple->count(), entries);
     const auto& messages = session_->platform.messages;
     QCOMPARE(messages.size(), std::size_t(1));
     QCOMPARE(messages[0].title, QString("Filter Name Error"));
     for (const char* shown : {"\"=\"", "\",\"", "\"[\"", "\";\""})
       QVERIFY2(messages[0].text.contains(shown), qPrintable(messages[0].text));
-    QCOMPARE(w.edSave->text(), name);
+    QCOMPARE(Child<QLineEdit>(w, "edSave")->text(), name);
   }
 
   // Blanks around a name are no part of it: stored, listed, compared and read back
@@ -265,27 +265,27 @@ class SettingsWindowTest : public QObject {
     TfrmVerbTester& w = session_->Open();
     Click(w.imgAdv);
     ChooseOnShownAdvancedPage(w);
-    w.edSave->setText("  Foo \t");
-    Click(w.bnSave);
-    QCOMPARE(w.lbSettings->count(), 1);
-    QCOMPARE(w.lbSettings->item(0)->text(), QString("Foo"));
+    Child<QLineEdit>(w, "edSave")->setText("  Foo \t");
+    Click(Child<QPushButton>(w, "bnSave"));
+    QCOMPARE(Child<QListWidget>(w, "lbSettings")->count(), 1);
+    QCOMPARE(Child<QListWidget>(w, "lbSettings")->item(0)->text(), QString("Foo"));
     const QByteArray file = WindowSession::ReadFile("Parlavo.ini");
     QVERIFY2(file.contains("\r\nFooPEOPLE=") && file.contains("List=Foo\r\n"), file.constData());
     QVERIFY(!file.contains("Foo PEOPLE"));
 
-    w.edSave->setText("foo ");
-    Click(w.bnSave);
+    Child<QLineEdit>(w, "edSave")->setText("foo ");
+    Click(Child<QPushButton>(w, "bnSave"));
     QCOMPARE(session_->platform.messages.size(), std::size_t(1));
     QCOMPARE(session_->platform.messages[0].title, QString("Duplicate Name Error"));
-    w.edSave->setText("   ");
-    Click(w.bnSave);
+    Child<QLineEdit>(w, "edSave")->setText("   ");
+    Click(Child<QPushButton>(w, "bnSave"));
     QCOMPARE(session_->platform.messages.size(), std::size_t(2));
     QCOMPARE(session_->platform.messages[1].title, QString("Error - No Filter Name"));
-    QCOMPARE(w.lbSettings->count(), 1);
+    QCOMPARE(Child<QListWidget>(w, "lbSettings")->count(), 1);
 
-    Click(w.Button1);  // "Clear Settings"
-    const QRect row = w.lbSettings->visualItemRect(w.lbSettings->item(0));
-    QTest::mouseClick(w.lbSettings->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    Click(Child<QPushButton>(w, "Button1"));  // "Clear Settings"
+    const QRect row = Child<QListWidget>(w, "lbSettings")->visualItemRect(Child<QListWidget>(w, "lbSettings")->item(0));
+    QTest::mouseClick(Child<QListWidget>(w, "lbSettings")->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
     QCOMPARE(ShownAdvancedPage(w), kChosenPage);
   }
 
@@ -311,8 +311,8 @@ class SettingsWindowTest : public QObject {
     TfrmVerbTester& w = session_->Open();
     Click(w.imgOpt);
     Click(Child<QCheckBox>(w, "cbBeep"));
-    w.edSave->setText("Mine");
-    Click(w.bnSave);
+    Child<QLineEdit>(w, "edSave")->setText("Mine");
+    Click(Child<QPushButton>(w, "bnSave"));
     session_->Close();
     QCOMPARE(WindowSession::ReadFile("Parlavo.ini"), before);
     const auto& messages = session_->platform.messages;
@@ -357,12 +357,12 @@ class SettingsWindowTest : public QObject {
     TfrmVerbTester& w = session_->Open();
     QCOMPARE(ShownAdvancedPage(w), QString("all ....... ............... | all ... ....... | xxxxx | "));
     Click(w.imgAdv);
-    Click(w.bnUpdateVerbs);
+    Click(Child<QPushButton>(w, "bnUpdateVerbs"));
     QCOMPARE(w.lbVerbs->count(), 100);  // "Verbs in test" limits the 3 x 153 items
     QCOMPARE(w.lbVerbTitle->text(), QString("100 conjugations in the test"));
     Click(w.imgAdv);
-    w.rbSpecificTenses->setChecked(true);  // and no tense ticked
-    Click(w.bnUpdateVerbs);
+    Child<QRadioButton>(w, "rbSpecificTenses")->setChecked(true);  // and no tense ticked
+    Click(Child<QPushButton>(w, "bnUpdateVerbs"));
     QCOMPARE(w.lbVerbs->count(), 0);
     QCOMPARE(w.lbVerbTitle->text(), QString("0 conjugations in the test - nothing matches this filter"));
   }
@@ -371,18 +371,18 @@ class SettingsWindowTest : public QObject {
   void aSavedFilterGivesOneTestFromBothPlaces() {
     TfrmVerbTester& w = session_->Open();
     Click(w.imgAdv);
-    Click(w.Button1);  // "Clear Settings": All Tenses, All Persons
-    w.rbSpecificPeople->setChecked(true);
-    SetTicks(w.cbSpecificPeople, "x......");  // Yo
-    w.edSpecVerb->setText("tener");
-    Click(w.bnUpdateVerbs);
+    Click(Child<QPushButton>(w, "Button1"));  // "Clear Settings": All Tenses, All Persons
+    Child<QRadioButton>(w, "rbSpecificPeople")->setChecked(true);
+    SetTicks(Child<QListWidget>(w, "cbSpecificPeople"), "x......");  // Yo
+    Child<QLineEdit>(w, "edSpecVerb")->setText("tener");
+    Click(Child<QPushButton>(w, "bnUpdateVerbs"));
     QCOMPARE(w.lbVerbs->count(), 14);  // every tense but the Imperative
     QStringList byUpdate;
     for (int i = 0; i < w.lbVerbs->count(); ++i) byUpdate << w.lbVerbs->item(i)->text();
     Click(w.imgAdv);
-    w.edSave->setText("Yo of tener");
-    Click(w.bnSave);
-    Click(w.Button1);
+    Child<QLineEdit>(w, "edSave")->setText("Yo of tener");
+    Click(Child<QPushButton>(w, "bnSave"));
+    Click(Child<QPushButton>(w, "Button1"));
     w.cbSimple->setCurrentIndex(w.cbSimple->findText("Yo of tener"));
     Click(w.Button14);
     QStringList byGo;
@@ -396,17 +396,17 @@ class SettingsWindowTest : public QObject {
     TfrmVerbTester& w = session_->Open();
     QVERIFY(QFile::remove("Parlavo.ini"));
     QVERIFY(QDir().mkpath("Parlavo.ini/blocked"));
-    w.edSave->setText("One");
-    Click(w.bnSave);
+    Child<QLineEdit>(w, "edSave")->setText("One");
+    Click(Child<QPushButton>(w, "bnSave"));
     QCOMPARE(session_->platform.messages.size(), std::size_t(1));
     QVERIFY(QDir("Parlavo.ini").removeRecursively());
-    w.edSave->setText("Two");
-    Click(w.bnSave);
-    QCOMPARE(w.lbSettings->count(), 1);
+    Child<QLineEdit>(w, "edSave")->setText("Two");
+    Click(Child<QPushButton>(w, "bnSave"));
+    QCOMPARE(Child<QListWidget>(w, "lbSettings")->count(), 1);
     QVERIFY(QFile::remove("Parlavo.ini"));
     QVERIFY(QDir().mkpath("Parlavo.ini/blocked"));
-    w.lbSettings->setCurrentRow(0);
-    Click(w.bnDelete);
+    Child<QListWidget>(w, "lbSettings")->setCurrentRow(0);
+    Click(Child<QPushButton>(w, "bnDelete"));
     QCOMPARE(session_->platform.messages.size(), std::size_t(2));
     QVERIFY(QDir("Parlavo.ini").removeRecursively());
   }

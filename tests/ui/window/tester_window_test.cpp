@@ -613,10 +613,10 @@ class TesterWindowTest : public QObject {
     for (const QLabel* label : w_->findChildren<QLabel*>())
       QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
 
-    w_->rbAllTenses->setChecked(true);
-    w_->rbAllPeople->setChecked(true);
-    for (int i = 0; i < w_->cbVerbType->count(); ++i) w_->cbVerbType->item(i)->setCheckState(Qt::Checked);
-    w_->bnUpdateVerbs->click();
+    Child<QRadioButton>(w_, "rbAllTenses")->setChecked(true);
+    Child<QRadioButton>(w_, "rbAllPeople")->setChecked(true);
+    for (int i = 0; i < Child<QListWidget>(w_, "cbVerbType")->count(); ++i) Child<QListWidget>(w_, "cbVerbType")->item(i)->setCheckState(Qt::Checked);
+    Child<QPushButton>(w_, "bnUpdateVerbs")->click();
     QVERIFY(w_->lbVerbs->count() > 0);
     QCOMPARE(w_->lbVerb->text(), QString("<i>tener</i>"));
     QVERIFY2(w_->lbTrans->text().contains("<b>to have</b> &amp; more"), qPrintable(w_->lbTrans->text()));
