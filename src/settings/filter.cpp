@@ -7,7 +7,7 @@ TFilter ResetFilter(bool value) {
   filter.People.fill(value);
   filter.Tenses.fill(value);
   filter.Verbs.fill(value);
-  filter.Irreg = value ? 2 : 1;
+  filter.Irreg = value ? kRegularAndIrregular : kIrregularOnly;
   filter.Extra = TExtra{};
   return filter;
 }

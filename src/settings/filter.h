@@ -7,11 +7,27 @@
 
 namespace parlavo {
 
+// Which verbs a test takes by regularity (the filter's `Irreg`).
+enum IrregMode : std::uint8_t { kRegularOnly = 0, kIrregularOnly = 1, kRegularAndIrregular = 2 };
+
+// Places in the flag arrays; the settings file stores the arrays by place, so these
+// never move.
+inline constexpr int kGerundSlot = 24;
+// The Tenses slot of a tense code (1..14 at 0..13, the Gerund at kGerundSlot).
+constexpr int TenseSlot(int tenseCode) { return tenseCode == kGerund ? kGerundSlot : tenseCode - 1; }
+// The Advanced page's three radio buttons (All, Common, Specific), in that order.
+inline constexpr int kFirstPeopleRadioSlot = 11;
+inline constexpr int kFirstTenseRadioSlot = 14;
+inline constexpr int kSpecificPeopleRadioSlot = kFirstPeopleRadioSlot + 2;
+// The ticks of the common groups of persons and of tenses.
+inline constexpr int kFirstCommonPeopleSlot = 14;
+inline constexpr int kFirstCommonTenseSlot = 17;
+
 struct TFilter {
   PeopleFlags People{};  // 0..10 person codes 1..11; 11..13 radio buttons; 14..16 common groups
   TenseFlags Tenses{};   // 0..13 tense codes 1..14; 14..16 radio buttons; 17..23 common groups; 24 Gerund
   ClassFlags Verbs{};    // -ar, -er, -ir
-  std::uint8_t Irreg = 2;  // 0 regular only, 1 irregular only, 2 both
+  std::uint8_t Irreg = kRegularAndIrregular;  // an IrregMode
   TExtra Extra;
 
   bool operator==(const TFilter&) const = default;

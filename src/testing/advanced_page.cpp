@@ -7,8 +7,8 @@
 namespace parlavo {
 namespace {
 
-// Tenses slot of each tense code (slot 24 is the Gerund).
-constexpr int Slot(int tenseCode) { return tenseCode == kGerund ? 24 : tenseCode - 1; }
+// A radio choice's place after the first radio slot (All is the first).
+constexpr int RadioOffset(RadioChoice c) { return static_cast<int>(c) - static_cast<int>(RadioChoice::All); }
 
 struct CommonTenseGroup {
   std::vector<int> tenses;
@@ -37,8 +37,6 @@ const std::array<std::vector<int>, 7> kSpecificPeopleSlots = {{
 // cbCommonPeople items in terms of the country option they mirror.
 constexpr std::array<int, 3> kCommonPeopleCountry = {kLatinAmerica, kArgentina, kSpain};
 
-constexpr int kFirstCommonTenseSlot = 17;
-constexpr int kFirstCommonPeopleSlot = 14;
 
 template <std::size_t N>
 int FirstTicked(const std::array<bool, N>& ticks) {
@@ -66,8 +64,8 @@ void SetVerbTypes(const AdvancedPage& page, TFilter& f) {
 }  // namespace
 
 std::uint8_t IrregFromTicks(bool regular, bool irregular) {
-  if (regular && irregular) return 2;
-  return regular ? 0 : 1;
+  if (regular && irregular) return kRegularAndIrregular;
+  return regular ? kRegularOnly : kIrregularOnly;
 }
 
 TFilter BuildFilterFromControls(const AdvancedPage& page) {
@@ -80,7 +78,7 @@ TFilter BuildFilterFromControls(const AdvancedPage& page) {
     case RadioChoice::Common:
       if (int g = FirstTicked(page.cbCommonTense); g >= 0) {
         const CommonTenseGroup& group = CommonTenseGroups()[g];
-        for (int tense : group.tenses) f.Tenses[Slot(tense)] = true;
+        for (int tense : group.tenses) f.Tenses[TenseSlot(tense)] = true;
         f.Tenses[group.marker] = true;
       }
       break;
@@ -101,7 +99,7 @@ TFilter BuildFilterFromControls(const AdvancedPage& page) {
       break;
     }
     case RadioChoice::Specific:
-      f.People[13] = true;
+      f.People[kSpecificPeopleRadioSlot] = true;
       SetSpecificPeople(page, f);
       break;
     case RadioChoice::None:
@@ -115,8 +113,8 @@ TFilter BuildFilterFromControls(const AdvancedPage& page) {
 
 TFilter FilterFromControls(const AdvancedPage& page) {
   TFilter f = ResetFilter(false);
-  if (page.tenses != RadioChoice::None) f.Tenses[13 + static_cast<int>(page.tenses)] = true;
-  if (page.people != RadioChoice::None) f.People[10 + static_cast<int>(page.people)] = true;
+  if (page.tenses != RadioChoice::None) f.Tenses[kFirstTenseRadioSlot + RadioOffset(page.tenses)] = true;
+  if (page.people != RadioChoice::None) f.People[kFirstPeopleRadioSlot + RadioOffset(page.people)] = true;
   for (std::size_t i = 0; i < page.cbCommonTense.size(); ++i)
     if (page.cbCommonTense[i]) f.Tenses[kFirstCommonTenseSlot + i] = true;
   for (std::size_t i = 0; i < page.cbCommonPeople.size(); ++i)
@@ -132,8 +130,8 @@ AdvancedPage FilterToControls(const TFilter& f) {
   AdvancedPage page;
   // Radio buttons are set one after another, so of several true slots the last wins.
   for (RadioChoice c : {RadioChoice::All, RadioChoice::Common, RadioChoice::Specific}) {
-    if (f.Tenses[13 + static_cast<int>(c)]) page.tenses = c;
-    if (f.People[10 + static_cast<int>(c)]) page.people = c;
+    if (f.Tenses[kFirstTenseRadioSlot + RadioOffset(c)]) page.tenses = c;
+    if (f.People[kFirstPeopleRadioSlot + RadioOffset(c)]) page.people = c;
   }
   for (std::size_t i = 0; i < page.cbCommonTense.size(); ++i)
     page.cbCommonTense[i] = f.Tenses[kFirstCommonTenseSlot + i];
@@ -143,8 +141,8 @@ AdvancedPage FilterToControls(const TFilter& f) {
     page.cbCommonPeople[i] = f.People[kFirstCommonPeopleSlot + i];
   for (std::size_t i = 0; i < page.cbSpecificPeople.size(); ++i)
     for (int slot : kSpecificPeopleSlots[i]) page.cbSpecificPeople[i] |= f.People[slot];
-  page.cbVerbType[kRegularVerbs] = f.Irreg == 0 || f.Irreg == 2;
-  page.cbVerbType[kIrregularVerbs] = f.Irreg == 1 || f.Irreg == 2;
+  page.cbVerbType[kRegularVerbs] = f.Irreg == kRegularOnly || f.Irreg == kRegularAndIrregular;
+  page.cbVerbType[kIrregularVerbs] = f.Irreg == kIrregularOnly || f.Irreg == kRegularAndIrregular;
   page.cbVerbType[kArVerbs] = f.Verbs[0];
   page.cbVerbType[kErVerbs] = f.Verbs[1];
   page.cbVerbType[kIrVerbs] = f.Verbs[2];

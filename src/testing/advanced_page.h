@@ -32,8 +32,12 @@ inline constexpr std::array<std::string_view, 5> kVerbTypeCaptions = {
 
 // The tense lists (cbSpecificTense, cbTenses) show tenses in display order, which is
 // not code order: item i stands for Tenses slot kDisplayTenseSlots[i].
-inline constexpr std::array<int, 15> kDisplayTenseSlots = {0, 1, 2,  3, 4, 5,  13, 6,
-                                                           12, 7, 8, 9, 10, 11, 24};
+inline constexpr std::array<int, 15> kDisplayTenseSlots = {
+    TenseSlot(kPresent),      TenseSlot(kSimplePast),    TenseSlot(kImperfect),
+    TenseSlot(kPerfect),      TenseSlot(kPluperfect),    TenseSlot(kFuture),
+    TenseSlot(kFuturePerfect), TenseSlot(kConditional),  TenseSlot(kCondPerfect),
+    TenseSlot(kImperative),   TenseSlot(kSubjPresent),   TenseSlot(kSubjImperfect),
+    TenseSlot(kSubjPerfect),  TenseSlot(kSubjPluperfect), kGerundSlot};
 
 // Indices into AdvancedPage::cbVerbType.
 enum VerbTypeItem : int { kRegularVerbs, kIrregularVerbs, kArVerbs, kErVerbs, kIrVerbs };

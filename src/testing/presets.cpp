@@ -6,8 +6,6 @@
 namespace parlavo {
 namespace {
 
-constexpr int Slot(int tenseCode) { return tenseCode == kGerund ? 24 : tenseCode - 1; }
-
 // Verb endings of a preset.
 enum Endings : std::uint8_t { kAr, kEr, kIr, kErIr, kAll };
 
@@ -73,7 +71,7 @@ void CountryPeople(int country, TFilter& filter) {
 bool SetPresetCriteria(int n, TFilter& filter) {
   if (n < 0 || n >= static_cast<int>(Presets().size())) return false;
   const Preset& preset = Presets()[n];
-  for (int tense : preset.tenses) filter.Tenses[Slot(tense)] = true;
+  for (int tense : preset.tenses) filter.Tenses[TenseSlot(tense)] = true;
   switch (preset.endings) {
     case kAr: filter.Verbs = {true, false, false}; break;
     case kEr: filter.Verbs = {false, true, false}; break;
@@ -109,7 +107,7 @@ TFilter StartSingleVerbTest(const std::string& caption, int tensesPosition, int 
   filter.Tenses[TenseSlotOfPosition(tensesPosition)] = true;
   CountryPeople(country, filter);
   filter.Verbs = {true, true, true};
-  filter.Irreg = 2;
+  filter.Irreg = kRegularAndIrregular;
   filter.Extra.Verb = caption;
   return filter;
 }
