@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QTemporaryDir>
 #include <iostream>
 
 #include "app_folders.h"
@@ -39,7 +40,16 @@ int RunWindow(int argc, char** argv, const std::string& screenshotDir) {
   const QString problem = parlavo::PrepareAppFolders(folders);
   if (!problem.isEmpty()) platform.ShowMessage("Error", problem, parlavo::MessageIcon::Error);
   if (screenshots) {
-    parlavo::TfrmVerbTester window(platform);
+    // The pictures show a sample of results laid out for them, never the learner's.
+    QTemporaryDir sample;
+    parlavo::AppFolders sampleFolders = folders;
+    sampleFolders.files.dataFolder = sample.path() + "/";
+    if (!sample.isValid() || !parlavo::LayOutSampleResults(sampleFolders.files.dataFolder)) {
+      std::cerr << "Could not lay out the sample results\n";
+      return 1;
+    }
+    parlavo::DesktopPlatform samplePlatform(sampleFolders, true);
+    parlavo::TfrmVerbTester window(samplePlatform);
     return parlavo::TakeScreenshots(window, QString::fromStdString(screenshotDir)) ? 0 : 1;
   }
 

@@ -2,9 +2,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <iostream>
+#include <string>
+#include <vector>
+
+#include "history.h"
+#include "local_day.h"
 
 #include "loading_progress.h"
 #include "loading_splash.h"
@@ -21,7 +28,50 @@ bool Save(QWidget& widget, const QString& path) {
   std::cerr << "Could not write " << path.toStdString() << '\n';
   return false;
 }
+bool WriteLines(const QString& path, const std::vector<std::string>& lines) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  for (const std::string& line : lines) file.write(QByteArray::fromStdString(line + "\r\n"));
+  return file.error() == QFile::NoError;
+}
+
 }  // namespace
+
+bool LayOutSampleResults(const QString& folder) {
+  // form, infinitive, person, tense, irregular: a few Present and Preterite forms.
+  static const char* const kForms[] = {
+      "tengo,tener,1,1,1",  "tienes,tener,2,1,1",  "tiene,tener,4,1,1",   "soy,ser,1,1,1",
+      "eres,ser,2,1,1",     "somos,ser,7,1,1",     "voy,ir,1,1,1",        "vamos,ir,7,1,1",
+      "hablo,hablar,1,1,0", "hablamos,hablar,7,1,0", "como,comer,1,1,0",  "comieron,comer,9,3,0",
+      "vivo,vivir,1,1,0",   "vivimos,vivir,7,1,0", "hice,hacer,1,3,1",    "hizo,hacer,4,3,1",
+      "pude,poder,1,3,1",   "dije,decir,1,3,1",    "dijeron,decir,9,3,1", "fui,ir,1,3,1"};
+  constexpr int kFormCount = static_cast<int>(std::size(kForms));
+  std::vector<std::string> results, history;
+  unsigned seed = 7;
+  auto next = [&seed](unsigned range) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % range;
+  };
+  auto answer = [&](int form, int skill) {
+    // Better with practice: `skill` from 0 to 100 is the chance in a hundred of a 10.
+    static const int kLowScores[] = {9, 7, 7, -5, -10};
+    const int score = static_cast<int>(next(100)) < skill ? 10 : kLowScores[next(5)];
+    results.push_back(std::string(kForms[form]) + "," + std::to_string(score) + "," + std::to_string(2 + next(12)));
+  };
+  // Answers from before "History.txt" existed: no day.
+  for (int i = 0; i < 30; ++i) answer(i % 6, 40);
+  const Day today = LocalNow().day;
+  for (int ago = 45; ago >= 0; --ago) {
+    if (next(3) == 0 && ago != 0) continue;  // not every day
+    const std::size_t first = results.size() + 1;
+    const int answers = 8 + static_cast<int>(next(25));
+    // Newer verbs come in as the weeks go by, so the older ones were last practised earlier.
+    const int oldest = (45 - ago) * 8 / 45, newest = 8 + (45 - ago) * (kFormCount - 8) / 45;
+    for (int i = 0; i < answers; ++i) answer(oldest + static_cast<int>(next(newest - oldest)), 85 - ago);
+    history.push_back(FormatHistoryLine(RunEntry({today - ago, 18 * 3600}, results, results.size() + 1 - first)));
+  }
+  return WriteLines(folder + "Results.txt", results) && WriteLines(folder + "History.txt", history);
+}
 
 bool TakeScreenshots(TfrmVerbTester& window, const QString& dir) {
   if (!QDir().mkpath(dir)) {
@@ -39,6 +89,15 @@ bool TakeScreenshots(TfrmVerbTester& window, const QString& dir) {
     }
     ok = Save(window, dir + "/" + window.tsParlavo->widget(page)->objectName() + ".png") && ok;
   }
+  // The views of the Statistics page that come from the results' days.
+  for (const char* view : {"rbVerb", "rbProgress"}) {
+    auto* button = window.tsStats->findChild<QRadioButton*>(view);
+    if (button == nullptr) continue;
+    window.ShowStatistics();
+    button->click();
+    ok = Save(window, dir + "/tsStats-" + view + ".png") && ok;
+  }
+  if (auto* first = window.tsStats->findChild<QRadioButton*>("rbPerson")) first->setChecked(true);
   window.tsParlavo->setCurrentIndex(TfrmVerbTester::kVerbPage);
   window.UpdateNavigationButtons();
   const int shown = window.pcDisplay->currentIndex();

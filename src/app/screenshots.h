@@ -12,4 +12,9 @@ class TfrmVerbTester;
 // be written.
 bool TakeScreenshots(TfrmVerbTester& window, const QString& dir);
 
+// Writes a small "Results.txt" and its "History.txt" into `folder` (ending in "/"):
+// some weeks of practice up to today, the oldest answers undated, so the statistics
+// pictures show every view filled. Returns false when a file could not be written.
+bool LayOutSampleResults(const QString& folder);
+
 }  // namespace parlavo

@@ -165,24 +165,36 @@ StatisticsGrid DoubleGrid(const std::vector<TOutData>& records) {
   return grid;
 }
 
+void BadLineReport::Add(std::size_t index, const std::string& fault) {
+  if (bad_++ > 0) return;
+  firstIndex_ = index;
+  firstFault_ = fault;
+}
+
+std::string BadLineReport::Message(std::string_view fileName) const {
+  if (bad_ == 0) return "";
+  std::string message =
+      "Line " + std::to_string(firstIndex_ + 1) + " of \"" + std::string(fileName) + "\": " + firstFault_;
+  if (bad_ == 1) return message + "\nThe statistics leave this line out.";
+  return message + "\nThe statistics leave out this line and " + std::to_string(bad_ - 1) +
+         " more that are not valid.";
+}
+
 StatisticsTable BuildStatistics(const std::vector<std::string>& resultLines, StatisticsKind kind,
                                 std::string_view fileName) {
   StatisticsTable table;
   std::vector<TOutData> records;
   records.reserve(resultLines.size());
-  std::size_t bad = 0;
+  BadLineReport bad;
   std::string fault;
   for (std::size_t i = 0; i < resultLines.size(); ++i) {
     TOutData record;
-    if (ParseResultLine(resultLines[i], record, fault)) {
+    if (ParseResultLine(resultLines[i], record, fault))
       records.push_back(std::move(record));
-    } else if (++bad == 1) {
-      table.Error = "Line " + std::to_string(i + 1) + " of \"" + std::string(fileName) + "\": " + fault;
-    }
+    else
+      bad.Add(i, fault);
   }
-  if (bad == 1) table.Error += "\nThe statistics leave this line out.";
-  if (bad > 1)
-    table.Error += "\nThe statistics leave out this line and " + std::to_string(bad - 1) + " more that are not valid.";
+  table.Error = bad.Message(fileName);
   switch (kind) {
     case StatisticsKind::kPerson:
       table.Cells = PersonGrid(records);

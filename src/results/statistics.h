@@ -60,6 +60,20 @@ struct StatisticsTable {
   StatisticsGrid Cells;  // built from the good lines
 };
 
+// Counts the result lines that do not parse and words the one report of them:
+// the file, the first bad line's number (from 1) and its fault, and how many were
+// left out ("" while every line is good).
+class BadLineReport {
+ public:
+  void Add(std::size_t index, const std::string& fault);
+  std::string Message(std::string_view fileName) const;
+
+ private:
+  std::size_t bad_ = 0;
+  std::size_t firstIndex_ = 0;
+  std::string firstFault_;
+};
+
 // Parses every line afresh and builds the grid of `kind` from the lines that parse;
 // one damaged line must not hide the summary of all the others.
 StatisticsTable BuildStatistics(const std::vector<std::string>& resultLines, StatisticsKind kind,

@@ -10,11 +10,15 @@
 namespace parlavo {
 
 std::vector<VerbRow> VerbRows(const std::vector<std::string>& resultLines,
-                              const std::vector<Day>& days, std::string& error) {
+                              const std::vector<Day>& days, BadLineReport& bad) {
   std::unordered_map<std::string_view, VerbRow> byVerb;
   ResultFields fields;
+  std::string fault;
   for (std::size_t i = 0; i < resultLines.size(); ++i) {
-    if (!ParseResultFields(resultLines[i], fields, error)) return {};
+    if (!ParseResultFields(resultLines[i], fields, fault)) {
+      bad.Add(i, fault);
+      continue;
+    }
     VerbRow& row = byVerb[fields.infinitive];
     row.totals.Add(fields.score, fields.seconds);
     if (i < days.size()) row.lastDay = std::max(row.lastDay, days[i]);
@@ -51,11 +55,11 @@ StatisticsGrid VerbGrid(const std::vector<VerbRow>& rows) {
 }
 
 StatisticsTable BuildVerbStatistics(const std::vector<std::string>& resultLines,
-                                    const std::vector<HistoryEntry>& history) {
+                                    const std::vector<HistoryEntry>& history, std::string_view fileName) {
   StatisticsTable table;
-  const std::vector<VerbRow> rows =
-      VerbRows(resultLines, ResultDays(resultLines.size(), history), table.Error);
-  if (table.Error.empty()) table.Cells = VerbGrid(rows);
+  BadLineReport bad;
+  table.Cells = VerbGrid(VerbRows(resultLines, ResultDays(resultLines.size(), history), bad));
+  table.Error = bad.Message(fileName);
   return table;
 }
 

@@ -19,18 +19,20 @@ struct VerbRow {
 
 // Every verb with results, weakest first: lowest average score, then slowest
 // average time, then by infinitive. `days` holds the day of each line
-// (ResultDays). A line whose fields 3 to 7 are not whole numbers stops it with the
-// statistics' message in `error`.
+// (ResultDays). Lines that do not parse are left out and counted in `bad`, as the
+// other grids leave them out.
 std::vector<VerbRow> VerbRows(const std::vector<std::string>& resultLines,
-                              const std::vector<Day>& days, std::string& error);
+                              const std::vector<Day>& days, BadLineReport& bad);
 
 // Row 0 "Verb", "#Tested", "Ave.Score", "Ave.Time", "Last Practised", "Comments";
 // then one row per verb, the day as "2026-12-10" or "-", the comment by the rule
 // of the other grids.
 StatisticsGrid VerbGrid(const std::vector<VerbRow>& rows);
 
-// Parses every line afresh, dates it by the history, builds the grid.
+// Parses every line afresh, dates it by the history, builds the grid from the good
+// lines; `Error` reports the others as the other grids do.
 StatisticsTable BuildVerbStatistics(const std::vector<std::string>& resultLines,
-                                    const std::vector<HistoryEntry>& history);
+                                    const std::vector<HistoryEntry>& history,
+                                    std::string_view fileName = "Results.txt");
 
 }  // namespace parlavo

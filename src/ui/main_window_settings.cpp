@@ -64,6 +64,8 @@ void TfrmVerbTester::CreateResultsManager() {
   Statistics = new StatisticsView(StatsControls, FileMan->ResultLines, this);
   Statistics->SetFileName(FileMan->FileName());
   Statistics->SetErrorReporter([this](const QString& text) { platform_.ShowMessage("Error", text, MessageIcon::Error); });
+  Statistics->SetHistory([this] { return HistoryNow(); });
+  Statistics->SetPractiseVerb([this](const std::string& infinitive) { PractiseVerb(infinitive); });
   UpdateToday();
 }
 

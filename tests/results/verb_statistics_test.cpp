@@ -43,9 +43,32 @@ TEST(VerbStatistics, WeakestFirstWithCountAveragesLastDayAndComment) {
 TEST(VerbStatistics, NoResultsAndBadLines) {
   const StatisticsTable empty = BuildVerbStatistics({}, {});
   EXPECT_EQ(empty.Cells.size(), 1u);  // the headings only
-  const StatisticsTable bad = BuildVerbStatistics({"hablo,hablar,1,1,0,10,3", "x,y,1,z,0,10,3"}, {});
-  EXPECT_EQ(bad.Error, "'z' is not a valid integer value");
-  EXPECT_TRUE(bad.Cells.empty());
+}
+
+// A bad line never hides the verbs of all the good ones; it is named as the other
+// grids name it.
+TEST(VerbStatistics, BadLinesAreLeftOutAndNamed) {
+  const struct {
+    Lines lines;
+    std::vector<std::string> verbs;  // the grid's rows, in order
+    std::string error;
+  } cases[] = {
+      {{"hablo,hablar,1,1,0,10,3", "x,y,1,z,0,10,3"},
+       {"hablar"},
+       "Line 2 of \"Results.txt\": 'z' is not a valid integer value\nThe statistics leave this line out."},
+      {{"garbage", "como,comer,1,1,0,7,3", "x,y,1,1,0,10,q", "hablo,hablar,1,1,0,10,3"},
+       {"comer", "hablar"},
+       "Line 1 of \"Results.txt\": '' is not a valid integer value\n"
+       "The statistics leave out this line and 1 more that are not valid."},
+      {{"x,y,1,z,0,10,3"}, {}, "Line 1 of \"Results.txt\": 'z' is not a valid integer value\n"
+                               "The statistics leave this line out."},
+  };
+  for (const auto& c : cases) {
+    const StatisticsTable table = BuildVerbStatistics(c.lines, {});
+    EXPECT_EQ(table.Error, c.error);
+    ASSERT_EQ(table.Cells.size(), c.verbs.size() + 1);
+    for (std::size_t i = 0; i < c.verbs.size(); ++i) EXPECT_EQ(table.Cells[i + 1][0], c.verbs[i]);
+  }
 }
 
 TEST(ProgressSeriesTest, TheLastDaysWithAnswersOldestFirst) {

@@ -4,19 +4,16 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "chart_style.h"
 #include "text_codec.h"
 
-#ifdef PARLAVO_HAVE_CHARTS
 #include <QBarCategoryAxis>
+#include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
-#include <QBarSeries>
 #include <QValueAxis>
-#else
-#include <QLabel>
-#endif
 
 namespace parlavo {
 
@@ -45,13 +42,9 @@ QString AxisLabel(QString tense) {
 StatisticsChart::StatisticsChart(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-#ifdef PARLAVO_HAVE_CHARTS
   auto* view = new QChartView(this);
   view->setRenderHint(QPainter::Antialiasing);
   view_ = view;
-#else
-  view_ = new QLabel(QStringLiteral("Charts are not available in this build."), this);
-#endif
   layout->addWidget(view_);
 }
 
@@ -66,7 +59,6 @@ void StatisticsChart::ShowTenseAverages(const StatisticsGrid& tenseCells) {
     bars_.push_back(bar);
   }
 
-#ifdef PARLAVO_HAVE_CHARTS
   auto* scores = new QBarSet(QStringLiteral("Ave. Score"));
   auto* times = new QBarSet(QStringLiteral("Ave. Time (secs)"));
   scores->setColor(QColor(0, 128, 128));
@@ -85,20 +77,9 @@ void StatisticsChart::ShowTenseAverages(const StatisticsGrid& tenseCells) {
   series->append(times);
   series->setBarWidth(0.8);
 
-  auto* chart = new QChart;
-  chart->addSeries(series);
-  chart->setTitle(QStringLiteral("Average score and time by tense"));
-  QFont titleFont = chart->titleFont();
-  titleFont.setPointSize(9);
-  titleFont.setBold(true);
-  chart->setTitleFont(titleFont);
-  chart->setMargins(QMargins(2, 2, 2, 2));
-  chart->layout()->setContentsMargins(0, 0, 0, 0);
-  chart->setBackgroundRoundness(0);
-  chart->legend()->setAlignment(Qt::AlignTop);
   QFont small;
-  small.setPointSize(7);
-  chart->legend()->setFont(small);
+  QChart* chart = NewPageChart(QStringLiteral("Average score and time by tense"), small);
+  chart->addSeries(series);
 
   auto* tenses = new QBarCategoryAxis;
   tenses->append(names);
@@ -116,10 +97,7 @@ void StatisticsChart::ShowTenseAverages(const StatisticsGrid& tenseCells) {
   series->attachAxis(values);
 
   auto* view = static_cast<QChartView*>(view_);
-  QChart* old = view->chart();
-  view->setChart(chart);
-  delete old;  // the view does not free a chart it no longer shows
-#endif
+  ReplaceChart(view, chart);
 }
 
 }  // namespace parlavo

@@ -31,7 +31,7 @@ class StatisticsChart : public QWidget {
 
  private:
   std::vector<Bar> bars_;
-  QWidget* view_ = nullptr;  // the chart view, or a notice when Qt Charts is missing
+  QWidget* view_ = nullptr;  // the chart view
 };
 
 }  // namespace parlavo

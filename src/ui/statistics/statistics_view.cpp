@@ -9,8 +9,13 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include <QPushButton>
+
+#include "progress_chart.h"
+#include "progress_series.h"
 #include "statistics_chart.h"
 #include "text_codec.h"
+#include "verb_statistics.h"
 
 namespace parlavo {
 
@@ -25,6 +30,10 @@ constexpr int kRowHeight = 18;
 const QRect kGridArea(8, 58, 538, 312);
 constexpr QSize kPersonGridSize(64 * 4 + 244 + 2, 13 * kRowHeight + 2);
 constexpr QSize kTenseGridSize(140 + 64 * 3 + 166 + 2, 17 * kRowHeight + 2);
+// The verb grid leaves room under it for its button.
+const std::vector<int> kVerbColumns = {118, 56, 62, 62, 92, 146};
+const QRect kVerbGridArea(8, 58, 538, 282);
+const QRect kPractiseVerbButton(8, 344, 150, 24);
 
 QTableWidgetItem* EnsureItem(QTableWidgetItem* item, const std::function<void(QTableWidgetItem*)>& install) {
   if (item == nullptr) {
@@ -140,6 +149,13 @@ StatisticsControls CreateStatisticsControls(QWidget* page) {
   c.sgDouble = table("sgDouble");
   c.chart = new StatisticsChart(page);
   c.chart->setObjectName(QStringLiteral("chStatistics"));
+  c.rbVerb = radio("rbVerb", "By Verb");
+  c.rbProgress = radio("rbProgress", "Progress");
+  c.sgVerb = table("sgVerb");
+  c.bnPractiseVerb = new QPushButton(QStringLiteral("Practise this verb"), page);
+  c.bnPractiseVerb->setObjectName(QStringLiteral("bnPractiseVerb"));
+  c.progress = new ProgressChart(page);
+  c.progress->setObjectName(QStringLiteral("pgProgress"));
   c.rbPerson->setChecked(true);
   PlaceStatisticsControls(c);
   return c;
@@ -149,7 +165,9 @@ void PlaceStatisticsControls(const StatisticsControls& c) {
   if (c.Label17) c.Label17->setGeometry(8, 4, 300, 16);
   if (c.rbPerson) c.rbPerson->setGeometry(16, 20, 90, 17);
   if (c.rbTense) c.rbTense->setGeometry(112, 20, 90, 17);
-  if (c.rbChart) c.rbChart->setGeometry(208, 20, 120, 17);
+  if (c.rbChart) c.rbChart->setGeometry(208, 20, 110, 17);
+  if (c.rbVerb) c.rbVerb->setGeometry(324, 20, 80, 17);
+  if (c.rbProgress) c.rbProgress->setGeometry(410, 20, 90, 17);
   if (c.rbBothWR) c.rbBothWR->setGeometry(16, 38, 330, 17);
   for (QRadioButton* hidden : {c.rbBothSco, c.rbBothCom}) {
     if (hidden == nullptr) continue;
@@ -160,6 +178,9 @@ void PlaceStatisticsControls(const StatisticsControls& c) {
   if (c.sgTense) c.sgTense->setGeometry(QRect(kGridArea.topLeft(), kTenseGridSize));
   if (c.sgDouble) c.sgDouble->setGeometry(kGridArea);
   if (c.chart) c.chart->setGeometry(kGridArea);
+  if (c.sgVerb) c.sgVerb->setGeometry(kVerbGridArea);
+  if (c.bnPractiseVerb) c.bnPractiseVerb->setGeometry(kPractiseVerbButton);
+  if (c.progress) c.progress->setGeometry(kGridArea);
 }
 
 StatisticsView::StatisticsView(const StatisticsControls& controls,
@@ -188,13 +209,27 @@ StatisticsView::StatisticsView(const StatisticsControls& controls,
 
   // "By Person" is the choice at start: only its grid shows until the first rebuild.
   for (QWidget* other : {static_cast<QWidget*>(c_.sgTense), static_cast<QWidget*>(c_.sgDouble),
-                         static_cast<QWidget*>(c_.chart)})
+                         static_cast<QWidget*>(c_.chart), static_cast<QWidget*>(c_.sgVerb),
+                         static_cast<QWidget*>(c_.bnPractiseVerb), static_cast<QWidget*>(c_.progress)})
     if (other) other->hide();
   if (c_.sgPerson) c_.sgPerson->show();
 
-  for (QRadioButton* button : {c_.rbPerson, c_.rbTense, c_.rbBothWR, c_.rbBothSco, c_.rbBothCom, c_.rbChart}) {
+  for (QRadioButton* button :
+       {c_.rbPerson, c_.rbTense, c_.rbBothWR, c_.rbBothSco, c_.rbBothCom, c_.rbChart, c_.rbVerb, c_.rbProgress}) {
     if (button == nullptr) continue;
     connect(button, &QRadioButton::clicked, this, &StatisticsView::rbBothScoClick);
+  }
+  if (c_.sgVerb) {
+    c_.sgVerb->setSelectionBehavior(QAbstractItemView::SelectRows);
+    c_.sgVerb->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  }
+  if (c_.bnPractiseVerb) {
+    connect(c_.bnPractiseVerb, &QPushButton::clicked, this, [this] {
+      const int row = c_.sgVerb->currentRow();
+      if (row < 0 || !practise_) return;
+      // The verb is the row's header cell (column 0).
+      practise_(FromQString(StatisticsCellText(c_.sgVerb, row + 1, 0)));
+    });
   }
 }
 
@@ -203,7 +238,42 @@ void StatisticsView::PageShown() {
   BuildStatistics();
 }
 
+void StatisticsView::ReportOnce(const std::string& error) {
+  if (error.empty() || reportedThisVisit_) return;
+  reportedThisVisit_ = true;
+  report_(ToQString(error));
+}
+
+bool StatisticsView::BuildDatedView() {
+  const bool byVerb = c_.rbVerb != nullptr && c_.sgVerb != nullptr && c_.rbVerb->isChecked();
+  const bool progress = c_.rbProgress != nullptr && c_.progress != nullptr && c_.rbProgress->isChecked();
+  if (!byVerb && !progress) return false;
+  const std::vector<HistoryEntry> history = history_ ? history_() : std::vector<HistoryEntry>();
+  for (QWidget* shown : {static_cast<QWidget*>(c_.sgDouble), static_cast<QWidget*>(c_.sgPerson),
+                         static_cast<QWidget*>(c_.sgTense), static_cast<QWidget*>(c_.chart),
+                         static_cast<QWidget*>(c_.sgVerb), static_cast<QWidget*>(c_.bnPractiseVerb),
+                         static_cast<QWidget*>(c_.progress)})
+    if (shown) shown->hide();
+  if (progress) {
+    c_.progress->show();  // laid out while shown, so the axis labels are not elided
+    c_.progress->ShowDays(ProgressSeries(lines_, history));
+    return true;
+  }
+  const StatisticsTable table = BuildVerbStatistics(lines_, history, fileName_);
+  ReportOnce(table.Error);
+  SetUpStatisticsGrid(c_.sgVerb, static_cast<int>(table.Cells.size()), kVerbColumns);
+  FillStatisticsGrid(c_.sgVerb, table.Cells);
+  if (c_.sgVerb->rowCount() > 0) c_.sgVerb->selectRow(0);  // the weakest verb, ready to practise
+  c_.sgVerb->show();
+  if (c_.bnPractiseVerb) {
+    c_.bnPractiseVerb->setEnabled(c_.sgVerb->rowCount() > 0);
+    c_.bnPractiseVerb->show();
+  }
+  return true;
+}
+
 void StatisticsView::BuildStatistics() {
+  if (BuildDatedView()) return;
   StatisticsKind kind = StatisticsKind::kDouble;
   QTableWidget* grid = c_.sgDouble;
   const bool chart = c_.chart != nullptr && c_.rbChart != nullptr && c_.rbChart->isChecked();
@@ -216,14 +286,13 @@ void StatisticsView::BuildStatistics() {
   }
 
   const StatisticsTable table = parlavo::BuildStatistics(lines_, kind, fileName_);
-  if (!table.Error.empty() && !reportedThisVisit_) {
-    reportedThisVisit_ = true;
-    report_(ToQString(table.Error));
-  }
+  ReportOnce(table.Error);
   const StatisticsGrid& cells = table.Cells;
 
   for (QTableWidget* g : {c_.sgDouble, c_.sgPerson, c_.sgTense}) g->hide();
-  if (c_.chart) c_.chart->hide();
+  for (QWidget* dated : {static_cast<QWidget*>(c_.chart), static_cast<QWidget*>(c_.sgVerb),
+                         static_cast<QWidget*>(c_.bnPractiseVerb), static_cast<QWidget*>(c_.progress)})
+    if (dated) dated->hide();
   if (chart) {
     c_.chart->show();  // a chart laid out while hidden elides its axis labels
     c_.chart->ShowTenseAverages(cells);

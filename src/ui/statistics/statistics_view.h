@@ -1,5 +1,7 @@
 // The Statistics page: shows one of the three summary tables that the results
-// core builds from the result lines, or the chart by tense.
+// core builds from the result lines, or the chart by tense; and, from the results
+// dated by "History.txt", the verbs weakest first ("By Verb", with "Practise this
+// verb") and the answers and scores day by day ("Progress").
 //
 // What the main window does:
 //   - create the controls (names as below) and hand them over in StatisticsControls;
@@ -15,14 +17,17 @@
 #include <string>
 #include <vector>
 
+#include "history.h"
 #include "statistics.h"
 
 class QLabel;
+class QPushButton;
 class QRadioButton;
 class QTableWidget;
 
 namespace parlavo {
 
+class ProgressChart;
 class StatisticsChart;
 
 struct StatisticsControls {
@@ -37,6 +42,11 @@ struct StatisticsControls {
   QTableWidget* sgTense = nullptr;    // 17 x 5
   QTableWidget* sgDouble = nullptr;   // 17 x 12
   StatisticsChart* chart = nullptr;   // optional, shown with rbChart
+  QRadioButton* rbVerb = nullptr;     // "By Verb"; optional
+  QRadioButton* rbProgress = nullptr; // "Progress"; optional
+  QTableWidget* sgVerb = nullptr;     // one row per verb answered, shown with rbVerb
+  QPushButton* bnPractiseVerb = nullptr;  // "Practise this verb", under sgVerb
+  ProgressChart* progress = nullptr;  // shown with rbProgress
 };
 
 // Creates the page's controls as children of `page`, with their object names,
@@ -77,10 +87,22 @@ class StatisticsView : public QObject {
   // Shows an error to the user; a modal "Error" box unless replaced (tests do).
   void SetErrorReporter(std::function<void(const QString&)> report) { report_ = std::move(report); }
 
+  // The lines of "History.txt" as they stand (this run's included), asked at every
+  // build; without it every result counts as undated.
+  void SetHistory(std::function<std::vector<HistoryEntry>()> history) { history_ = std::move(history); }
+  // "Practise this verb" with the infinitive of the selected row (Windows-1252).
+  void SetPractiseVerb(std::function<void(const std::string&)> practise) { practise_ = std::move(practise); }
+
  private:
   StatisticsControls c_;
   const std::vector<std::string>& lines_;
+  // The radio button's view, from its own rules; false when another is selected.
+  bool BuildDatedView();
+  void ReportOnce(const std::string& error);
+
   std::function<void(const QString&)> report_;
+  std::function<std::vector<HistoryEntry>()> history_;
+  std::function<void(const std::string&)> practise_;
   std::string fileName_ = "Results.txt";
   bool reportedThisVisit_ = false;
 };

@@ -2,11 +2,15 @@
 // error on a bad result line, and the chart by tense.
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QScrollBar>
 #include <QtTest>
 
+#include "local_day.h"
+#include "progress_chart.h"
+#include "progress_series.h"
 #include "statistics_chart.h"
 #include "statistics_view.h"
 
@@ -36,7 +40,8 @@ struct Page {
   QList<QWidget*> Visible() const {
     QList<QWidget*> shown;
     for (QWidget* w : std::initializer_list<QWidget*>{controls.sgPerson, controls.sgTense, controls.sgDouble,
-                                                      controls.chart})
+                                                      controls.chart, controls.sgVerb, controls.bnPractiseVerb,
+                                                      controls.progress})
       if (w->isVisibleTo(&widget)) shown << w;
     return shown;
   }
@@ -211,6 +216,60 @@ class StatisticsViewTest : public QObject {
     QCOMPARE(page.Visible(), QList<QWidget*>{page.controls.sgTense});
   }
 
+  // "By Verb": weakest first (lowest average score, then slowest), the last day
+  // from the history, and "Practise this verb" for the selected row's verb.
+  void byVerbListsTheWeakestFirst() {
+    std::vector<std::string> lines = {"hablo,hablar,1,1,0,10,3", "como,comer,1,1,0,7,4", "vivo,vivir,1,1,0,7,9",
+                                      "hablas,hablar,2,1,0,10,5"};
+    Page page(lines);
+    page.view.SetHistory([] { return std::vector<HistoryEntry>{{{DayOf(2026, 12, 9), 3600}, 3, 4, 2, 8.5}}; });
+    QStringList practised;
+    page.view.SetPractiseVerb([&practised](const std::string& verb) { practised << QString::fromStdString(verb); });
+    page.controls.rbVerb->click();
+    QCOMPARE(page.Visible(), QList<QWidget*>({page.controls.sgVerb, page.controls.bnPractiseVerb}));
+    const QTableWidget* grid = page.controls.sgVerb;
+    QCOMPARE(Row(grid, 0), QStringList({"", "#Tested", "Ave.Score", "Ave.Time", "Last Practised", "Comments"}));
+    QCOMPARE(grid->rowCount(), 3);
+    QCOMPARE(Row(grid, 1).mid(0, 5), QStringList({"vivir", "1", "7", "9", "2026-12-09"}));
+    QCOMPARE(Row(grid, 2).mid(0, 5), QStringList({"comer", "1", "7", "4", "-"}));
+    QCOMPARE(Row(grid, 3).mid(0, 5), QStringList({"hablar", "2", "10", "4", "2026-12-09"}));
+
+    page.controls.bnPractiseVerb->click();  // the weakest is selected at first
+    page.controls.sgVerb->selectRow(2);
+    page.controls.bnPractiseVerb->click();
+    QCOMPARE(practised, QStringList({"vivir", "hablar"}));
+    QVERIFY(page.errors.isEmpty());
+
+    lines.clear();
+    page.controls.rbVerb->click();
+    QCOMPARE(page.controls.sgVerb->rowCount(), 0);
+    QVERIFY(!page.controls.bnPractiseVerb->isEnabled());
+  }
+
+  // "Progress": the days with answers as bars, or the sentence while none has a day.
+  void progressShowsDaysOrHowTheyCome() {
+    std::vector<std::string> lines = SomeResults();
+    Page page(lines);
+    page.controls.rbProgress->click();
+    QCOMPARE(page.Visible(), QList<QWidget*>{page.controls.progress});
+    auto* sentence = page.controls.progress->findChild<QLabel*>("lbNoProgress");
+    QVERIFY(sentence && sentence->isVisibleTo(&page.widget));
+    QCOMPARE(sentence->text(), QString::fromLatin1(kNoProgressYet.data(), kNoProgressYet.size()));
+    QVERIFY(!page.controls.progress->findChild<QWidget*>("chProgress")->isVisibleTo(&page.widget));
+
+    // Lines 2 and 3 dated: one day of two answers, 10 and 7.
+    page.view.SetHistory([] { return std::vector<HistoryEntry>{{{DayOf(2026, 12, 9), 3600}, 2, 3, 2, 8.5}}; });
+    page.controls.rbProgress->click();
+    QVERIFY(!sentence->isVisibleTo(&page.widget));
+    QVERIFY(page.controls.progress->findChild<QWidget*>("chProgress")->isVisibleTo(&page.widget));
+    QCOMPARE(page.controls.progress->Days().size(), std::size_t(1));
+    QCOMPARE(page.controls.progress->BarTooltip(0), QStringLiteral("2026-12-09: 2 answers, average score 8.5"));
+    QCOMPARE(page.controls.progress->BarTooltip(1), QString());
+
+    page.controls.rbPerson->click();
+    QCOMPARE(page.Visible(), QList<QWidget*>{page.controls.sgPerson});
+  }
+
   // Saves a picture of each choice when PARLAVO_RENDER_DIR is set, for a look by eye.
   void render() {
     const QString dir = qEnvironmentVariable("PARLAVO_RENDER_DIR");
@@ -229,7 +288,9 @@ class StatisticsViewTest : public QObject {
     QVERIFY(page.widget.grab().save(dir + "/statistics_person.png"));
     const std::pair<QRadioButton*, const char*> choices[] = {{page.controls.rbTense, "tense"},
                                                              {page.controls.rbBothWR, "double"},
-                                                             {page.controls.rbChart, "chart"}};
+                                                             {page.controls.rbChart, "chart"},
+                                                             {page.controls.rbVerb, "verb"},
+                                                             {page.controls.rbProgress, "progress"}};
     for (const auto& [button, name] : choices) {
       button->click();
       QTest::qWait(20);

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
 #include <QTabWidget>
@@ -17,6 +19,8 @@
 #include "find_child.h"
 #include "main_window.h"
 #include "num_edit.h"
+#include "page_control.h"
+#include "progress_chart.h"
 #include "question_loop.h"
 #include "review.h"
 #include "text_codec.h"
@@ -218,6 +222,57 @@ class PracticeWindowTest : public QObject {
     QCOMPARE(w_->lbVerbs->count(), forms.size());
     if (!title.isEmpty()) QCOMPARE(w_->lbVerbTitle->text(), title);
     QVERIFY(session_->platform.messages.empty());
+  }
+
+  // "Practise this verb" on the By Verb view asks only the selected verb: the forms
+  // it missed, or all its forms when it missed none.
+  void practiseThisVerbAsksOnlyThatVerb_data() {
+    QTest::addColumn<QString>("verb");
+    QTest::addColumn<QStringList>("forms");  // empty: every form of the verb
+    QTest::newRow("missed forms") << "tener" << QStringList{"tengo", "tiene"};
+    QTest::newRow("nothing missed") << "ser" << QStringList{};
+  }
+  void practiseThisVerbAsksOnlyThatVerb() {
+    QFETCH(QString, verb);
+    QFETCH(QStringList, forms);
+    QVERIFY(WindowSession::WriteFile("Results.txt", "tengo,tener,1,1,1,7,4\r\n"
+                                                    "tienes,tener,2,1,1,10,3\r\n"
+                                                    "tiene,tener,4,1,1,-5,3\r\n"
+                                                    "soy,ser,1,1,1,10,3\r\n"));
+    Open();
+    if (w_->cbAutoRandom->isChecked()) Click(w_->cbAutoRandom);
+    w_->ShowStatistics();
+    auto* byVerb = w_->tsStats->findChild<QRadioButton*>("rbVerb");
+    QVERIFY(byVerb);
+    byVerb->click();
+    auto* grid = w_->tsStats->findChild<QTableWidget*>("sgVerb");
+    QVERIFY(grid && grid->isVisible());
+    QCOMPARE(grid->verticalHeaderItem(0)->text(), QString("tener"));  // the weakest first
+    for (int row = 0; row < grid->rowCount(); ++row)
+      if (grid->verticalHeaderItem(row)->text() == verb) grid->selectRow(row);
+    Click(w_->tsStats->findChild<QPushButton*>("bnPractiseVerb"));
+
+    QCOMPARE(w_->tsParlavo->currentWidget(), w_->tsVerb);
+    QStringList asked;
+    for (const TVerb* item : w_->Loop->Rows()) {
+      QCOMPARE(ToQString(std::string(item->Infinitive())), verb);
+      asked << ToQString(std::string(item->Form()));
+    }
+    if (!forms.isEmpty()) QCOMPARE(asked, forms);
+    else QVERIFY(asked.size() > 10);  // every form of the verb, within the limit
+    QCOMPARE(w_->lbVerbs->count(), asked.size());
+  }
+
+  // Results without "History.txt" have no days: the Progress view says how it fills.
+  void progressWithoutHistoryShowsTheSentence() {
+    QVERIFY(WindowSession::WriteFile("Results.txt", "tengo,tener,1,1,1,7,4\r\n"));
+    Open();
+    w_->ShowStatistics();
+    w_->tsStats->findChild<QRadioButton*>("rbProgress")->click();
+    auto* sentence = w_->tsStats->findChild<QLabel*>("lbNoProgress");
+    QVERIFY(sentence);
+    QVERIFY(sentence->isVisible());
+    QVERIFY(sentence->text().startsWith("No dated answers yet."));
   }
 
   // Today's answers and the streak, from the history and every answer recorded.
