@@ -60,9 +60,13 @@ class PracticeWindowTest : public QObject {
 
   void Open() { w_ = &session_->Open(); }
 
+  void InListOrder() {
+    if (Child<QCheckBox>(w_, "cbAutoRandom")->isChecked()) Click(Child<QCheckBox>(w_, "cbAutoRandom"));
+  }
+
   // A test of tener's first three Present rows, in list order.
   void StartThreeQuestions() {
-    if (Child<QCheckBox>(w_, "cbAutoRandom")->isChecked()) Click(Child<QCheckBox>(w_, "cbAutoRandom"));
+    InListOrder();
     Child<TNewIntEdit>(w_, "reVIT")->setText("3");
     w_->pcDisplay->setCurrentIndex(1);
     w_->cbTenses->setCurrentIndex(0);
@@ -240,7 +244,7 @@ class PracticeWindowTest : public QObject {
                                                     "tiene,tener,4,1,1,-5,3\r\n"
                                                     "soy,ser,1,1,1,10,3\r\n"));
     Open();
-    if (w_->cbAutoRandom->isChecked()) Click(w_->cbAutoRandom);
+    InListOrder();
     w_->ShowStatistics();
     auto* byVerb = w_->tsStats->findChild<QRadioButton*>("rbVerb");
     QVERIFY(byVerb);
