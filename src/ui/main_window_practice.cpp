@@ -36,6 +36,8 @@ void TfrmVerbTester::AddReviewEntries() {
 }
 
 bool TfrmVerbTester::ApplyReview(int position) {
+  // Before the list is filled there are no review entries to be at.
+  if (position < 0 || FirstReviewIndex <= 0) return false;
   const std::optional<ReviewKind> kind = ReviewAtPosition(position, FirstReviewIndex);
   if (!kind) return false;
   const std::vector<HistoryEntry> history = HistoryNow();
