@@ -75,7 +75,10 @@ void TfrmVerbTester::StartTestOf(TestList items, bool shuffle, const std::string
 void TfrmVerbTester::ShowTestSummary() {
   const TestSummary summary = Loop->Summary();
   auto* dialog = new TestSummaryDialog(summary, this);
+  // The next question is on display behind the summary: its clock waits for the learner.
+  FrmDeactivate();
   connect(dialog, &TestSummaryDialog::chosen, this, [this, summary](SummaryChoice choice) {
+    FrmActivate();
     if (choice == SummaryChoice::kPractiseMissed) {
       static std::mt19937 random(std::random_device{}());
       TestList missed = MissedTest(summary, Options.random, random);

@@ -141,6 +141,7 @@ class PracticeWindowTest : public QObject {
     QCOMPARE(missedList->count(), 1);
     QVERIFY(missedList->item(0)->text().contains(ToQString(std::string(missed->Form()))));
 
+    session_->platform.now += 20 * testing::FakePlatform::kSecond;  // the learner reads the summary
     if (way == "Enter")
       QTest::keyClick(summary, Qt::Key_Return);
     else if (way == "Escape")
@@ -158,8 +159,12 @@ class PracticeWindowTest : public QObject {
       QCOMPARE(w_->lbVerbs->currentRow(), 0);  // wrapped round, or started again
     }
     // Closed: the list goes on and the done test says nothing more; repeated or
-    // practised: a new test, done again once every question is answered.
+    // practised: a new test, done again once every question is answered. The time
+    // spent on the summary is no question's time.
+    const std::size_t before = w_->FileMan->ResultLines.size();
     for (int i = 0; i < rowsAfter; ++i) Answer(false);
+    const std::string& next = w_->FileMan->ResultLines[before];
+    QVERIFY2(next.ends_with(",0"), next.c_str());
     const bool newSummary = Summary() && Summary()->isVisible();
     QCOMPARE(newSummary, way != "bnCloseSummary" && way != "Escape");
   }
