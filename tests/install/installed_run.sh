@@ -22,6 +22,10 @@ cd "$scratch/work"
 grep -q '^\[Default\]' "$XDG_CONFIG_HOME/Parlavo/Parlavo.ini" || fail "the settings were not seeded from the shipped copy"
 [ -d "$XDG_DATA_HOME/Parlavo" ] || fail "no data folder $XDG_DATA_HOME/Parlavo"
 ls "$scratch/shots"/*.png >/dev/null 2>&1 || fail "the window run drew no pages"
+[ -s "$scratch/shots/tsStats-rbProgress.png" ] || fail "the window run drew no Progress view"
+for f in Results.txt History.txt; do
+  [ ! -e "$XDG_DATA_HOME/Parlavo/$f" ] || fail "the pictures' sample $f reached the learner's folder"
+done
 
 "$prefix/bin/parlavo" --export-special || fail "--export-special failed"
 [ -s SpecialVerbs.txt ] || fail "SpecialVerbs.txt was not written into the working folder"
