@@ -27,7 +27,9 @@
 #include "ini_manage.h"
 #include "loading_progress.h"
 #include "advanced_tests_page.h"
+#include "conjugator_page.h"
 #include "fonts.h"
+#include "regular_endings_page.h"
 #include "help_page.h"
 #include "options_page.h"
 #include "loading_splash.h"
@@ -73,7 +75,6 @@ void TfrmVerbTester::WireHandlers() {
 
   WireOptionsAndFilters();
   WireTester();
-  new ConjugatorController(cbConj, bnConjugate, reConj, VerbItems);
   connect(tsOptions, &OptionsPage::exportAllClicked, this, &TfrmVerbTester::bnVerbToFileClick);
   connect(tsOptions, &OptionsPage::exportSpecialClicked, this, &TfrmVerbTester::bnSpecialOutputClick);
 }
@@ -122,7 +123,7 @@ void TfrmVerbTester::StartUp() {
     VerbsLoaded = maker.LoadVerbFile(FilePath(platform_.Files().verbFile), VerbItems, Splash);
   }
   Splash->OnInfinitive = nullptr;
-  cbConj->addItems(infinitives);
+  tsCommonVerbs->SetInfinitives(infinitives);
   if (VerbsLoaded) {
     Splash->LoadPosition *= 2;
     tsParlavo->setCurrentWidget(tsVerb);
@@ -143,10 +144,10 @@ void TfrmVerbTester::StartUp() {
   // The regular endings are written when their page is first shown: nothing shows
   // them before.
   if (tsParlavo->currentIndex() == kConjugationPage)
-    BuildRegularTable();
+    tsConjugation->WriteTables();
   else
     connect(tsParlavo, &QTabWidget::currentChanged, this, [this](int page) {
-      if (page == kConjugationPage && !regularTableBuilt_) BuildRegularTable();
+      if (page == kConjugationPage) tsConjugation->WriteTables();
     });
   pcDisplay->setCurrentIndex(cbSimple->currentIndex() == 0 ? 1 : 0);
   Loop->Activate(true);  // the clock starts now
@@ -192,11 +193,6 @@ void TfrmVerbTester::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
   SaveSettingsOnExit();
-}
-
-void TfrmVerbTester::BuildRegularTable() {
-  regularTableBuilt_ = true;
-  parlavo::BuildRegularTable(reConjugations);
 }
 
 // ---------------------------------------------------------------- navigation
@@ -292,13 +288,6 @@ bool TfrmVerbTester::eventFilter(QObject* watched, QEvent* event) {
 
 // ---------------------------------------------------------------- exports
 
-std::vector<std::string> TfrmVerbTester::ConjugatorInfinitives() const {
-  std::vector<std::string> infinitives;
-  infinitives.reserve(cbConj->count());
-  for (int i = 0; i < cbConj->count(); ++i) infinitives.push_back(FromQString(cbConj->itemText(i)));
-  return infinitives;
-}
-
 void TfrmVerbTester::ExportToFile(const char* fileName, const std::function<void(std::ostream&)>& writer) {
   const QString folder = platform_.Files().dataFolder;
   const std::string error = WriteFileAtomically(FilePath(folder + fileName), writer);
@@ -315,7 +304,7 @@ void TfrmVerbTester::ExportToFile(const char* fileName, const std::function<void
 }
 
 void TfrmVerbTester::bnVerbToFileClick() {
-  const std::vector<std::string> infinitives = ConjugatorInfinitives();
+  const std::vector<std::string> infinitives = tsCommonVerbs->Infinitives();
   ExportToFile("AllVerbs.txt", [&](std::ostream& out) { WriteAllVerbs(out, infinitives, VerbItems); });
 }
 

@@ -40,6 +40,8 @@ namespace parlavo {
 
 class AdvancedTestsPage;
 class ClickableLabel;
+class ConjugatorPage;
+class RegularEndingsPage;
 class HelpPage;
 class OptionsPage;
 class QuestionLoop;
@@ -150,7 +152,6 @@ class TfrmVerbTester : public QWidget {
   // ---- Exports ----
   void bnVerbToFileClick();
   void bnSpecialOutputClick();
-  std::vector<std::string> ConjugatorInfinitives() const;
 
   // ---- Start-up state ----
   int ShownPage = -99;
@@ -191,7 +192,7 @@ class TfrmVerbTester : public QWidget {
   QFrame* Panel2 = nullptr;
   ClickableLabel *Image17 = nullptr, *Image18 = nullptr;
   TPageControl* tsParlavo = nullptr;
-  QWidget *tsVerb = nullptr, *tsConjugation = nullptr, *tsCommonVerbs = nullptr, *tsStats = nullptr;
+  QWidget *tsVerb = nullptr, *tsStats = nullptr;
 
   // ---- "VERB TESTER" ----
   QGroupBox* GroupBox11 = nullptr;
@@ -222,15 +223,6 @@ class TfrmVerbTester : public QWidget {
   // The 36 single-verb buttons, regular ones first, in the order of their captions.
   std::array<QPushButton*, 36> SingleVerbButtons{};
 
-  // ---- "Conjugations" ----
-  QTextEdit* reConjugations = nullptr;
-
-  // ---- "Verb Conjugator" ----
-  QLabel* Label11 = nullptr;
-  QComboBox* cbConj = nullptr;
-  QPushButton* bnConjugate = nullptr;
-  QTextEdit* reConj = nullptr;
-
   // ---- "Statistics" ----
   QLabel* Label17 = nullptr;
   QRadioButton *rbPerson = nullptr, *rbTense = nullptr, *rbBothWR = nullptr, *rbBothSco = nullptr,
@@ -256,9 +248,7 @@ class TfrmVerbTester : public QWidget {
   // Adds `page` to the page stack under its header band and title.
   QWidget* AddPage(QWidget* page, const char* name, const QString& caption, const QString& title, bool whiteGround);
   void BuildVerbPage();
-  void BuildConjugationPage();
   void BuildSelectionPage();
-  void BuildConjugatorPage();
   void BuildStatsPage();
   void WireHandlers();
 
@@ -267,7 +257,6 @@ class TfrmVerbTester : public QWidget {
   void CreateResultsManager();   // the results file "Results.txt"
   void ReadSettings();           // settings store on ProgramFolder + "Parlavo.ini", options read
   void SelectSavedTest();        // cbSimple at the test index kept in the options
-  void BuildRegularTable();      // the regular endings on the "Conjugations" page
   void SaveSettingsOnExit();     // results, verb items, current filter and options saved
   void WireOptionsAndFilters();
   void WireTester();
@@ -288,16 +277,17 @@ class TfrmVerbTester : public QWidget {
   void Tell(const QString& title, const QString& text, MessageIcon icon);
   void ExportToFile(const char* fileName, const std::function<void(std::ostream&)>& writer);
 
+  RegularEndingsPage* tsConjugation = nullptr;
   AdvancedTestsPage* tsSelection = nullptr;
   OptionsPage* tsOptions = nullptr;
   HelpPage* TabSheet2 = nullptr;
+  ConjugatorPage* tsCommonVerbs = nullptr;
 
   Platform& platform_;
   bool centred_ = false;
   bool destroyed_ = false;
   bool updatingControls_ = false;  // the window writes its controls: no events forwarded
   bool settingsWriteFailed_ = false;  // the failure of the last write is already reported
-  bool regularTableBuilt_ = false;
   bool quietEnd_ = false;  // ending at a logout or a signal: no message boxes
   QWidget* dragSource_ = nullptr;
   QPoint dragOffset_;

@@ -24,7 +24,9 @@
 #include "place.h"
 #include "options_page.h"
 #include "advanced_tests_page.h"
+#include "conjugator_page.h"
 #include "help_page.h"
+#include "regular_endings_page.h"
 #include "presets.h"
 #include "text_codec.h"
 #include "today_line.h"
@@ -66,19 +68,17 @@ void TfrmVerbTester::BuildWindow() {
 
   PLACE(tsParlavo, TPageControl, this, 78, 0, 554, 378);
   tsVerb = AddPage(new QWidget, "tsVerb", "VERB TESTER", "Verb Tester", false);
-  tsConjugation = AddPage(new QWidget, "tsConjugation", "Conjugations", "Regular Conjugations", false);
+  AddPage(tsConjugation = new RegularEndingsPage, "tsConjugation", "Conjugations", "Regular Conjugations", false);
   AddPage(tsSelection = new AdvancedTestsPage, "tsSelection", "Advanced", "Advanced Tests", true);
   AddPage(tsOptions = new OptionsPage, "tsOptions", "Options", "Options", true);
   AddPage(TabSheet2 = new HelpPage, "TabSheet2", "HELP", "Help", true);
-  tsCommonVerbs = AddPage(new QWidget, "tsCommonVerbs", "Verb Conjugator", "Conjugator", false);
+  AddPage(tsCommonVerbs = new ConjugatorPage(VerbItems), "tsCommonVerbs", "Verb Conjugator", "Conjugator", false);
   tsStats = AddPage(new QWidget, "tsStats", "Statistics", QString(), false);
   tsParlavo->setPageTabVisible(kStatsPage, false);
   tsParlavo->setCurrentIndex(kVerbPage);
 
   BuildNavigation();
   BuildVerbPage();
-  BuildConjugationPage();
-  BuildConjugatorPage();
   BuildStatsPage();
 
   (new WindowBorder(this))->raise();  // above every region
@@ -311,30 +311,6 @@ void TfrmVerbTester::BuildVerbPage() {
         " background: #dcdcdc; }"
         "QTabBar::tab:selected { background: #a9d3f5; border-color: #3f6f9f; }");
   }
-}
-
-void TfrmVerbTester::BuildConjugationPage() {
-  PLACE(reConjugations, QTextEdit, tsConjugation, 0, 40, 554, 338);
-  reConjugations->setReadOnly(true);
-  reConjugations->setFont(PixelFont("Tahoma", 16));
-  reConjugations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-}
-
-void TfrmVerbTester::BuildConjugatorPage() {
-  QWidget* page = tsCommonVerbs;
-  PLACE(Label11, QLabel, page, 196, 13, 84, 16);
-  Label11->setText("Select the verb");
-  Label11->setStyleSheet("color: white; background: transparent;");
-  Label11->setFont(PixelFont("MS Sans Serif", 11, true));
-  PLACE(cbConj, QComboBox, page, 282, 9, 172, 23);
-  cbConj->setEditable(true);
-  cbConj->setInsertPolicy(QComboBox::NoInsert);
-  PLACE(bnConjugate, QPushButton, page, 460, 9, 48, 23);
-  bnConjugate->setText("Go");
-  PLACE(reConj, QTextEdit, page, 0, 40, 554, 338);
-  reConj->setReadOnly(true);
-  reConj->setFont(PixelFont("Tahoma", 16));
-  reConj->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 void TfrmVerbTester::BuildStatsPage() {

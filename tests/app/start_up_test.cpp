@@ -71,8 +71,8 @@ class StartUpTest : public QObject {
     QVERIFY(!window.StartingUp);
     QVERIFY(window.Splash == nullptr);  // freed once the load is done
     QCOMPARE(window.VerbItems.size(), std::size_t(3 * kItemsPerVerb));
-    QCOMPARE(window.cbConj->count(), 3);
-    QCOMPARE(window.cbConj->itemText(0), QString("ser"));
+    QCOMPARE(Child<QComboBox>(window, "cbConj")->count(), 3);
+    QCOMPARE(Child<QComboBox>(window, "cbConj")->itemText(0), QString("ser"));
     QCOMPARE(window.tsParlavo->currentIndex(), int(TfrmVerbTester::kVerbPage));
     QCOMPARE(window.Loop->Score(), std::int8_t(10));
     QCOMPARE(window.Loop->StartTime(), 0.25);
@@ -180,7 +180,7 @@ class StartUpTest : public QObject {
     }
     // Start-up goes on as usual.
     QVERIFY(!window.CloseAtShow);
-    QCOMPARE(window.cbConj->count(), 1);
+    QCOMPARE(Child<QComboBox>(window, "cbConj")->count(), 1);
   }
 
   void allVerbTypesTickedAfterStartUp() {

@@ -113,21 +113,21 @@ class MainWindowTest : public QObject {
     QCOMPARE(window_->ShownPage, int(TfrmVerbTester::kVerbPage));
     QCOMPARE(PagesWithGreyFace(), (std::vector<int>{1, 2, 3, 4, 5}));
     QVERIFY(platform_.messages.empty());
-    QCOMPARE(window_->cbConj->count(), 2);
-    QCOMPARE(window_->cbConj->itemText(1), QString("ir"));
+    QCOMPARE(Child<QComboBox>(window_, "cbConj")->count(), 2);
+    QCOMPARE(Child<QComboBox>(window_, "cbConj")->itemText(1), QString("ir"));
   }
 
   // Nothing shows the regular endings before their page does; they are written on
   // the way there, by a click or by code.
   void regularEndingsAreWrittenWhenTheirPageIsFirstShown() {
-    QVERIFY(window_->reConjugations->toPlainText().isEmpty());
+    QVERIFY(Child<QTextEdit>(window_, "reConjugations")->toPlainText().isEmpty());
     Click(window_->imgReg);
-    QVERIFY(window_->reConjugations->toPlainText().contains("AR\tER\tIR"));
+    QVERIFY(Child<QTextEdit>(window_, "reConjugations")->toPlainText().contains("AR\tER\tIR"));
 
     window_.reset();
     window_ = std::make_unique<TfrmVerbTester>(platform_);
     window_->tsParlavo->setCurrentIndex(TfrmVerbTester::kConjugationPage);
-    QVERIFY(window_->reConjugations->toPlainText().contains("AR\tER\tIR"));
+    QVERIFY(Child<QTextEdit>(window_, "reConjugations")->toPlainText().contains("AR\tER\tIR"));
   }
 
   void navigationImageShowsItsPage_data() {

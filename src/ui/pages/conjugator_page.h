@@ -1,0 +1,35 @@
+// The "Verb Conjugator" page: a verb chosen from the list, all its forms below.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "verb_list.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTextEdit;
+
+namespace parlavo {
+
+class ConjugatorPage : public QWidget {
+  Q_OBJECT
+ public:
+  // `items` are the loaded verbs the page conjugates; they must outlive the page.
+  explicit ConjugatorPage(const VerbList& items, QWidget* parent = nullptr);
+
+  // The infinitives offered, in the data file's order.
+  void SetInfinitives(const QStringList& infinitives);
+  std::vector<std::string> Infinitives() const;
+
+ private:
+  QLabel* Label11 = nullptr;
+  QComboBox* cbConj = nullptr;
+  QPushButton* bnConjugate = nullptr;
+  QTextEdit* reConj = nullptr;
+};
+
+}  // namespace parlavo
