@@ -89,15 +89,16 @@ bool TakeScreenshots(TfrmVerbTester& window, const QString& dir) {
     }
     ok = Save(window, dir + "/" + window.tsParlavo->widget(page)->objectName() + ".png") && ok;
   }
-  // The views of the Statistics page that come from the results' days.
-  for (const char* view : {"rbVerb", "rbProgress"}) {
-    auto* button = window.tsStats->findChild<QRadioButton*>(view);
+  // The person-by-tense grid, and the views of the Statistics page that come from
+  // the results' days.
+  for (const char* view : {"rbBothWR", "rbVerb", "rbProgress"}) {
+    auto* button = window.findChild<QRadioButton*>(view);
     if (button == nullptr) continue;
     window.ShowStatistics();
     button->click();
     ok = Save(window, dir + "/tsStats-" + view + ".png") && ok;
   }
-  if (auto* first = window.tsStats->findChild<QRadioButton*>("rbPerson")) first->setChecked(true);
+  if (auto* first = window.findChild<QRadioButton*>("rbPerson")) first->setChecked(true);
   window.tsParlavo->setCurrentIndex(TfrmVerbTester::kVerbPage);
   window.UpdateNavigationButtons();
   const int shown = window.pcDisplay->currentIndex();

@@ -37,7 +37,7 @@
 #include "platform.h"
 #include "question_loop.h"
 #include "round_half_even.h"
-#include "statistics_view.h"
+#include "statistics_page.h"
 #include "text_codec.h"
 #include "verb_exports.h"
 #include "verb_maker.h"
@@ -72,6 +72,9 @@ void TfrmVerbTester::WireHandlers() {
   scStatistics->setContext(Qt::WindowShortcut);
   connect(scStatistics, &QShortcut::activated, this, &TfrmVerbTester::ShowStatistics);
   connect(bnStatistics, &QPushButton::clicked, this, &TfrmVerbTester::ShowStatistics);
+  connect(tsStats, &StatisticsPage::errorFound, this,
+          [this](const QString& text) { platform_.ShowMessage("Error", text, MessageIcon::Error); });
+  connect(tsStats, &StatisticsPage::practiseVerbRequested, this, &TfrmVerbTester::PractiseVerb);
 
   WireOptionsAndFilters();
   WireTester();
@@ -228,7 +231,7 @@ void TfrmVerbTester::tsParlavoChange() {
     FrmActivate();
   else
     FrmDeactivate();
-  if (caption == "Statistics") Statistics->PageShown();
+  if (caption == "Statistics") tsStats->PageShown();
 }
 
 void TfrmVerbTester::ShowStatistics() {

@@ -18,7 +18,6 @@
 #include "options.h"
 #include "platform.h"
 #include "selection.h"
-#include "statistics_view.h"
 #include "verb_list.h"
 
 class QCheckBox;
@@ -42,6 +41,7 @@ class AdvancedTestsPage;
 class ClickableLabel;
 class ConjugatorPage;
 class RegularEndingsPage;
+class StatisticsPage;
 class HelpPage;
 class OptionsPage;
 class QuestionLoop;
@@ -172,7 +172,6 @@ class TfrmVerbTester : public QWidget {
   LocalDateTime RunStart;
   std::size_t AnswersThisRun = 0;
   std::unique_ptr<TIniManage> IniManage;
-  StatisticsView* Statistics = nullptr;
 
   QShortcut* scStatistics = nullptr;  // Ctrl+Shift+S
   QTimer* tm500 = nullptr;
@@ -192,7 +191,7 @@ class TfrmVerbTester : public QWidget {
   QFrame* Panel2 = nullptr;
   ClickableLabel *Image17 = nullptr, *Image18 = nullptr;
   TPageControl* tsParlavo = nullptr;
-  QWidget *tsVerb = nullptr, *tsStats = nullptr;
+  QWidget* tsVerb = nullptr;
 
   // ---- "VERB TESTER" ----
   QGroupBox* GroupBox11 = nullptr;
@@ -223,13 +222,6 @@ class TfrmVerbTester : public QWidget {
   // The 36 single-verb buttons, regular ones first, in the order of their captions.
   std::array<QPushButton*, 36> SingleVerbButtons{};
 
-  // ---- "Statistics" ----
-  QLabel* Label17 = nullptr;
-  QRadioButton *rbPerson = nullptr, *rbTense = nullptr, *rbBothWR = nullptr, *rbBothSco = nullptr,
-               *rbBothCom = nullptr;
-  QTableWidget *sgPerson = nullptr, *sgTense = nullptr, *sgDouble = nullptr;
-  StatisticsControls StatsControls;  // the page's controls as the statistics view takes them
-
  signals:
   // The window was closed: the program ends even while other windows (help) are open.
   void Closed();
@@ -249,7 +241,6 @@ class TfrmVerbTester : public QWidget {
   QWidget* AddPage(QWidget* page, const char* name, const QString& caption, const QString& title, bool whiteGround);
   void BuildVerbPage();
   void BuildSelectionPage();
-  void BuildStatsPage();
   void WireHandlers();
 
   // Start-up steps carried out by the settings, results, testing and conjugation
@@ -282,6 +273,7 @@ class TfrmVerbTester : public QWidget {
   OptionsPage* tsOptions = nullptr;
   HelpPage* TabSheet2 = nullptr;
   ConjugatorPage* tsCommonVerbs = nullptr;
+  StatisticsPage* tsStats = nullptr;
 
   Platform& platform_;
   bool centred_ = false;

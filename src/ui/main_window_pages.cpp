@@ -27,6 +27,7 @@
 #include "conjugator_page.h"
 #include "help_page.h"
 #include "regular_endings_page.h"
+#include "statistics_page.h"
 #include "presets.h"
 #include "text_codec.h"
 #include "today_line.h"
@@ -73,13 +74,12 @@ void TfrmVerbTester::BuildWindow() {
   AddPage(tsOptions = new OptionsPage, "tsOptions", "Options", "Options", true);
   AddPage(TabSheet2 = new HelpPage, "TabSheet2", "HELP", "Help", true);
   AddPage(tsCommonVerbs = new ConjugatorPage(VerbItems), "tsCommonVerbs", "Verb Conjugator", "Conjugator", false);
-  tsStats = AddPage(new QWidget, "tsStats", "Statistics", QString(), false);
+  AddPage(tsStats = new StatisticsPage, "tsStats", "Statistics", QString(), false);
   tsParlavo->setPageTabVisible(kStatsPage, false);
   tsParlavo->setCurrentIndex(kVerbPage);
 
   BuildNavigation();
   BuildVerbPage();
-  BuildStatsPage();
 
   (new WindowBorder(this))->raise();  // above every region
 
@@ -311,19 +311,6 @@ void TfrmVerbTester::BuildVerbPage() {
         " background: #dcdcdc; }"
         "QTabBar::tab:selected { background: #a9d3f5; border-color: #3f6f9f; }");
   }
-}
-
-void TfrmVerbTester::BuildStatsPage() {
-  StatsControls = CreateStatisticsControls(tsStats);
-  Label17 = StatsControls.Label17;
-  rbPerson = StatsControls.rbPerson;
-  rbTense = StatsControls.rbTense;
-  rbBothWR = StatsControls.rbBothWR;
-  rbBothSco = StatsControls.rbBothSco;
-  rbBothCom = StatsControls.rbBothCom;
-  sgPerson = StatsControls.sgPerson;
-  sgTense = StatsControls.sgTense;
-  sgDouble = StatsControls.sgDouble;
 }
 
 }  // namespace parlavo

@@ -15,7 +15,7 @@
 #include "file_man.h"
 #include "history_file.h"
 #include "ini_manage.h"
-#include "statistics_view.h"
+#include "statistics_page.h"
 #include "main_window.h"
 #include "options_page.h"
 #include "page_control.h"
@@ -61,11 +61,7 @@ void TfrmVerbTester::CreateResultsManager() {
     platform_.ShowMessage("Information", QString::fromStdString(History->LoadMessage()), MessageIcon::Information);
   // The statistics page reads the manager's lines; it is rebuilt only while the
   // manager exists.
-  Statistics = new StatisticsView(StatsControls, FileMan->ResultLines, this);
-  Statistics->SetFileName(FileMan->FileName());
-  Statistics->SetErrorReporter([this](const QString& text) { platform_.ShowMessage("Error", text, MessageIcon::Error); });
-  Statistics->SetHistory([this] { return HistoryNow(); });
-  Statistics->SetPractiseVerb([this](const std::string& infinitive) { PractiseVerb(infinitive); });
+  tsStats->ShowResults(FileMan->ResultLines, FileMan->FileName(), [this] { return HistoryNow(); });
   UpdateToday();
 }
 

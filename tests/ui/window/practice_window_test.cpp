@@ -251,15 +251,15 @@ class PracticeWindowTest : public QObject {
     Open();
     InListOrder();
     w_->ShowStatistics();
-    auto* byVerb = w_->tsStats->findChild<QRadioButton*>("rbVerb");
+    auto* byVerb = Child<QWidget>(w_, "tsStats")->findChild<QRadioButton*>("rbVerb");
     QVERIFY(byVerb);
     byVerb->click();
-    auto* grid = w_->tsStats->findChild<QTableWidget*>("sgVerb");
+    auto* grid = Child<QWidget>(w_, "tsStats")->findChild<QTableWidget*>("sgVerb");
     QVERIFY(grid && grid->isVisible());
     QCOMPARE(grid->verticalHeaderItem(0)->text(), QString("tener"));  // the weakest first
     for (int row = 0; row < grid->rowCount(); ++row)
       if (grid->verticalHeaderItem(row)->text() == verb) grid->selectRow(row);
-    Click(w_->tsStats->findChild<QPushButton*>("bnPractiseVerb"));
+    Click(Child<QWidget>(w_, "tsStats")->findChild<QPushButton*>("bnPractiseVerb"));
 
     QCOMPARE(w_->tsParlavo->currentWidget(), w_->tsVerb);
     QStringList asked;
@@ -277,8 +277,8 @@ class PracticeWindowTest : public QObject {
     QVERIFY(WindowSession::WriteFile("Results.txt", "tengo,tener,1,1,1,7,4\r\n"));
     Open();
     w_->ShowStatistics();
-    w_->tsStats->findChild<QRadioButton*>("rbProgress")->click();
-    auto* sentence = w_->tsStats->findChild<QLabel*>("lbNoProgress");
+    Child<QWidget>(w_, "tsStats")->findChild<QRadioButton*>("rbProgress")->click();
+    auto* sentence = Child<QWidget>(w_, "tsStats")->findChild<QLabel*>("lbNoProgress");
     QVERIFY(sentence);
     QVERIFY(sentence->isVisible());
     QVERIFY(sentence->text().startsWith("No dated answers yet."));

@@ -558,8 +558,8 @@ class TesterWindowTest : public QObject {
     QVERIFY(w_->Loop->AnswerTime() > w_->Loop->StartTime());
     QVERIFY(w_->reVerb->toPlainText().isEmpty());  // no "S" typed into the answer
     // By person: the answer of this run is counted for Yo.
-    QVERIFY(w_->rbPerson->isChecked());
-    const QTableWidget* grid = w_->sgPerson;
+    QVERIFY(Child<QRadioButton>(w_, "rbPerson")->isChecked());
+    const QTableWidget* grid = Child<QTableWidget>(w_, "sgPerson");
     QVERIFY(grid->isVisibleTo(w_));
     QStringList yo;
     for (int row = 0; row < grid->rowCount(); ++row)
@@ -579,23 +579,23 @@ class TesterWindowTest : public QObject {
     file.write("tengo,tener,1,1,1,10,3\r\nabc,def,x,1,0,10,3\r\ntengo,tener,1,1,1,8,5\r\n");
     file.close();
     Open();
-    QVERIFY(w_->sgPerson->isVisibleTo(w_->tsStats));
-    QVERIFY(!w_->sgTense->isVisibleTo(w_->tsStats));
-    QVERIFY(!w_->sgDouble->isVisibleTo(w_->tsStats));
+    QVERIFY(Child<QTableWidget>(w_, "sgPerson")->isVisibleTo(Child<QWidget>(w_, "tsStats")));
+    QVERIFY(!Child<QTableWidget>(w_, "sgTense")->isVisibleTo(Child<QWidget>(w_, "tsStats")));
+    QVERIFY(!Child<QTableWidget>(w_, "sgDouble")->isVisibleTo(Child<QWidget>(w_, "tsStats")));
     w_->ShowStatistics();
     QCOMPARE(platform_->messages.size(), std::size_t(1));
     QCOMPARE(platform_->messages[0].text, QString("Line 2 of \"Results.txt\": 'x' is not a valid integer value\n"
                                                   "The statistics leave this line out."));
-    QCOMPARE(w_->sgPerson->item(0, 0)->text(), QString("2"));  // Yo: the two good lines
-    QCOMPARE(w_->sgPerson->item(0, 1)->text(), QString("9"));
-    for (QRadioButton* kind : {w_->rbTense, w_->rbBothWR, w_->rbPerson}) {
+    QCOMPARE(Child<QTableWidget>(w_, "sgPerson")->item(0, 0)->text(), QString("2"));  // Yo: the two good lines
+    QCOMPARE(Child<QTableWidget>(w_, "sgPerson")->item(0, 1)->text(), QString("9"));
+    for (QRadioButton* kind : {Child<QRadioButton>(w_, "rbTense"), Child<QRadioButton>(w_, "rbBothWR"), Child<QRadioButton>(w_, "rbPerson")}) {
       Click(kind);
       QCOMPARE(platform_->messages.size(), std::size_t(1));
     }
-    QVERIFY(w_->sgPerson->isVisibleTo(w_->tsStats));
-    Click(w_->rbTense);
-    QVERIFY(w_->sgTense->isVisibleTo(w_->tsStats));
-    QCOMPARE(w_->sgTense->item(0, 0)->text(), QString("2"));  // Present
+    QVERIFY(Child<QTableWidget>(w_, "sgPerson")->isVisibleTo(Child<QWidget>(w_, "tsStats")));
+    Click(Child<QRadioButton>(w_, "rbTense"));
+    QVERIFY(Child<QTableWidget>(w_, "sgTense")->isVisibleTo(Child<QWidget>(w_, "tsStats")));
+    QCOMPARE(Child<QTableWidget>(w_, "sgTense")->item(0, 0)->text(), QString("2"));  // Present
     // Another visit names it again.
     Click(w_->imgOpt);
     w_->ShowStatistics();
