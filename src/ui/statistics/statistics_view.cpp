@@ -202,10 +202,11 @@ StatisticsView::StatisticsView(const StatisticsControls& controls,
   std::vector<int> doubleWidths(12, 50);
   doubleWidths[0] = 133;
   doubleWidths[4] = 52;
-  // "Nosotros" and "Vosotros" are the widest person headings: at 50 pixels a font a
-  // little wider than ours cuts their last letter.
-  doubleWidths[7] = 58;
-  doubleWidths[8] = 58;
+  // "Nosotros", "Vosotros" and "Ustedes" are the widest person headings: at 50
+  // pixels the header's margins cut their last letter.
+  doubleWidths[7] = 62;
+  doubleWidths[8] = 62;
+  doubleWidths[11] = 58;
   SetUpStatisticsGrid(c_.sgDouble, 17, doubleWidths);
   c_.sgDouble->setFrameShape(QFrame::NoFrame);
   c_.sgDouble->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QScrollBar>
+#include <QStyle>
 #include <QtTest>
 
 #include "local_day.h"
@@ -149,6 +150,9 @@ class StatisticsViewTest : public QObject {
     std::vector<int> doubleWidths(12, 50);
     doubleWidths[0] = 133;
     doubleWidths[4] = 52;
+    doubleWidths[7] = 62;  // Nosotros
+    doubleWidths[8] = 62;  // Vosotros
+    doubleWidths[11] = 58;  // Ustedes
     const Shape shapes[] = {{page.controls.sgPerson, 13, {64, 64, 64, 64, 244}},
                             {page.controls.sgTense, 17, {140, 64, 64, 64, 166}},
                             {page.controls.sgDouble, 17, doubleWidths}};
@@ -180,6 +184,17 @@ class StatisticsViewTest : public QObject {
     page.controls.rbBothWR->click();
     QTableWidget* both = page.controls.sgDouble;
     QVERIFY(both->isVisibleTo(&page.widget));
+    // Every person heading of the person-by-tense grid shows whole.
+    QTableWidget* grid = both;
+    const QFontMetrics metrics(grid->horizontalHeader()->font());
+    const int margin = grid->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grid->horizontalHeader());
+    QStringList headings;
+    for (int c = 0; c < grid->columnCount(); ++c) {
+      const QString heading = StatisticsCellText(grid, 0, c + 1);
+      headings << heading;
+      QVERIFY2(metrics.horizontalAdvance(heading) + 2 * margin <= grid->columnWidth(c), qPrintable(heading));
+    }
+    QVERIFY2(headings.contains("Nosotros") && headings.contains("Vosotros"), qPrintable(headings.join(',')));
     QVERIFY(QFontInfo(both->font()).pixelSize() >= QFontInfo(page.controls.sgPerson->font()).pixelSize());
     QCOMPARE(both->horizontalHeader()->font(), both->font());
     QCOMPARE(both->verticalHeader()->font(), both->font());
