@@ -73,15 +73,15 @@ class StartUpTest : public QObject {
     QCOMPARE(window.VerbItems.size(), std::size_t(3 * kItemsPerVerb));
     QCOMPARE(Child<QComboBox>(window, "cbConj")->count(), 3);
     QCOMPARE(Child<QComboBox>(window, "cbConj")->itemText(0), QString("ser"));
-    QCOMPARE(window.tsParlavo->currentIndex(), int(TfrmVerbTester::kVerbPage));
+    QCOMPARE(Child<TPageControl>(window, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kVerbPage));
     QCOMPARE(window.Loop->Score(), std::int8_t(10));
     QCOMPARE(window.Loop->StartTime(), 0.25);
     QCOMPARE(window.Loop->AnswerTime(), 0.25);
     QVERIFY(window.Loop->PauseDone());
     QVERIFY(!window.Loop->Answered());
     // Statistics never, Advanced only with the option on.
-    QVERIFY(!window.tsParlavo->isPageTabVisible(TfrmVerbTester::kStatsPage));
-    QCOMPARE(window.tsParlavo->isPageTabVisible(TfrmVerbTester::kSelectionPage), window.cbAdvanced->isChecked());
+    QVERIFY(!Child<TPageControl>(window, "tsParlavo")->isPageTabVisible(TfrmVerbTester::kStatsPage));
+    QCOMPARE(Child<TPageControl>(window, "tsParlavo")->isPageTabVisible(TfrmVerbTester::kSelectionPage), Child<QCheckBox>(window, "cbAdvanced")->isChecked());
   }
 
   void missingDataFileClosesTheWindowWhenShown() {
@@ -141,10 +141,10 @@ class StartUpTest : public QObject {
     WriteVerbIni("@ser;to be\r\n\r\n");
     WriteFile("Parlavo.ini", "[Default]\r\nCount=5\r\n1=a\r\n2=b\r\n3=c\r\n4=d\r\n5=e\r\n[Options]\r\n" + options);
     TfrmVerbTester window(platform_);
-    QCOMPARE(window.tsParlavo->isPageTabVisible(TfrmVerbTester::kSelectionPage), advancedTab);
-    QCOMPARE(window.cbSimple->currentIndex(), test);
-    QCOMPARE(window.pcDisplay->currentIndex(), displayPage);
-    QCOMPARE(window.tsParlavo->currentIndex(), int(TfrmVerbTester::kVerbPage));
+    QCOMPARE(Child<TPageControl>(window, "tsParlavo")->isPageTabVisible(TfrmVerbTester::kSelectionPage), advancedTab);
+    QCOMPARE(Child<QComboBox>(window, "cbSimple")->currentIndex(), test);
+    QCOMPARE(Child<QTabWidget>(window, "pcDisplay")->currentIndex(), displayPage);
+    QCOMPARE(Child<TPageControl>(window, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kVerbPage));
   }
 
   void damagedDataFileCountsAsMissing() {

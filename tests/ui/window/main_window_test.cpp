@@ -76,13 +76,13 @@ class MainWindowTest : public QObject {
   // The grey (upper) faces that are showing; the current page's is hidden.
   std::vector<int> PagesWithGreyFace() const {
     std::vector<int> pages;
-    for (int page = 0; page < window_->tsParlavo->count(); ++page)
+    for (int page = 0; page < Child<TPageControl>(window_, "tsParlavo")->count(); ++page)
       if (ClickableLabel* upper = window_->UpperNavigationImage(page); upper && !upper->isHidden())
         pages.push_back(page);
     return pages;
   }
 
-  void StepFromPage(int page) { CtrlTab(window_->tsParlavo->widget(page)); }
+  void StepFromPage(int page) { CtrlTab(Child<TPageControl>(window_, "tsParlavo")->widget(page)); }
   double StartTime() const { return window_->Loop->StartTime(); }
   double AnswerTime() const { return window_->Loop->AnswerTime(); }
   bool ClockRuns() const { return StartTime() == AnswerTime(); }
@@ -109,7 +109,7 @@ class MainWindowTest : public QObject {
   void cleanup() { window_.reset(); }
 
   void startsOnTheTesterWithItsButtonBlue() {
-    QCOMPARE(window_->tsParlavo->currentIndex(), int(TfrmVerbTester::kVerbPage));
+    QCOMPARE(Child<TPageControl>(window_, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kVerbPage));
     QCOMPARE(window_->ShownPage, int(TfrmVerbTester::kVerbPage));
     QCOMPARE(PagesWithGreyFace(), (std::vector<int>{1, 2, 3, 4, 5}));
     QVERIFY(platform_.messages.empty());
@@ -121,12 +121,12 @@ class MainWindowTest : public QObject {
   // the way there, by a click or by code.
   void regularEndingsAreWrittenWhenTheirPageIsFirstShown() {
     QVERIFY(Child<QTextEdit>(window_, "reConjugations")->toPlainText().isEmpty());
-    Click(window_->imgReg);
+    Click(Child<ClickableLabel>(window_, "imgReg"));
     QVERIFY(Child<QTextEdit>(window_, "reConjugations")->toPlainText().contains("AR\tER\tIR"));
 
     window_.reset();
     window_ = std::make_unique<TfrmVerbTester>(platform_);
-    window_->tsParlavo->setCurrentIndex(TfrmVerbTester::kConjugationPage);
+    Child<TPageControl>(window_, "tsParlavo")->setCurrentIndex(TfrmVerbTester::kConjugationPage);
     QVERIFY(Child<QTextEdit>(window_, "reConjugations")->toPlainText().contains("AR\tER\tIR"));
   }
 
@@ -145,20 +145,20 @@ class MainWindowTest : public QObject {
     QFETCH(int, page);
     QFETCH(std::vector<int>, grey);
     Click(window_->findChild<ClickableLabel*>(image));
-    QCOMPARE(window_->tsParlavo->currentIndex(), page);
+    QCOMPARE(Child<TPageControl>(window_, "tsParlavo")->currentIndex(), page);
     QCOMPARE(PagesWithGreyFace(), grey);
     // Back to the tester: its button blue again, the other grey again.
-    Click(window_->imgVTutor);
-    QCOMPARE(window_->tsParlavo->currentIndex(), 0);
+    Click(Child<ClickableLabel>(window_, "imgVTutor"));
+    QCOMPARE(Child<TPageControl>(window_, "tsParlavo")->currentIndex(), 0);
     QCOMPARE(PagesWithGreyFace(), (std::vector<int>{1, 2, 3, 4, 5}));
   }
 
   void clickingTheBlueButtonChangesNothing() {
-    Click(window_->imgOpt);
+    Click(Child<ClickableLabel>(window_, "imgOpt"));
     const double startBefore = StartTime(), answerBefore = AnswerTime();
     platform_.now += 30 * kSecond;
-    Click(window_->Image15);  // the blue face of "Options", now on top
-    QCOMPARE(window_->tsParlavo->currentIndex(), 3);
+    Click(Child<ClickableLabel>(window_, "Image15"));  // the blue face of "Options", now on top
+    QCOMPARE(Child<TPageControl>(window_, "tsParlavo")->currentIndex(), 3);
     QCOMPARE(window_->ShownPage, 3);
     QCOMPARE(PagesWithGreyFace(), (std::vector<int>{0, 1, 2, 4, 5}));
     QCOMPARE(StartTime(), startBefore);
@@ -166,7 +166,7 @@ class MainWindowTest : public QObject {
   }
 
   void statisticsHasNoNavigationImage() {
-    for (ClickableLabel* image : window_->Panel1->findChildren<ClickableLabel*>())
+    for (ClickableLabel* image : Child<QFrame>(window_, "Panel1")->findChildren<ClickableLabel*>())
       QVERIFY2(image->Tag != TfrmVerbTester::kStatsPage, qPrintable(image->objectName()));
   }
 
@@ -183,11 +183,11 @@ class MainWindowTest : public QObject {
     QFETCH(bool, advanced);
     QFETCH(bool, back);
     QFETCH(std::vector<int>, visits);
-    window_->tsParlavo->setPageTabVisible(TfrmVerbTester::kSelectionPage, advanced);
+    Child<TPageControl>(window_, "tsParlavo")->setPageTabVisible(TfrmVerbTester::kSelectionPage, advanced);
     std::vector<int> seen;
     for (std::size_t i = 0; i < visits.size(); ++i) {
-      CtrlTab(window_->tsParlavo->currentWidget(), back);
-      seen.push_back(window_->tsParlavo->currentIndex());
+      CtrlTab(Child<TPageControl>(window_, "tsParlavo")->currentWidget(), back);
+      seen.push_back(Child<TPageControl>(window_, "tsParlavo")->currentIndex());
     }
     QCOMPARE(seen, visits);
     // Stepping with the keyboard leaves the navigation faces as they were.
@@ -195,10 +195,10 @@ class MainWindowTest : public QObject {
   }
 
   void ctrlTabWorksFromInsideTheAnswerBox() {
-    window_->reVerb->setFocus();
-    CtrlTab(window_->reVerb);
-    QCOMPARE(window_->tsParlavo->currentIndex(), 1);
-    QVERIFY(window_->reVerb->toPlainText().isEmpty());
+    Child<QTextEdit>(window_, "reVerb")->setFocus();
+    CtrlTab(Child<QTextEdit>(window_, "reVerb"));
+    QCOMPARE(Child<TPageControl>(window_, "tsParlavo")->currentIndex(), 1);
+    QVERIFY(Child<QTextEdit>(window_, "reVerb")->toPlainText().isEmpty());
   }
 
   void clockPausedWhileAwayWithCtrlTab() {
@@ -207,8 +207,8 @@ class MainWindowTest : public QObject {
     StepFromPage(0);  // to "Conjugations": pause
     QVERIFY(!ClockRuns());
     platform_.now += 120 * kSecond;
-    for (int i = 0; i < 4; ++i) StepFromPage(window_->tsParlavo->currentIndex());  // round to the tester
-    QCOMPARE(window_->tsParlavo->currentIndex(), 0);
+    for (int i = 0; i < 4; ++i) StepFromPage(Child<TPageControl>(window_, "tsParlavo")->currentIndex());  // round to the tester
+    QCOMPARE(Child<TPageControl>(window_, "tsParlavo")->currentIndex(), 0);
     QVERIFY(ClockRuns());
     // Only the ten seconds before leaving count.
     QVERIFY(qAbs((platform_.now - StartTime()) - 10 * kSecond) < 1e-9);
@@ -218,15 +218,15 @@ class MainWindowTest : public QObject {
   void navigationImagesNeitherPauseNorResume() {
     const double start = StartTime();
     platform_.now += 5 * kSecond;
-    Click(window_->imgOpt);
+    Click(Child<ClickableLabel>(window_, "imgOpt"));
     QVERIFY(ClockRuns());
     QCOMPARE(StartTime(), start);
     // Paused by leaving with Ctrl+Tab, then back by image: stays paused.
-    Click(window_->imgVTutor);
+    Click(Child<ClickableLabel>(window_, "imgVTutor"));
     StepFromPage(0);
     const double pausedAt = AnswerTime();
     platform_.now += 60 * kSecond;
-    Click(window_->imgVTutor);
+    Click(Child<ClickableLabel>(window_, "imgVTutor"));
     QVERIFY(!ClockRuns());
     QCOMPARE(AnswerTime(), pausedAt);
   }
@@ -244,14 +244,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(AnswerTime(), pausedAt);
 
     // Back while another page is current: still paused.
-    Click(window_->imgHelp);
+    Click(Child<ClickableLabel>(window_, "imgHelp"));
     platform_.now += 100 * kSecond;
     state(Qt::ApplicationActive);
     QVERIFY(!ClockRuns());
 
     // Until the tester is reached by the keyboard.
-    for (int guard = 0; guard < 6 && window_->tsParlavo->currentIndex() != 0; ++guard)
-      StepFromPage(window_->tsParlavo->currentIndex());
+    for (int guard = 0; guard < 6 && Child<TPageControl>(window_, "tsParlavo")->currentIndex() != 0; ++guard)
+      StepFromPage(Child<TPageControl>(window_, "tsParlavo")->currentIndex());
     QVERIFY(ClockRuns());
     QVERIFY(qAbs((platform_.now - StartTime()) - 7 * kSecond) < 1e-9);
   }
@@ -269,7 +269,7 @@ class MainWindowTest : public QObject {
   void helpButtonsOpenTheirTopics() {
     QFETCH(QString, button);
     QFETCH(int, context);
-    Click(window_->imgHelp);
+    Click(Child<ClickableLabel>(window_, "imgHelp"));
     auto* widget = Child<QWidget>(window_, "TabSheet2")->findChild<QPushButton*>(button);
     QVERIFY(widget);
     Click(widget);
@@ -278,7 +278,7 @@ class MainWindowTest : public QObject {
 
   void webLinkOpensThePageAndNeverComplains() {
     platform_.webPageOpens = false;
-    Click(window_->imgHelp);
+    Click(Child<ClickableLabel>(window_, "imgHelp"));
     Click(Child<ClickableLabel>(window_, "Label7"));
     QCOMPARE(platform_.webPages, std::vector<QString>{"https://www.parlavo.app/"});
     QVERIFY(platform_.messages.empty());
@@ -296,45 +296,45 @@ class MainWindowTest : public QObject {
   }
 
   void aRightAnswerBeepsPausesRecordsAndMovesOn() {
-    window_->cbSimple->setCurrentIndex(0);  // "Current Filter": the Advanced page
+    Child<QComboBox>(window_, "cbSimple")->setCurrentIndex(0);  // "Current Filter": the Advanced page
     Click(Child<QPushButton>(window_, "Button1"));                // cleared: every tense and person
-    Click(window_->Button14);               // GO
-    QCOMPARE(window_->lbVerbs->count(), 100);
-    QCOMPARE(window_->lbVerbTitle->text(), QString("100 conjugations in the test"));
-    QCOMPARE(window_->lbVerbs->currentRow(), 0);
+    Click(Child<QPushButton>(window_, "Button14"));               // GO
+    QCOMPARE(Child<QListWidget>(window_, "lbVerbs")->count(), 100);
+    QCOMPARE(Child<QLabel>(window_, "lbVerbTitle")->text(), QString("100 conjugations in the test"));
+    QCOMPARE(Child<QListWidget>(window_, "lbVerbs")->currentRow(), 0);
     const QString expected = ToQString(window_->Loop->ExpectedForm());
     QVERIFY(!expected.isEmpty());
 
-    window_->reVerb->setFocus();
-    Type(window_->reVerb, expected);
+    Child<QTextEdit>(window_, "reVerb")->setFocus();
+    Type(Child<QTextEdit>(window_, "reVerb"), expected);
     QCOMPARE(platform_.beeps, 3);
-    QVERIFY(window_->tm500->isActive());
-    QTRY_COMPARE(window_->lbVerbs->currentRow(), 1);
+    QVERIFY(Child<QTimer>(window_, "tm500")->isActive());
+    QTRY_COMPARE(Child<QListWidget>(window_, "lbVerbs")->currentRow(), 1);
     QCOMPARE(window_->FileMan->ResultLines.size(), std::size_t(1));
     QVERIFY(window_->FileMan->ResultLines[0].rfind(FromQString(expected) + ",", 0) == 0);
-    QVERIFY(window_->reVerb->toPlainText().isEmpty());
+    QVERIFY(Child<QTextEdit>(window_, "reVerb")->toPlainText().isEmpty());
   }
 
   void wrongLettersTurnRed() {
-    window_->cbSimple->setCurrentIndex(0);
+    Child<QComboBox>(window_, "cbSimple")->setCurrentIndex(0);
     Click(Child<QPushButton>(window_, "Button1"));
-    Click(window_->Button14);
-    window_->reVerb->setFocus();
-    Type(window_->reVerb, "qq");
-    QTextCursor cursor(window_->reVerb->document());
+    Click(Child<QPushButton>(window_, "Button14"));
+    Child<QTextEdit>(window_, "reVerb")->setFocus();
+    Type(Child<QTextEdit>(window_, "reVerb"), "qq");
+    QTextCursor cursor(Child<QTextEdit>(window_, "reVerb")->document());
     cursor.setPosition(1);  // the format of the first letter
     QCOMPARE(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
     QVERIFY(window_->Loop->Score() < 10);
   }
 
   void savedFilterNamesMustBeGivenAndUnique() {
-    Click(window_->imgAdv);
+    Click(Child<ClickableLabel>(window_, "imgAdv"));
     Child<QLineEdit>(window_, "edSave")->clear();
     Click(Child<QPushButton>(window_, "bnSave"));
     Child<QLineEdit>(window_, "edSave")->setText("Mine");
     Click(Child<QPushButton>(window_, "bnSave"));
     QCOMPARE(Child<QListWidget>(window_, "lbSettings")->count(), 1);
-    QCOMPARE(window_->cbSimple->itemText(1), QString("Mine"));
+    QCOMPARE(Child<QComboBox>(window_, "cbSimple")->itemText(1), QString("Mine"));
     QCOMPARE(window_->FirstPresetIndex, 2);
     Child<QLineEdit>(window_, "edSave")->setText("MINE");
     Click(Child<QPushButton>(window_, "bnSave"));
@@ -370,7 +370,7 @@ class MainWindowTest : public QObject {
   }
 
   void optionClicksReachTheOptionsRecord() {
-    Click(window_->imgOpt);
+    Click(Child<ClickableLabel>(window_, "imgOpt"));
     QVERIFY(window_->Options.beep);
     Click(Child<QCheckBox>(window_, "cbBeep"));
     QVERIFY(!window_->Options.beep);
@@ -382,11 +382,11 @@ class MainWindowTest : public QObject {
   }
 
   void advancedOptionShowsTheAdvancedTab() {
-    window_->cbAdvanced->show();
-    Click(window_->cbAdvanced);
+    Child<QCheckBox>(window_, "cbAdvanced")->show();
+    Click(Child<QCheckBox>(window_, "cbAdvanced"));
     QVERIFY(window_->Options.adv);
-    QVERIFY(window_->tsParlavo->isPageTabVisible(TfrmVerbTester::kSelectionPage));
-    QCOMPARE(window_->tsParlavo->currentIndex(), int(TfrmVerbTester::kSelectionPage));
+    QVERIFY(Child<TPageControl>(window_, "tsParlavo")->isPageTabVisible(TfrmVerbTester::kSelectionPage));
+    QCOMPARE(Child<TPageControl>(window_, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kSelectionPage));
     QCOMPARE(window_->ShownPage, 0);  // the navigation faces stay as they were
   }
 

@@ -68,26 +68,26 @@ class PracticeWindowTest : public QObject {
   void StartThreeQuestions() {
     InListOrder();
     Child<TNewIntEdit>(w_, "reVIT")->setText("3");
-    w_->pcDisplay->setCurrentIndex(1);
-    w_->cbTenses->setCurrentIndex(0);
+    Child<QTabWidget>(w_, "pcDisplay")->setCurrentIndex(1);
+    Child<QComboBox>(w_, "cbTenses")->setCurrentIndex(0);
     Click(w_->findChild<QPushButton*>("bnSingleTener"));
   }
 
   // Answers the current question by typing its form; with `help` the learner first
   // asks for the answer (score -10). Returns once the pause is over.
   void Answer(bool help) {
-    if (help) Click(w_->Button17);
-    w_->reVerb->setFocus();
-    Type(w_->reVerb, ToQString(w_->Loop->ExpectedForm()));
+    if (help) Click(Child<QPushButton>(w_, "Button17"));
+    Child<QTextEdit>(w_, "reVerb")->setFocus();
+    Type(Child<QTextEdit>(w_, "reVerb"), ToQString(w_->Loop->ExpectedForm()));
     QVERIFY(w_->Loop->Answered());
-    QTRY_VERIFY(!w_->tm500->isActive());
+    QTRY_VERIFY(!Child<QTimer>(w_, "tm500")->isActive());
   }
 
   QDialog* Summary() const { return w_->findChild<QDialog*>("dlgTestSummary"); }
 
   void Choose(const QString& preset) {
-    w_->cbSimple->setCurrentIndex(w_->cbSimple->findText(preset));
-    Click(w_->Button14);  // GO
+    Child<QComboBox>(w_, "cbSimple")->setCurrentIndex(Child<QComboBox>(w_, "cbSimple")->findText(preset));
+    Click(Child<QPushButton>(w_, "Button14"));  // GO
   }
 
  private slots:
@@ -120,7 +120,7 @@ class PracticeWindowTest : public QObject {
     QFETCH(bool, onlyTheMissedOne);
     Open();
     StartThreeQuestions();
-    const QStringList rows = Rows(w_->lbVerbs);
+    const QStringList rows = Rows(Child<QListWidget>(w_, "lbVerbs"));
     QCOMPARE(rows.size(), 3);
 
     Answer(false);
@@ -150,13 +150,13 @@ class PracticeWindowTest : public QObject {
       Click(summary->findChild<QPushButton*>(way));
     QTRY_VERIFY(!Summary() || !Summary()->isVisible());
 
-    QCOMPARE(w_->lbVerbs->count(), rowsAfter);
+    QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->count(), rowsAfter);
     if (onlyTheMissedOne) {
       QCOMPARE(w_->Loop->Rows(), TestList{missed});
       QCOMPARE(w_->Loop->CurrentItem(), missed);
     } else {
-      QCOMPARE(Rows(w_->lbVerbs), rows);
-      QCOMPARE(w_->lbVerbs->currentRow(), 0);  // wrapped round, or started again
+      QCOMPARE(Rows(Child<QListWidget>(w_, "lbVerbs")), rows);
+      QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), 0);  // wrapped round, or started again
     }
     // Closed: the list goes on and the done test says nothing more; repeated or
     // practised: a new test, done again once every question is answered. The time
@@ -179,17 +179,17 @@ class PracticeWindowTest : public QObject {
     QVERIFY(!summary->findChild<QPushButton*>("bnPractiseMissed")->isEnabled());
     QTest::keyClick(summary, Qt::Key_Return);
     QTRY_VERIFY(!Summary() || !Summary()->isVisible());
-    QCOMPARE(w_->lbVerbs->count(), 3);
+    QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->count(), 3);
   }
 
   // The two review tests come after the presets, so a stored "simplemod" still
   // names the test it named.
   void reviewEntriesFollowThePresets() {
     Open();
-    const int count = w_->cbSimple->count();
+    const int count = Child<QComboBox>(w_, "cbSimple")->count();
     QCOMPARE(w_->FirstReviewIndex, count - 2);
-    QCOMPARE(w_->cbSimple->itemText(count - 2), QString("Review - forms I got wrong"));
-    QCOMPARE(w_->cbSimple->itemText(count - 1), QString("Review - due today"));
+    QCOMPARE(Child<QComboBox>(w_, "cbSimple")->itemText(count - 2), QString("Review - forms I got wrong"));
+    QCOMPARE(Child<QComboBox>(w_, "cbSimple")->itemText(count - 1), QString("Review - due today"));
     QCOMPARE(count - w_->FirstPresetIndex, 53 + 2);
   }
 
@@ -228,8 +228,8 @@ class PracticeWindowTest : public QObject {
     QStringList asked;
     for (const TVerb* item : w_->Loop->Rows()) asked << ToQString(std::string(item->Form()));
     QCOMPARE(asked, forms);
-    QCOMPARE(w_->lbVerbs->count(), forms.size());
-    if (!title.isEmpty()) QCOMPARE(w_->lbVerbTitle->text(), title);
+    QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->count(), forms.size());
+    if (!title.isEmpty()) QCOMPARE(Child<QLabel>(w_, "lbVerbTitle")->text(), title);
     QVERIFY(session_->platform.messages.empty());
   }
 
@@ -261,7 +261,7 @@ class PracticeWindowTest : public QObject {
       if (grid->verticalHeaderItem(row)->text() == verb) grid->selectRow(row);
     Click(Child<QWidget>(w_, "tsStats")->findChild<QPushButton*>("bnPractiseVerb"));
 
-    QCOMPARE(w_->tsParlavo->currentWidget(), w_->tsVerb);
+    QCOMPARE(Child<TPageControl>(w_, "tsParlavo")->currentWidget(), Child<QWidget>(w_, "tsVerb"));
     QStringList asked;
     for (const TVerb* item : w_->Loop->Rows()) {
       QCOMPARE(ToQString(std::string(item->Infinitive())), verb);
@@ -269,7 +269,7 @@ class PracticeWindowTest : public QObject {
     }
     if (!forms.isEmpty()) QCOMPARE(asked, forms);
     else QVERIFY(asked.size() > 10);  // every form of the verb, within the limit
-    QCOMPARE(w_->lbVerbs->count(), asked.size());
+    QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->count(), asked.size());
   }
 
   // Results without "History.txt" have no days: the Progress view says how it fills.

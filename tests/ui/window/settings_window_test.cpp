@@ -92,13 +92,13 @@ class SettingsWindowTest : public QObject {
 
   void savedFilterComesBackAndGoes() {
     TfrmVerbTester& w = session_->Open();
-    Click(w.imgAdv);
+    Click(Child<ClickableLabel>(w, "imgAdv"));
     ChooseOnShownAdvancedPage(w);
     Child<QLineEdit>(w, "edSave")->setText("Mine");
     Click(Child<QPushButton>(w, "bnSave"));
     QCOMPARE(Child<QListWidget>(w, "lbSettings")->count(), 1);
-    QCOMPARE(w.cbSimple->itemText(1), QString("Mine"));
-    QCOMPARE(w.cbSimple->itemText(2), QString("Present - (Regular) - ar verbs"));
+    QCOMPARE(Child<QComboBox>(w, "cbSimple")->itemText(1), QString("Mine"));
+    QCOMPARE(Child<QComboBox>(w, "cbSimple")->itemText(2), QString("Present - (Regular) - ar verbs"));
 
     Click(Child<QPushButton>(w, "Button1"));  // "Clear Settings"
     QVERIFY(ShownAdvancedPage(w) != kChosenPage);
@@ -108,7 +108,7 @@ class SettingsWindowTest : public QObject {
 
     Click(Child<QPushButton>(w, "bnDelete"));
     QCOMPARE(Child<QListWidget>(w, "lbSettings")->count(), 0);
-    QCOMPARE(w.cbSimple->itemText(1), QString("Present - (Regular) - ar verbs"));
+    QCOMPARE(Child<QComboBox>(w, "cbSimple")->itemText(1), QString("Present - (Regular) - ar verbs"));
     QVERIFY(!WindowSession::ReadFile("Parlavo.ini").contains("List=Mine"));
     QVERIFY(session_->platform.messages.empty());
   }
@@ -116,13 +116,13 @@ class SettingsWindowTest : public QObject {
   void aRestartKeepsOptionsAndTheCurrentFilter() {
     {
       TfrmVerbTester& w = session_->Open();
-      Click(w.imgOpt);
+      Click(Child<ClickableLabel>(w, "imgOpt"));
       Click(Child<QCheckBox>(w, "cbBeep"));
       Click(Child<QRadioButton>(w, "rbWholeWord"));
       Click(Child<QRadioButton>(w, "rbSpan"));
       Child<TNewRealEdit>(w, "reTimeDelay")->setText("1.25");
       Click(Child<QRadioButton>(w, "rbdpArg"));
-      Click(w.imgAdv);
+      Click(Child<ClickableLabel>(w, "imgAdv"));
       ChooseOnShownAdvancedPage(w);
       session_->Close();
     }
@@ -148,7 +148,7 @@ class SettingsWindowTest : public QObject {
       Click(Child<QRadioButton>(w, "rbWholeWord"));
       Child<TNewRealEdit>(w, "reTimeDelay")->setText("1.25");
       Click(Child<QRadioButton>(w, "rbdpArg"));
-      w.cbSimple->setCurrentIndex(2);
+      Child<QComboBox>(w, "cbSimple")->setCurrentIndex(2);
       session_->Close();
     }
     QCOMPARE(OptionsSection(WindowSession::ReadFile("Parlavo.ini")),
@@ -245,12 +245,12 @@ class SettingsWindowTest : public QObject {
     QFETCH(QString, name);
     TfrmVerbTester& w = session_->Open();
     const QByteArray before = WindowSession::ReadFile("Parlavo.ini");
-    const int entries = w.cbSimple->count();
+    const int entries = Child<QComboBox>(w, "cbSimple")->count();
     Child<QLineEdit>(w, "edSave")->setText(name);
     Click(Child<QPushButton>(w, "bnSave"));
     QCOMPARE(WindowSession::ReadFile("Parlavo.ini"), before);
     QCOMPARE(Child<QListWidget>(w, "lbSettings")->count(), 0);
-    QCOMPARE(w.cbSimple->count(), entries);
+    QCOMPARE(Child<QComboBox>(w, "cbSimple")->count(), entries);
     const auto& messages = session_->platform.messages;
     QCOMPARE(messages.size(), std::size_t(1));
     QCOMPARE(messages[0].title, QString("Filter Name Error"));
@@ -263,7 +263,7 @@ class SettingsWindowTest : public QObject {
   // under the trimmed text.
   void aNameIsTrimmedBeforeItIsStoredOrCompared() {
     TfrmVerbTester& w = session_->Open();
-    Click(w.imgAdv);
+    Click(Child<ClickableLabel>(w, "imgAdv"));
     ChooseOnShownAdvancedPage(w);
     Child<QLineEdit>(w, "edSave")->setText("  Foo \t");
     Click(Child<QPushButton>(w, "bnSave"));
@@ -295,7 +295,7 @@ class SettingsWindowTest : public QObject {
     QVERIFY(QFile::rename("Parlavo.ini", "dotfiles/Parlavo.ini"));
     QVERIFY(QFile::link("dotfiles/Parlavo.ini", "Parlavo.ini"));
     TfrmVerbTester& w = session_->Open();
-    Click(w.imgOpt);
+    Click(Child<ClickableLabel>(w, "imgOpt"));
     Click(Child<QCheckBox>(w, "cbBeep"));
     session_->Close();
     QVERIFY(QFileInfo("Parlavo.ini").isSymLink());
@@ -309,7 +309,7 @@ class SettingsWindowTest : public QObject {
     const QByteArray before = WindowSession::ReadFile("Parlavo.ini");
     QVERIFY(QFile::setPermissions("Parlavo.ini", QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     TfrmVerbTester& w = session_->Open();
-    Click(w.imgOpt);
+    Click(Child<ClickableLabel>(w, "imgOpt"));
     Click(Child<QCheckBox>(w, "cbBeep"));
     Child<QLineEdit>(w, "edSave")->setText("Mine");
     Click(Child<QPushButton>(w, "bnSave"));
@@ -334,10 +334,10 @@ class SettingsWindowTest : public QObject {
     QVERIFY(QFile::remove("Parlavo.ini"));
     if (!file.isEmpty()) QVERIFY(WindowSession::WriteFile("Parlavo.ini", file));
     TfrmVerbTester& w = session_->Open();
-    QCOMPARE(w.cbSimple->count(), 1 + 53 + 2);  // and the two review tests
-    QCOMPARE(w.cbSimple->itemText(1), QString("Present - (Regular) - ar verbs"));
-    QCOMPARE(w.cbSimple->itemText(53), QString("All Compound Verbs - (ALL VERBS)"));
-    QCOMPARE(w.cbSimple->currentIndex(), 1);  // "simplemod" 1: the first preset was built
+    QCOMPARE(Child<QComboBox>(w, "cbSimple")->count(), 1 + 53 + 2);  // and the two review tests
+    QCOMPARE(Child<QComboBox>(w, "cbSimple")->itemText(1), QString("Present - (Regular) - ar verbs"));
+    QCOMPARE(Child<QComboBox>(w, "cbSimple")->itemText(53), QString("All Compound Verbs - (ALL VERBS)"));
+    QCOMPARE(Child<QComboBox>(w, "cbSimple")->currentIndex(), 1);  // "simplemod" 1: the first preset was built
     session_->Close();
     const QByteArray written = WindowSession::ReadFile("Parlavo.ini");
     QVERIFY2(written.contains("[Default]\r\nCount=53\r\n1=Present - (Regular) - ar verbs\r\n"), written);
@@ -356,37 +356,37 @@ class SettingsWindowTest : public QObject {
     QVERIFY(QFile::remove("Parlavo.ini"));
     TfrmVerbTester& w = session_->Open();
     QCOMPARE(ShownAdvancedPage(w), QString("all ....... ............... | all ... ....... | xxxxx | "));
-    Click(w.imgAdv);
+    Click(Child<ClickableLabel>(w, "imgAdv"));
     Click(Child<QPushButton>(w, "bnUpdateVerbs"));
-    QCOMPARE(w.lbVerbs->count(), 100);  // "Verbs in test" limits the 3 x 153 items
-    QCOMPARE(w.lbVerbTitle->text(), QString("100 conjugations in the test"));
-    Click(w.imgAdv);
+    QCOMPARE(Child<QListWidget>(w, "lbVerbs")->count(), 100);  // "Verbs in test" limits the 3 x 153 items
+    QCOMPARE(Child<QLabel>(w, "lbVerbTitle")->text(), QString("100 conjugations in the test"));
+    Click(Child<ClickableLabel>(w, "imgAdv"));
     Child<QRadioButton>(w, "rbSpecificTenses")->setChecked(true);  // and no tense ticked
     Click(Child<QPushButton>(w, "bnUpdateVerbs"));
-    QCOMPARE(w.lbVerbs->count(), 0);
-    QCOMPARE(w.lbVerbTitle->text(), QString("0 conjugations in the test - nothing matches this filter"));
+    QCOMPARE(Child<QListWidget>(w, "lbVerbs")->count(), 0);
+    QCOMPARE(Child<QLabel>(w, "lbVerbTitle")->text(), QString("0 conjugations in the test - nothing matches this filter"));
   }
 
   // A saved filter started by name with GO gives the test "Update Verbs" gives.
   void aSavedFilterGivesOneTestFromBothPlaces() {
     TfrmVerbTester& w = session_->Open();
-    Click(w.imgAdv);
+    Click(Child<ClickableLabel>(w, "imgAdv"));
     Click(Child<QPushButton>(w, "Button1"));  // "Clear Settings": All Tenses, All Persons
     Child<QRadioButton>(w, "rbSpecificPeople")->setChecked(true);
     SetTicks(Child<QListWidget>(w, "cbSpecificPeople"), "x......");  // Yo
     Child<QLineEdit>(w, "edSpecVerb")->setText("tener");
     Click(Child<QPushButton>(w, "bnUpdateVerbs"));
-    QCOMPARE(w.lbVerbs->count(), 14);  // every tense but the Imperative
+    QCOMPARE(Child<QListWidget>(w, "lbVerbs")->count(), 14);  // every tense but the Imperative
     QStringList byUpdate;
-    for (int i = 0; i < w.lbVerbs->count(); ++i) byUpdate << w.lbVerbs->item(i)->text();
-    Click(w.imgAdv);
+    for (int i = 0; i < Child<QListWidget>(w, "lbVerbs")->count(); ++i) byUpdate << Child<QListWidget>(w, "lbVerbs")->item(i)->text();
+    Click(Child<ClickableLabel>(w, "imgAdv"));
     Child<QLineEdit>(w, "edSave")->setText("Yo of tener");
     Click(Child<QPushButton>(w, "bnSave"));
     Click(Child<QPushButton>(w, "Button1"));
-    w.cbSimple->setCurrentIndex(w.cbSimple->findText("Yo of tener"));
-    Click(w.Button14);
+    Child<QComboBox>(w, "cbSimple")->setCurrentIndex(Child<QComboBox>(w, "cbSimple")->findText("Yo of tener"));
+    Click(Child<QPushButton>(w, "Button14"));
     QStringList byGo;
-    for (int i = 0; i < w.lbVerbs->count(); ++i) byGo << w.lbVerbs->item(i)->text();
+    for (int i = 0; i < Child<QListWidget>(w, "lbVerbs")->count(); ++i) byGo << Child<QListWidget>(w, "lbVerbs")->item(i)->text();
     byUpdate.sort();
     byGo.sort();
     QCOMPARE(byGo, byUpdate);
@@ -422,7 +422,7 @@ class SettingsWindowTest : public QObject {
 
     const QByteArray before = WindowSession::ReadFile("Parlavo.ini");
     ChooseOnShownAdvancedPage(w);
-    QVERIFY(w.tmSettings->isActive());
+    QVERIFY(Child<QTimer>(w, "tmSettings")->isActive());
     QTRY_VERIFY(WindowSession::ReadFile("Parlavo.ini") != before);
     TfrmVerbTester* crashed = session_->window.release();  // as after a crash: no shutdown has run
     crashed->hide();

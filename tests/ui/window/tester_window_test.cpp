@@ -91,24 +91,24 @@ class TesterWindowTest : public QObject {
   // `form` of person `person`, started by a move (score 10, unless the empty box
   // already lowers it). The clock reads noon when the question starts.
   bool AskTener(int tense, const QString& form, int person = 1) {
-    w_->pcDisplay->setCurrentIndex(1);
-    w_->cbTenses->setCurrentIndex(tense);
+    Child<QTabWidget>(w_, "pcDisplay")->setCurrentIndex(1);
+    Child<QComboBox>(w_, "cbTenses")->setCurrentIndex(tense);
     Click(w_->findChild<QPushButton*>("bnSingleTener"));
     const TestList& rows = w_->Loop->Rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
       if (ToQString(rows[i]->Form()) != form || rows[i]->Person != person) continue;
       platform_->now = 0.5;
-      w_->pcDisplay->setCurrentIndex(0);
-      Click(w_->Button2);  // a fresh question with the score 10...
-      w_->lbVerbs->setCurrentRow(static_cast<int>(i));  // ...then the row wanted
-      w_->reVerb->setFocus();
+      Child<QTabWidget>(w_, "pcDisplay")->setCurrentIndex(0);
+      Click(Child<QPushButton>(w_, "Button2"));  // a fresh question with the score 10...
+      Child<QListWidget>(w_, "lbVerbs")->setCurrentRow(static_cast<int>(i));  // ...then the row wanted
+      Child<QTextEdit>(w_, "reVerb")->setFocus();
       return ToQString(w_->Loop->ExpectedForm()) == form;
     }
     return false;
   }
 
   void EndPause() {
-    if (w_->tm500->isActive()) QTRY_VERIFY(!w_->tm500->isActive());
+    if (Child<QTimer>(w_, "tm500")->isActive()) QTRY_VERIFY(!Child<QTimer>(w_, "tm500")->isActive());
   }
 
  private slots:
@@ -158,19 +158,19 @@ class TesterWindowTest : public QObject {
     if (wholeWord) Click(Child<QRadioButton>(w_, "rbWholeWord"));
     QVERIFY(AskTener(tense, form));
 
-    Type(w_->reVerb, firstTyping);
-    QCOMPARE(w_->reVerb->toPlainText(), firstTyping);
-    QCOMPARE(Colours(w_->reVerb), firstColours);
+    Type(Child<QTextEdit>(w_, "reVerb"), firstTyping);
+    QCOMPARE(Child<QTextEdit>(w_, "reVerb")->toPlainText(), firstTyping);
+    QCOMPARE(Colours(Child<QTextEdit>(w_, "reVerb")), firstColours);
     QCOMPARE(int(w_->Loop->Score()), scoreAfterFirst);
     QVERIFY(!w_->Loop->Answered());
 
-    for (int i = 0; i < deleteBack; ++i) QTest::keyClick(w_->reVerb, Qt::Key_Backspace);
+    for (int i = 0; i < deleteBack; ++i) QTest::keyClick(Child<QTextEdit>(w_, "reVerb"), Qt::Key_Backspace);
     platform_->now += 10 * kSecond;
-    Type(w_->reVerb, rest);
+    Type(Child<QTextEdit>(w_, "reVerb"), rest);
     QVERIFY(w_->Loop->Answered());
-    QCOMPARE(Colours(w_->reVerb), QString(form.size(), 'g'));
+    QCOMPARE(Colours(Child<QTextEdit>(w_, "reVerb")), QString(form.size(), 'g'));
     EndPause();
-    QVERIFY(w_->reVerb->toPlainText().isEmpty());
+    QVERIFY(Child<QTextEdit>(w_, "reVerb")->toPlainText().isEmpty());
 
     session_->Close();
     QCOMPARE(ResultFileLines(), QList<QByteArray>{line + "\r"});
@@ -196,18 +196,18 @@ class TesterWindowTest : public QObject {
     QVERIFY(AskTener(kPresentRow, "tengo"));
     for (QChar click : clicks) {
       if (click == 'A') {
-        Click(w_->Button17);
-        QVERIFY(w_->lbAnswer->isVisibleTo(w_));
-        QCOMPARE(w_->lbAnswer->text(), QString("tengo"));
+        Click(Child<QPushButton>(w_, "Button17"));
+        QVERIFY(Child<QLabel>(w_, "lbAnswer")->isVisibleTo(w_));
+        QCOMPARE(Child<QLabel>(w_, "lbAnswer")->text(), QString("tengo"));
       } else {
-        Click(w_->Button16);
-        QCOMPARE(w_->reVerb->toPlainText(), QString("t"));  // the first letter in place
-        QCOMPARE(w_->reVerb->textCursor().position(), 1);
+        Click(Child<QPushButton>(w_, "Button16"));
+        QCOMPARE(Child<QTextEdit>(w_, "reVerb")->toPlainText(), QString("t"));  // the first letter in place
+        QCOMPARE(Child<QTextEdit>(w_, "reVerb")->textCursor().position(), 1);
       }
     }
-    w_->reVerb->setFocus();
-    QTest::keyClick(w_->reVerb, Qt::Key_End);
-    Type(w_->reVerb, typed);
+    Child<QTextEdit>(w_, "reVerb")->setFocus();
+    QTest::keyClick(Child<QTextEdit>(w_, "reVerb"), Qt::Key_End);
+    Type(Child<QTextEdit>(w_, "reVerb"), typed);
     EndPause();
     QCOMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
     QCOMPARE(QByteArray::fromStdString(w_->FileMan->ResultLines[0]), line);
@@ -216,13 +216,13 @@ class TesterWindowTest : public QObject {
   void accentButtonInsertsAtTheCaret() {
     Open();
     QVERIFY(AskTener(kImperfectRow, QString::fromUtf8("tenía")));
-    Type(w_->reVerb, "tena");
-    QTest::keyClick(w_->reVerb, Qt::Key_Left);
-    QCOMPARE(w_->reVerb->textCursor().position(), 3);
-    Click(w_->Button10);  // í
+    Type(Child<QTextEdit>(w_, "reVerb"), "tena");
+    QTest::keyClick(Child<QTextEdit>(w_, "reVerb"), Qt::Key_Left);
+    QCOMPARE(Child<QTextEdit>(w_, "reVerb")->textCursor().position(), 3);
+    Click(Child<QPushButton>(w_, "Button10"));  // í
     QVERIFY(w_->Loop->Answered());
     QCOMPARE(w_->Loop->LastText(), std::string("ten" "\xED" "a"));
-    QVERIFY(w_->reVerb->hasFocus());
+    QVERIFY(Child<QTextEdit>(w_, "reVerb")->hasFocus());
   }
 
   // "ü" stands beside the six accent buttons, like them; a mark typed after its
@@ -232,22 +232,22 @@ class TesterWindowTest : public QObject {
     QPushButton* umlaut = w_->findChild<QPushButton*>("bnUDiaeresis");
     QVERIFY(umlaut);
     QCOMPARE(umlaut->text(), QString::fromUtf8("ü"));
-    QCOMPARE(umlaut->size(), w_->Button13->size());
-    QCOMPARE(umlaut->y(), w_->Button13->y());
-    QCOMPARE(umlaut->x(), w_->Button13->x() + (w_->Button13->x() - w_->Button12->x()));
+    QCOMPARE(umlaut->size(), Child<QPushButton>(w_, "Button13")->size());
+    QCOMPARE(umlaut->y(), Child<QPushButton>(w_, "Button13")->y());
+    QCOMPARE(umlaut->x(), Child<QPushButton>(w_, "Button13")->x() + (Child<QPushButton>(w_, "Button13")->x() - Child<QPushButton>(w_, "Button12")->x()));
     QCOMPARE(umlaut->focusPolicy(), Qt::NoFocus);
-    QVERIFY(!umlaut->geometry().intersects(w_->Button16->geometry()));
+    QVERIFY(!umlaut->geometry().intersects(Child<QPushButton>(w_, "Button16")->geometry()));
     QVERIFY(AskTener(kImperfectRow, QString::fromUtf8("tenía")));
-    Type(w_->reVerb, "ven");
+    Type(Child<QTextEdit>(w_, "reVerb"), "ven");
     Click(umlaut);
-    QCOMPARE(w_->reVerb->toPlainText(), QString::fromUtf8("venü"));
-    QVERIFY(w_->reVerb->hasFocus());
+    QCOMPARE(Child<QTextEdit>(w_, "reVerb")->toPlainText(), QString::fromUtf8("venü"));
+    QVERIFY(Child<QTextEdit>(w_, "reVerb")->hasFocus());
     QVERIFY(AskTener(kImperfectRow, QString::fromUtf8("tenía")));
-    Type(w_->reVerb, "teni'");
-    QCOMPARE(w_->reVerb->toPlainText(), QString::fromUtf8("tení"));
-    QCOMPARE(w_->reVerb->textCursor().position(), 4);
-    QCOMPARE(Colours(w_->reVerb), QString("kkkk"));
-    Type(w_->reVerb, "a");
+    Type(Child<QTextEdit>(w_, "reVerb"), "teni'");
+    QCOMPARE(Child<QTextEdit>(w_, "reVerb")->toPlainText(), QString::fromUtf8("tení"));
+    QCOMPARE(Child<QTextEdit>(w_, "reVerb")->textCursor().position(), 4);
+    QCOMPARE(Colours(Child<QTextEdit>(w_, "reVerb")), QString("kkkk"));
+    Type(Child<QTextEdit>(w_, "reVerb"), "a");
     EndPause();
     QCOMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
     QCOMPARE(QByteArray::fromStdString(w_->FileMan->ResultLines[0]), QByteArray("ten\xED" "a,tener,1,3,0,10,0"));
@@ -258,12 +258,12 @@ class TesterWindowTest : public QObject {
     Click(Child<QCheckBox>(w_, "cbMoveOn"));
     QVERIFY(!w_->Options.move);
     QVERIFY(AskTener(kPresentRow, "tengo"));
-    const int row = w_->lbVerbs->currentRow();
-    Type(w_->reVerb, "tengo");
+    const int row = Child<QListWidget>(w_, "lbVerbs")->currentRow();
+    Type(Child<QTextEdit>(w_, "reVerb"), "tengo");
     QVERIFY(w_->Loop->Answered());
     EndPause();
-    QCOMPARE(Colours(w_->reVerb), QString("ggggg"));
-    QCOMPARE(w_->lbVerbs->currentRow(), row);
+    QCOMPARE(Colours(Child<QTextEdit>(w_, "reVerb")), QString("ggggg"));
+    QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), row);
     QVERIFY(w_->FileMan->ResultLines.empty());
     session_->Close();
     QVERIFY(ResultFileLines().isEmpty());
@@ -273,22 +273,22 @@ class TesterWindowTest : public QObject {
     Open();
     QCOMPARE(Child<TNewRealEdit>(w_, "reTimeDelay")->text(), QString("0.5"));
     QVERIFY(AskTener(kPresentRow, "tengo"));
-    const int row = w_->lbVerbs->currentRow();
-    Type(w_->reVerb, "tengo");
-    QVERIFY(w_->tm500->isActive());
-    QVERIFY(w_->tm500->isSingleShot());
-    QCOMPARE(w_->tm500->interval(), 500);
+    const int row = Child<QListWidget>(w_, "lbVerbs")->currentRow();
+    Type(Child<QTextEdit>(w_, "reVerb"), "tengo");
+    QVERIFY(Child<QTimer>(w_, "tm500")->isActive());
+    QVERIFY(Child<QTimer>(w_, "tm500")->isSingleShot());
+    QCOMPARE(Child<QTimer>(w_, "tm500")->interval(), 500);
     // The pause is held while events run, so the check within it does not depend
     // on how fast the machine gets here; then the pause is ended at once.
-    w_->tm500->stop();
+    Child<QTimer>(w_, "tm500")->stop();
     QCoreApplication::processEvents();
-    QCOMPARE(Colours(w_->reVerb), QString("ggggg"));  // within the pause: still green, not yet recorded
-    QCOMPARE(w_->lbVerbs->currentRow(), row);
+    QCOMPARE(Colours(Child<QTextEdit>(w_, "reVerb")), QString("ggggg"));  // within the pause: still green, not yet recorded
+    QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), row);
     QVERIFY(w_->FileMan->ResultLines.empty());
-    w_->tm500->start(0);
+    Child<QTimer>(w_, "tm500")->start(0);
     QTRY_COMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
-    QCOMPARE(w_->lbVerbs->currentRow(), (row + 1) % w_->lbVerbs->count());
-    QVERIFY(w_->reVerb->toPlainText().isEmpty());
+    QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), (row + 1) % Child<QListWidget>(w_, "lbVerbs")->count());
+    QVERIFY(Child<QTextEdit>(w_, "reVerb")->toPlainText().isEmpty());
   }
 
   // A pause time that rounds to nothing cannot be a timer: there is no pause.
@@ -304,22 +304,22 @@ class TesterWindowTest : public QObject {
     Child<TNewRealEdit>(w_, "reTimeDelay")->setText(seconds);
     Click(Child<QCheckBox>(w_, "cbBeep"));  // any option click copies the pause field
     QVERIFY(AskTener(kPresentRow, "tengo"));
-    Type(w_->reVerb, "tengo");
-    QVERIFY(!w_->tm500->isActive());
+    Type(Child<QTextEdit>(w_, "reVerb"), "tengo");
+    QVERIFY(!Child<QTimer>(w_, "tm500")->isActive());
     QCOMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
   }
 
   void nextAndPreviousWrapAround() {
     Open();
     Click(w_->findChild<QPushButton*>("bnSingleTener"));
-    const int rows = w_->lbVerbs->count();
+    const int rows = Child<QListWidget>(w_, "lbVerbs")->count();
     QVERIFY(rows > 2);
-    w_->lbVerbs->setCurrentRow(0);
-    Click(w_->Button3);
-    QCOMPARE(w_->lbVerbs->currentRow(), rows - 1);
+    Child<QListWidget>(w_, "lbVerbs")->setCurrentRow(0);
+    Click(Child<QPushButton>(w_, "Button3"));
+    QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), rows - 1);
     QCOMPARE(w_->Loop->ExpectedForm(), w_->Loop->Rows().back()->Form());
-    Click(w_->Button2);
-    QCOMPARE(w_->lbVerbs->currentRow(), 0);
+    Click(Child<QPushButton>(w_, "Button2"));
+    QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), 0);
     QCOMPARE(w_->Loop->ExpectedForm(), w_->Loop->Rows().front()->Form());
   }
 
@@ -338,22 +338,22 @@ class TesterWindowTest : public QObject {
     QApplication::setActiveWindow(w_);
     QVERIFY(QTest::qWaitForWindowActive(w_));
     Click(w_->findChild<QPushButton*>("bnSingleTener"));
-    QVERIFY(w_->lbVerbs->count() > 3);
+    QVERIFY(Child<QListWidget>(w_, "lbVerbs")->count() > 3);
     if (control == "lbVerbs") {
-      const QRect row = w_->lbVerbs->visualItemRect(w_->lbVerbs->item(2));
-      QTest::mouseClick(w_->lbVerbs->viewport(), Qt::LeftButton, {}, row.center());
-      QCOMPARE(w_->lbVerbs->currentRow(), 2);
+      const QRect row = Child<QListWidget>(w_, "lbVerbs")->visualItemRect(Child<QListWidget>(w_, "lbVerbs")->item(2));
+      QTest::mouseClick(Child<QListWidget>(w_, "lbVerbs")->viewport(), Qt::LeftButton, {}, row.center());
+      QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), 2);
     } else {
       auto* button = w_->findChild<QPushButton*>(control);
       QVERIFY(button);
       button->setFocus();
       Click(button);
     }
-    QVERIFY(w_->reVerb->hasFocus());
-    const int row = w_->lbVerbs->currentRow();
+    QVERIFY(Child<QTextEdit>(w_, "reVerb")->hasFocus());
+    const int row = Child<QListWidget>(w_, "lbVerbs")->currentRow();
     QTest::keyClick(QApplication::focusWidget(), 't');
-    QCOMPARE(w_->reVerb->toPlainText(), QString("t"));
-    QCOMPARE(w_->lbVerbs->currentRow(), row);
+    QCOMPARE(Child<QTextEdit>(w_, "reVerb")->toPlainText(), QString("t"));
+    QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), row);
   }
 
   void closingTheWindowSaysSoSoTheProgramEnds() {
@@ -367,11 +367,11 @@ class TesterWindowTest : public QObject {
   void randomiseAsksTheRowItSelects() {
     Open();
     QVERIFY(AskTener(kPresentRow, "tengo"));
-    Type(w_->reVerb, "ten");
-    Click(w_->Button4);
-    QCOMPARE(w_->lbVerbs->currentRow(), 0);
+    Type(Child<QTextEdit>(w_, "reVerb"), "ten");
+    Click(Child<QPushButton>(w_, "Button4"));
+    QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), 0);
     QCOMPARE(w_->Loop->ExpectedForm(), std::string(w_->Loop->Rows().front()->Form()));
-    QVERIFY(w_->reVerb->toPlainText().isEmpty());
+    QVERIFY(Child<QTextEdit>(w_, "reVerb")->toPlainText().isEmpty());
   }
 
   // Help taken on one question never costs the next: after "Answer" or "Next
@@ -388,34 +388,34 @@ class TesterWindowTest : public QObject {
     QFETCH(QString, way);
     Open();
     QVERIFY(AskTener(kPresentRow, "tengo"));
-    Click(help == "Answer" ? w_->Button17 : w_->Button16);
+    Click(help == "Answer" ? Child<QPushButton>(w_, "Button17") : Child<QPushButton>(w_, "Button16"));
     QVERIFY(w_->Loop->Score() < 0);
     platform_->now += 20 * kSecond;
     if (way == "GO") {
-      w_->cbSimple->setCurrentIndex(0);  // the Advanced page as it starts: every item
-      Click(w_->Button14);
+      Child<QComboBox>(w_, "cbSimple")->setCurrentIndex(0);  // the Advanced page as it starts: every item
+      Click(Child<QPushButton>(w_, "Button14"));
     } else if (way == "single verb") {
       Click(w_->findChild<QPushButton*>("bnSingleSer"));
     } else if (way == "Randomise") {
-      Click(w_->Button4);
+      Click(Child<QPushButton>(w_, "Button4"));
     } else if (way == "Next->") {
-      Click(w_->Button2);
+      Click(Child<QPushButton>(w_, "Button2"));
     } else {
-      const int row = way == "another row" ? (w_->lbVerbs->currentRow() + 1) % w_->lbVerbs->count()
-                                           : w_->lbVerbs->currentRow();
-      w_->lbVerbs->scrollToItem(w_->lbVerbs->item(row));
-      QTest::mouseClick(w_->lbVerbs->viewport(), Qt::LeftButton, {},
-                        w_->lbVerbs->visualItemRect(w_->lbVerbs->item(row)).center());
-      QCOMPARE(w_->lbVerbs->currentRow(), row);
+      const int row = way == "another row" ? (Child<QListWidget>(w_, "lbVerbs")->currentRow() + 1) % Child<QListWidget>(w_, "lbVerbs")->count()
+                                           : Child<QListWidget>(w_, "lbVerbs")->currentRow();
+      Child<QListWidget>(w_, "lbVerbs")->scrollToItem(Child<QListWidget>(w_, "lbVerbs")->item(row));
+      QTest::mouseClick(Child<QListWidget>(w_, "lbVerbs")->viewport(), Qt::LeftButton, {},
+                        Child<QListWidget>(w_, "lbVerbs")->visualItemRect(Child<QListWidget>(w_, "lbVerbs")->item(row)).center());
+      QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), row);
     }
-    QVERIFY(w_->lbVerbs->count() > 0);
+    QVERIFY(Child<QListWidget>(w_, "lbVerbs")->count() > 0);
     QCOMPARE(int(w_->Loop->Score()), 10);
-    QVERIFY(w_->reVerb->toPlainText().isEmpty());
-    QVERIFY(!w_->lbAnswer->isVisibleTo(w_));
+    QVERIFY(Child<QTextEdit>(w_, "reVerb")->toPlainText().isEmpty());
+    QVERIFY(!Child<QLabel>(w_, "lbAnswer")->isVisibleTo(w_));
     const std::string form = w_->Loop->ExpectedForm();
     platform_->now += 2 * kSecond;
-    w_->reVerb->setFocus();
-    Type(w_->reVerb, ToQString(form));
+    Child<QTextEdit>(w_, "reVerb")->setFocus();
+    Type(Child<QTextEdit>(w_, "reVerb"), ToQString(form));
     EndPause();
     QCOMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
     QVERIFY2(QByteArray::fromStdString(w_->FileMan->ResultLines[0]).endsWith(",10,2"),
@@ -430,26 +430,26 @@ class TesterWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(w_));
     Click(Child<QCheckBox>(w_, "cbMoveOn"));
     QVERIFY(AskTener(kPresentRow, "tengo"));
-    const int row = w_->lbVerbs->currentRow();
-    Click(w_->Button16);  // Next Letter: -5
-    QTest::keyClick(w_->reVerb, Qt::Key_End);
-    Type(w_->reVerb, "engo");
+    const int row = Child<QListWidget>(w_, "lbVerbs")->currentRow();
+    Click(Child<QPushButton>(w_, "Button16"));  // Next Letter: -5
+    QTest::keyClick(Child<QTextEdit>(w_, "reVerb"), Qt::Key_End);
+    Type(Child<QTextEdit>(w_, "reVerb"), "engo");
     QVERIFY(w_->Loop->Answered());
     EndPause();
     platform_->now += 40 * kSecond;
     w_->activateWindow();  // the progress window of the test just built took it
     QVERIFY(QTest::qWaitForWindowActive(w_));
-    w_->lbVerbs->setFocus();
-    w_->lbVerbs->scrollToItem(w_->lbVerbs->item(row));
-    QTest::mouseClick(w_->lbVerbs->viewport(), Qt::LeftButton, {},
-                      w_->lbVerbs->visualItemRect(w_->lbVerbs->item(row)).center());
-    QCOMPARE(w_->lbVerbs->currentRow(), row);
+    Child<QListWidget>(w_, "lbVerbs")->setFocus();
+    Child<QListWidget>(w_, "lbVerbs")->scrollToItem(Child<QListWidget>(w_, "lbVerbs")->item(row));
+    QTest::mouseClick(Child<QListWidget>(w_, "lbVerbs")->viewport(), Qt::LeftButton, {},
+                      Child<QListWidget>(w_, "lbVerbs")->visualItemRect(Child<QListWidget>(w_, "lbVerbs")->item(row)).center());
+    QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), row);
     QVERIFY(!w_->Loop->Answered());
-    QVERIFY(w_->reVerb->toPlainText().isEmpty());
+    QVERIFY(Child<QTextEdit>(w_, "reVerb")->toPlainText().isEmpty());
     QCOMPARE(int(w_->Loop->Score()), 10);
     QCOMPARE(w_->Loop->StartTime(), platform_->now);
-    QVERIFY(w_->reVerb->hasFocus());
-    Type(w_->reVerb, "tengo");
+    QVERIFY(Child<QTextEdit>(w_, "reVerb")->hasFocus());
+    Type(Child<QTextEdit>(w_, "reVerb"), "tengo");
     QVERIFY(w_->Loop->Answered());
   }
 
@@ -460,7 +460,7 @@ class TesterWindowTest : public QObject {
     QCOMPARE(platform_->messages[0].title, QString("Error"));
     QVERIFY2(platform_->messages[0].text.contains("Results.txt"), qPrintable(platform_->messages[0].text));
     // The saver's attempts do not repeat it, and the folder is left alone.
-    w_->tmSaver->start(1);
+    Child<QTimer>(w_, "tmSaver")->start(1);
     QTest::qWait(30);
     session_->Close();
     QCOMPARE(platform_->messages.size(), std::size_t(1));
@@ -472,11 +472,11 @@ class TesterWindowTest : public QObject {
   void eachAnswerIsInTheFileAtOnce() {
     Open();
     QVERIFY(AskTener(kPresentRow, "tengo"));
-    Type(w_->reVerb, "tengo");
+    Type(Child<QTextEdit>(w_, "reVerb"), "tengo");
     EndPause();
     QCOMPARE(ResultFileLines(), QList<QByteArray>{"tengo,tener,1,1,1,10,0\r"});
     QVERIFY(AskTener(kPresentRow, "tienes", 2));
-    Type(w_->reVerb, "tienes");
+    Type(Child<QTextEdit>(w_, "reVerb"), "tienes");
     EndPause();
     QCOMPARE(ResultFileLines(), (QList<QByteArray>{"tengo,tener,1,1,1,10,0\r", "tienes,tener,2,1,1,10,0\r"}));
     QVERIFY(platform_->messages.empty());
@@ -486,26 +486,26 @@ class TesterWindowTest : public QObject {
     Open();
     QVERIFY(BlockFile("Results.txt"));
     QVERIFY(AskTener(kPresentRow, "tengo"));
-    Type(w_->reVerb, "tengo");
+    Type(Child<QTextEdit>(w_, "reVerb"), "tengo");
     EndPause();
     QCOMPARE(platform_->messages.size(), std::size_t(1));
     QVERIFY2(platform_->messages[0].text.contains("Results.txt"), qPrintable(platform_->messages[0].text));
-    QCOMPARE(w_->tmSaver->interval(), TfrmVerbTester::kRetryInterval);  // tried again soon
-    w_->tmSaver->start(1);
+    QCOMPARE(Child<QTimer>(w_, "tmSaver")->interval(), TfrmVerbTester::kRetryInterval);  // tried again soon
+    Child<QTimer>(w_, "tmSaver")->start(1);
     QTest::qWait(30);
     QCOMPARE(platform_->messages.size(), std::size_t(1));
 
     UnblockFile("Results.txt");  // the next save gets through, with the line kept in memory
     QTRY_VERIFY(QFileInfo("Results.txt").isFile());
     QCOMPARE(ResultFileLines(), QList<QByteArray>{"tengo,tener,1,1,1,10,0\r"});
-    QCOMPARE(w_->tmSaver->interval(), TfrmVerbTester::kSaverInterval);
+    QCOMPARE(Child<QTimer>(w_, "tmSaver")->interval(), TfrmVerbTester::kSaverInterval);
 
     QVERIFY(BlockFile("Results.txt"));  // failing again is news again
     QVERIFY(AskTener(kPresentRow, "tienes", 2));
-    Type(w_->reVerb, "tienes");
+    Type(Child<QTextEdit>(w_, "reVerb"), "tienes");
     EndPause();
     QCOMPARE(platform_->messages.size(), std::size_t(2));
-    w_->tmSaver->stop();
+    Child<QTimer>(w_, "tmSaver")->stop();
     UnblockFile("Results.txt");
   }
 
@@ -516,7 +516,7 @@ class TesterWindowTest : public QObject {
     Open();
     QCOMPARE(platform_->messages.size(), std::size_t(1));  // the unreadable file, at start-up
     QVERIFY(AskTener(kPresentRow, "tengo"));
-    Type(w_->reVerb, "tengo");
+    Type(Child<QTextEdit>(w_, "reVerb"), "tengo");
     EndPause();
     session_->Close();
     QCOMPARE(platform_->messages.size(), std::size_t(2));
@@ -536,7 +536,7 @@ class TesterWindowTest : public QObject {
     QVERIFY(BlockFile("Results.txt"));
     Open();
     QVERIFY(AskTener(kPresentRow, "tengo"));
-    Type(w_->reVerb, "tengo");
+    Type(Child<QTextEdit>(w_, "reVerb"), "tengo");
     EndPause();
     const std::size_t shown = platform_->messages.size();
     w_->EndQuietly();
@@ -551,16 +551,16 @@ class TesterWindowTest : public QObject {
   void ctrlShiftSShowsFreshStatisticsAndPausesTheClock() {
     Open();
     QVERIFY(AskTener(kPresentRow, "tengo"));
-    Type(w_->reVerb, "tengo");
+    Type(Child<QTextEdit>(w_, "reVerb"), "tengo");
     EndPause();
     QVERIFY(w_->Loop->StartTime() == w_->Loop->AnswerTime());  // the next question's clock runs
     w_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w_));
     platform_->now += 3 * kSecond;
-    QTest::keyClick(w_->reVerb, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(w_->tsParlavo->currentIndex(), int(TfrmVerbTester::kStatsPage));
+    QTest::keyClick(Child<QTextEdit>(w_, "reVerb"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(Child<TPageControl>(w_, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kStatsPage));
     QVERIFY(w_->Loop->AnswerTime() > w_->Loop->StartTime());
-    QVERIFY(w_->reVerb->toPlainText().isEmpty());  // no "S" typed into the answer
+    QVERIFY(Child<QTextEdit>(w_, "reVerb")->toPlainText().isEmpty());  // no "S" typed into the answer
     // By person: the answer of this run is counted for Yo.
     QVERIFY(Child<QRadioButton>(w_, "rbPerson")->isChecked());
     const QTableWidget* grid = Child<QTableWidget>(w_, "sgPerson");
@@ -571,8 +571,8 @@ class TesterWindowTest : public QObject {
         for (int column = 0; column < 2; ++column) yo << grid->item(row, column)->text();
     QCOMPARE(yo, (QStringList{"1", "10"}));  // one result, score 10
     // The strip leads back as usual.
-    Click(w_->imgvtestP);
-    QCOMPARE(w_->tsParlavo->currentIndex(), int(TfrmVerbTester::kVerbPage));
+    Click(Child<ClickableLabel>(w_, "imgvtestP"));
+    QCOMPARE(Child<TPageControl>(w_, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kVerbPage));
   }
 
   // A damaged results file: the bad line is named once per visit of the page, and
@@ -601,7 +601,7 @@ class TesterWindowTest : public QObject {
     QVERIFY(Child<QTableWidget>(w_, "sgTense")->isVisibleTo(Child<QWidget>(w_, "tsStats")));
     QCOMPARE(Child<QTableWidget>(w_, "sgTense")->item(0, 0)->text(), QString("2"));  // Present
     // Another visit names it again.
-    Click(w_->imgOpt);
+    Click(Child<ClickableLabel>(w_, "imgOpt"));
     w_->ShowStatistics();
     QCOMPARE(platform_->messages.size(), std::size_t(2));
   }
@@ -621,9 +621,9 @@ class TesterWindowTest : public QObject {
     Child<QRadioButton>(w_, "rbAllPeople")->setChecked(true);
     for (int i = 0; i < Child<QListWidget>(w_, "cbVerbType")->count(); ++i) Child<QListWidget>(w_, "cbVerbType")->item(i)->setCheckState(Qt::Checked);
     Child<QPushButton>(w_, "bnUpdateVerbs")->click();
-    QVERIFY(w_->lbVerbs->count() > 0);
-    QCOMPARE(w_->lbVerb->text(), QString("<i>tener</i>"));
-    QVERIFY2(w_->lbTrans->text().contains("<b>to have</b> &amp; more"), qPrintable(w_->lbTrans->text()));
+    QVERIFY(Child<QListWidget>(w_, "lbVerbs")->count() > 0);
+    QCOMPARE(Child<QLabel>(w_, "lbVerb")->text(), QString("<i>tener</i>"));
+    QVERIFY2(Child<QLabel>(w_, "lbTrans")->text().contains("<b>to have</b> &amp; more"), qPrintable(Child<QLabel>(w_, "lbTrans")->text()));
 
     w_->ShowStatistics();
     QVERIFY(!platform_->messages.empty());
@@ -632,14 +632,14 @@ class TesterWindowTest : public QObject {
 
   void statisticsButtonOnTheTesterDoesTheSame() {
     Open();
-    QVERIFY(w_->bnStatistics->isVisibleTo(w_));
-    QCOMPARE(w_->bnStatistics->text(), QString("Statistics"));
+    QVERIFY(Child<QPushButton>(w_, "bnStatistics")->isVisibleTo(w_));
+    QCOMPARE(Child<QPushButton>(w_, "bnStatistics")->text(), QString("Statistics"));
     platform_->now += 3 * kSecond;
-    Click(w_->bnStatistics);
-    QCOMPARE(w_->tsParlavo->currentIndex(), int(TfrmVerbTester::kStatsPage));
+    Click(Child<QPushButton>(w_, "bnStatistics"));
+    QCOMPARE(Child<TPageControl>(w_, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kStatsPage));
     QVERIFY(w_->Loop->AnswerTime() > w_->Loop->StartTime());
-    Click(w_->imgOpt);
-    QCOMPARE(w_->tsParlavo->currentIndex(), int(TfrmVerbTester::kOptionsPage));
+    Click(Child<ClickableLabel>(w_, "imgOpt"));
+    QCOMPARE(Child<TPageControl>(w_, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kOptionsPage));
   }
 };
 
