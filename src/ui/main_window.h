@@ -79,10 +79,10 @@ class TfrmVerbTester : public QWidget {
   void tsParlavoChange();
   void FrmActivate();
   void FrmDeactivate();
-  void Image17Click();
-  void Image18Click();
-  void Button71Click();
-  void Label7Click();
+  void Image17Click();  // the minimise image
+  void Image18Click();  // the close image
+  void Button71Click();  // "CLOSE" in the navigation strip
+  void Label7Click();   // "www.parlavo.app" on the help page
   // Ctrl+Shift+S and the tester's "Statistics" button: the statistics page, rebuilt,
   // reached as a keyboard page change is, so the question clock pauses.
   void ShowStatistics();
@@ -140,11 +140,11 @@ class TfrmVerbTester : public QWidget {
   void ApplyUpdate(const LoopUpdate& update);  // beeps, the pause timer, then the view
   void ShowQuestionView();
   void reVerbChange();
-  void Button8Click(QPushButton* accent);
-  void Button14Click();
+  void Button8Click(QPushButton* accent);  // one of the accent buttons "á" ... "ü"
+  void Button14Click();  // "GO" beside the MULTI test list
   void bnUpdateVerbsClick();
-  void Button15Click(QPushButton* verb);
-  void Button4Click();
+  void Button15Click(QPushButton* verb);  // a SINGLE verb test button
+  void Button4Click();   // "Randomise"
   void bnSaveClick();
   void bnDeleteClick(const std::string& name);
   void lbSettingsClick(const std::string& name);
@@ -199,6 +199,7 @@ class TfrmVerbTester : public QWidget {
          *lbVerb = nullptr, *lbVerbHidden = nullptr, *lbTrans = nullptr, *lbNoTran = nullptr,
          *lbAnswer = nullptr, *Label15 = nullptr;
   QTextEdit* reVerb = nullptr;
+  // The accents "á" to "ñ", then "Answer" (Button17) and "Next Letter" (Button16).
   QPushButton *Button8 = nullptr, *Button9 = nullptr, *Button10 = nullptr, *Button11 = nullptr,
               *Button12 = nullptr, *Button13 = nullptr, *Button17 = nullptr, *Button16 = nullptr;
   QPushButton* bnUDiaeresis = nullptr;  // "ü", beside the six accent buttons
@@ -212,7 +213,7 @@ class TfrmVerbTester : public QWidget {
   QWidget *tsVerbList = nullptr, *tsSingleVerb = nullptr;
   QLabel* lbVerbTitle = nullptr;
   QListWidget* lbVerbs = nullptr;
-  QPushButton *Button3 = nullptr, *Button2 = nullptr, *Button4 = nullptr;
+  QPushButton *Button3 = nullptr, *Button2 = nullptr, *Button4 = nullptr;  // "<- Previous", "Next->", "Randomise"
   QPushButton* bnStatistics = nullptr;  // "Statistics", in the tester's header band
   QLabel* Label14 = nullptr;
   TodayLine* lbToday = nullptr;  // "Today: ..." beside bnStatistics
