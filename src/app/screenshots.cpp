@@ -101,10 +101,10 @@ bool TakeScreenshots(TfrmVerbTester& window, const QString& dir) {
   if (auto* first = window.findChild<QRadioButton*>("rbPerson")) first->setChecked(true);
   window.tsParlavo->setCurrentIndex(TfrmVerbTester::kVerbPage);
   window.UpdateNavigationButtons();
-  const int shown = window.pcDisplay->currentIndex();
-  window.pcDisplay->setCurrentIndex(1 - shown);
-  ok = Save(window, dir + "/tsVerb-" + window.pcDisplay->currentWidget()->objectName() + ".png") && ok;
-  window.pcDisplay->setCurrentIndex(shown);
+  const int shown = window.findChild<QTabWidget*>("pcDisplay")->currentIndex();
+  window.findChild<QTabWidget*>("pcDisplay")->setCurrentIndex(1 - shown);
+  ok = Save(window, dir + "/tsVerb-" + window.findChild<QTabWidget*>("pcDisplay")->currentWidget()->objectName() + ".png") && ok;
+  window.findChild<QTabWidget*>("pcDisplay")->setCurrentIndex(shown);
 
   // The summary of a done test of 12 questions, two of them missed.
   if (window.VerbItems.size() > 40) {

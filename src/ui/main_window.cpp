@@ -38,6 +38,7 @@
 #include "question_loop.h"
 #include "round_half_even.h"
 #include "statistics_page.h"
+#include "tester_page.h"
 #include "text_codec.h"
 #include "verb_exports.h"
 #include "verb_maker.h"
@@ -71,7 +72,7 @@ void TfrmVerbTester::WireHandlers() {
   scStatistics->setObjectName("scStatistics");
   scStatistics->setContext(Qt::WindowShortcut);
   connect(scStatistics, &QShortcut::activated, this, &TfrmVerbTester::ShowStatistics);
-  connect(bnStatistics, &QPushButton::clicked, this, &TfrmVerbTester::ShowStatistics);
+  connect(tsVerb->bnStatistics, &QPushButton::clicked, this, &TfrmVerbTester::ShowStatistics);
   connect(tsStats, &StatisticsPage::errorFound, this,
           [this](const QString& text) { platform_.ShowMessage("Error", text, MessageIcon::Error); });
   connect(tsStats, &StatisticsPage::practiseVerbRequested, this, &TfrmVerbTester::PractiseVerb);
@@ -117,7 +118,7 @@ void TfrmVerbTester::StartUp() {
   QStringList infinitives;
   Splash->OnInfinitive = [&infinitives](const std::string& infinitive) { infinitives.append(ToQString(infinitive)); };
   CloseAtShow = false;  // the question loop starts paused-done and unanswered
-  SetAdvancedTabVisible(cbAdvanced->isChecked());
+  SetAdvancedTabVisible(tsVerb->cbAdvanced->isChecked());
   VerbItems.clear();
   TestItems.clear();
 
@@ -152,7 +153,7 @@ void TfrmVerbTester::StartUp() {
     connect(tsParlavo, &QTabWidget::currentChanged, this, [this](int page) {
       if (page == kConjugationPage) tsConjugation->WriteTables();
     });
-  pcDisplay->setCurrentIndex(cbSimple->currentIndex() == 0 ? 1 : 0);
+  tsVerb->pcDisplay->setCurrentIndex(tsVerb->cbSimple->currentIndex() == 0 ? 1 : 0);
   Loop->Activate(true);  // the clock starts now
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     if (state == Qt::ApplicationActive)
@@ -164,11 +165,11 @@ void TfrmVerbTester::StartUp() {
 }
 
 void TfrmVerbTester::PrepareAnswerBox() {
-  reVerb->setTabChangesFocus(true);
-  reVerb->setLineWrapMode(QTextEdit::NoWrap);
-  reVerb->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  reVerb->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  reVerb->clear();
+  tsVerb->reVerb->setTabChangesFocus(true);
+  tsVerb->reVerb->setLineWrapMode(QTextEdit::NoWrap);
+  tsVerb->reVerb->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  tsVerb->reVerb->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  tsVerb->reVerb->clear();
 }
 
 void TfrmVerbTester::SetAdvancedTabVisible(bool visible) { tsParlavo->setPageTabVisible(kSelectionPage, visible); }
@@ -189,7 +190,7 @@ void TfrmVerbTester::FormShow() {
     QTimer::singleShot(0, this, &QWidget::close);
     return;
   }
-  if (isVisible()) reVerb->setFocus();
+  if (isVisible()) tsVerb->reVerb->setFocus();
 }
 
 void TfrmVerbTester::FormDestroy() {
@@ -251,7 +252,7 @@ void TfrmVerbTester::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmVerbTester::FocusAnswerBox() {
-  if (isVisible()) reVerb->setFocus();
+  if (isVisible()) tsVerb->reVerb->setFocus();
 }
 
 void TfrmVerbTester::Image18Click() { close(); }
@@ -260,8 +261,8 @@ void TfrmVerbTester::Label7Click() { platform_.OpenWebPage(kWebAddress); }
 
 // A borderless window moves when dragged by the navigation strip or a header band.
 bool TfrmVerbTester::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == reVerb) return reVerbEvent(event) || QWidget::eventFilter(watched, event);
-  if (lbVerbs && watched == lbVerbs->viewport()) return lbVerbsEvent(event) || QWidget::eventFilter(watched, event);
+  if (watched == tsVerb->reVerb) return reVerbEvent(event) || QWidget::eventFilter(watched, event);
+  if (tsVerb->lbVerbs && watched == tsVerb->lbVerbs->viewport()) return lbVerbsEvent(event) || QWidget::eventFilter(watched, event);
   auto* source = qobject_cast<QWidget*>(watched);
   switch (event->type()) {
     case QEvent::MouseButtonPress: {

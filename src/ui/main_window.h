@@ -42,6 +42,7 @@ class ClickableLabel;
 class ConjugatorPage;
 class RegularEndingsPage;
 class StatisticsPage;
+class TesterPage;
 class HelpPage;
 class OptionsPage;
 class QuestionLoop;
@@ -191,37 +192,7 @@ class TfrmVerbTester : public QWidget {
   QFrame* Panel2 = nullptr;
   ClickableLabel *Image17 = nullptr, *Image18 = nullptr;
   TPageControl* tsParlavo = nullptr;
-  QWidget* tsVerb = nullptr;
 
-  // ---- "VERB TESTER" ----
-  QGroupBox* GroupBox11 = nullptr;
-  QLabel *Label12 = nullptr, *lbTense = nullptr, *lbCom1 = nullptr, *lbPerson = nullptr, *lbCom2 = nullptr,
-         *lbVerb = nullptr, *lbVerbHidden = nullptr, *lbTrans = nullptr, *lbNoTran = nullptr,
-         *lbAnswer = nullptr, *Label15 = nullptr;
-  QTextEdit* reVerb = nullptr;
-  // The accents "á" to "ñ", then "Answer" (Button17) and "Next Letter" (Button16).
-  QPushButton *Button8 = nullptr, *Button9 = nullptr, *Button10 = nullptr, *Button11 = nullptr,
-              *Button12 = nullptr, *Button13 = nullptr, *Button17 = nullptr, *Button16 = nullptr;
-  QPushButton* bnUDiaeresis = nullptr;  // "ü", beside the six accent buttons
-  QCheckBox* cbAdvanced = nullptr;
-  QGroupBox* GroupBox6 = nullptr;
-  QLabel* Label6 = nullptr;
-  QComboBox* cbSimple = nullptr;
-  QPushButton* Button14 = nullptr;
-  QCheckBox* cbNewOnly = nullptr;
-  QTabWidget* pcDisplay = nullptr;
-  QWidget *tsVerbList = nullptr, *tsSingleVerb = nullptr;
-  QLabel* lbVerbTitle = nullptr;
-  QListWidget* lbVerbs = nullptr;
-  QPushButton *Button3 = nullptr, *Button2 = nullptr, *Button4 = nullptr;  // "<- Previous", "Next->", "Randomise"
-  QPushButton* bnStatistics = nullptr;  // "Statistics", in the tester's header band
-  QLabel* Label14 = nullptr;
-  TodayLine* lbToday = nullptr;  // "Today: ..." beside bnStatistics
-  QComboBox* cbTenses = nullptr;
-  QTabWidget* pcRegIreg = nullptr;
-  QWidget *tsRegular = nullptr, *tsIrregular = nullptr;
-  // The 36 single-verb buttons, regular ones first, in the order of their captions.
-  std::array<QPushButton*, 36> SingleVerbButtons{};
 
  signals:
   // The window was closed: the program ends even while other windows (help) are open.
@@ -240,7 +211,6 @@ class TfrmVerbTester : public QWidget {
   void BuildNavigation();
   // Adds `page` to the page stack under its header band and title.
   QWidget* AddPage(QWidget* page, const char* name, const QString& caption, const QString& title, bool whiteGround);
-  void BuildVerbPage();
   void BuildSelectionPage();
   void WireHandlers();
 
@@ -269,6 +239,7 @@ class TfrmVerbTester : public QWidget {
   void Tell(const QString& title, const QString& text, MessageIcon icon);
   void ExportToFile(const char* fileName, const std::function<void(std::ostream&)>& writer);
 
+  TesterPage* tsVerb = nullptr;
   RegularEndingsPage* tsConjugation = nullptr;
   AdvancedTestsPage* tsSelection = nullptr;
   OptionsPage* tsOptions = nullptr;

@@ -10,6 +10,7 @@
 #include "file_man.h"
 #include "history_file.h"
 #include "main_window.h"
+#include "tester_page.h"
 #include "options_page.h"
 #include "page_control.h"
 #include "question_loop.h"
@@ -26,13 +27,13 @@ std::vector<HistoryEntry> TfrmVerbTester::HistoryNow() const {
 }
 
 void TfrmVerbTester::UpdateToday() {
-  if (!lbToday || !FileMan) return;
-  lbToday->ShowFigures(FileMan->ResultLines, HistoryNow(), LocalNow().day);
+  if (!tsVerb->lbToday || !FileMan) return;
+  tsVerb->lbToday->ShowFigures(FileMan->ResultLines, HistoryNow(), LocalNow().day);
 }
 
 void TfrmVerbTester::AddReviewEntries() {
-  FirstReviewIndex = cbSimple->count();
-  for (std::string_view caption : kReviewCaptions) cbSimple->addItem(ToQString(std::string(caption)));
+  FirstReviewIndex = tsVerb->cbSimple->count();
+  for (std::string_view caption : kReviewCaptions) tsVerb->cbSimple->addItem(ToQString(std::string(caption)));
 }
 
 bool TfrmVerbTester::ApplyReview(int position) {
@@ -63,13 +64,13 @@ void TfrmVerbTester::PractiseVerb(const std::string& infinitive) {
 void TfrmVerbTester::StartTestOf(TestList items, bool shuffle, const std::string& title) {
   TestItems = std::move(items);
   FillQuestionList(shuffle);
-  lbVerbTitle->setText(ToQString(
-      title.empty() ? VerbTitle(static_cast<std::size_t>(lbVerbs->count()), TestItems.size()) : title));
+  tsVerb->lbVerbTitle->setText(ToQString(
+      title.empty() ? VerbTitle(static_cast<std::size_t>(tsVerb->lbVerbs->count()), TestItems.size()) : title));
   ApplyUpdate(Loop->StartTest(Loop->Rows()));
   tsParlavo->setCurrentWidget(tsVerb);
-  pcDisplay->setCurrentWidget(tsVerbList);
-  if (isVisible()) reVerb->setFocus();
-  reVerb->clear();
+  tsVerb->pcDisplay->setCurrentWidget(tsVerb->tsVerbList);
+  if (isVisible()) tsVerb->reVerb->setFocus();
+  tsVerb->reVerb->clear();
 }
 
 void TfrmVerbTester::ShowTestSummary() {

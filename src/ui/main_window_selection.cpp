@@ -12,6 +12,7 @@
 #include "ini_manage.h"
 #include "loading_progress.h"
 #include "main_window.h"
+#include "tester_page.h"
 #include "options_page.h"
 #include "page_control.h"
 #include "presets.h"
@@ -46,22 +47,22 @@ std::unique_ptr<TfrmLoading> TfrmVerbTester::OpenProgress(const QString& title, 
   return progress;
 }
 
-void TfrmVerbTester::SelectSavedTest() { cbSimple->setCurrentIndex(Options.simplemod); }
+void TfrmVerbTester::SelectSavedTest() { tsVerb->cbSimple->setCurrentIndex(Options.simplemod); }
 
 void TfrmVerbTester::ApplyPreset() {
   // A position that is no entry of the list (typed text) names a saved filter.
-  const int position = cbSimple->currentIndex() >= 0 && cbSimple->currentText() == cbSimple->itemText(cbSimple->currentIndex())
-                           ? cbSimple->currentIndex()
+  const int position = tsVerb->cbSimple->currentIndex() >= 0 && tsVerb->cbSimple->currentText() == tsVerb->cbSimple->itemText(tsVerb->cbSimple->currentIndex())
+                           ? tsVerb->cbSimple->currentIndex()
                            : -1;
   if (ApplyReview(position)) return;
   const TFilter criteria =
-      parlavo::ApplyPreset(position, FirstPresetIndex, FromQString(cbSimple->currentText()), ReadAdvancedPage(),
+      parlavo::ApplyPreset(position, FirstPresetIndex, FromQString(tsVerb->cbSimple->currentText()), ReadAdvancedPage(),
                            CountryFromControls(), [this](const std::string& name) { return IniManage->ReadFilter(name); });
   SelectTest(criteria);
 }
 
 void TfrmVerbTester::SelectTest(const TFilter& criteria) {
-  lbVerbs->clear();
+  tsVerb->lbVerbs->clear();
   TestList selected;
   {
     std::unique_ptr<TfrmLoading> progress = OpenProgress("Selecting verbs", static_cast<int>(VerbItems.size()), false);
@@ -73,7 +74,7 @@ void TfrmVerbTester::SelectTest(const TFilter& criteria) {
 void TfrmVerbTester::FillQuestionList(bool shuffle) {
   const bool wasUpdating = updatingControls_;
   updatingControls_ = true;  // filling the rows is no click on a row
-  lbVerbs->clear();
+  tsVerb->lbVerbs->clear();
   TestList rows;
   {
     std::unique_ptr<TfrmLoading> progress =
@@ -81,10 +82,10 @@ void TfrmVerbTester::FillQuestionList(bool shuffle) {
     rows = parlavo::FillQuestionList(TestItems, tsOptions->VerbsInTest(), shuffle, Stepper(progress.get()));
   }
   for (const TVerb* item : rows) {
-    auto* row = new QListWidgetItem(ToQString(RowText(*item)), lbVerbs);
+    auto* row = new QListWidgetItem(ToQString(RowText(*item)), tsVerb->lbVerbs);
     row->setData(Qt::UserRole, QVariant::fromValue(static_cast<const void*>(item)));
   }
-  if (lbVerbs->count() > 0) lbVerbs->setCurrentRow(0);
+  if (tsVerb->lbVerbs->count() > 0) tsVerb->lbVerbs->setCurrentRow(0);
   Loop->ReplaceRows(std::move(rows));
   updatingControls_ = wasUpdating;
 }

@@ -17,6 +17,7 @@
 #include "ini_manage.h"
 #include "statistics_page.h"
 #include "main_window.h"
+#include "tester_page.h"
 #include "options_page.h"
 #include "page_control.h"
 #include "platform.h"
@@ -73,19 +74,19 @@ void TfrmVerbTester::ReadSettings() {
 void TfrmVerbTester::OptionsToControls() {
   CopyGuard guard(CopyingOptions);
   if (!guard.Entered()) return;
-  cbSimple->setCurrentIndex(std::max(0, Options.simplemod));
+  tsVerb->cbSimple->setCurrentIndex(std::max(0, Options.simplemod));
   tsOptions->Show(Options);
-  cbAdvanced->setChecked(Options.adv);
-  cbNewOnly->setChecked(Options.untested);
+  tsVerb->cbAdvanced->setChecked(Options.adv);
+  tsVerb->cbNewOnly->setChecked(Options.untested);
 }
 
 void TfrmVerbTester::OptionsFromControls() {
   CopyGuard guard(CopyingOptions);
   if (!guard.Entered()) return;
-  Options.simplemod = std::max(0, cbSimple->currentIndex());
+  Options.simplemod = std::max(0, tsVerb->cbSimple->currentIndex());
   tsOptions->Read(Options);
-  Options.adv = cbAdvanced->isChecked();
-  Options.untested = cbNewOnly->isChecked();
+  Options.adv = tsVerb->cbAdvanced->isChecked();
+  Options.untested = tsVerb->cbNewOnly->isChecked();
 }
 
 int TfrmVerbTester::CountryFromControls() const { return tsOptions->Country(); }
@@ -193,17 +194,17 @@ void TfrmVerbTester::LoadCurrentFilter() {
 }
 
 void TfrmVerbTester::RefreshFilterLists() {
-  cbSimple->clear();
-  cbSimple->addItem(kCurrentFilter);
+  tsVerb->cbSimple->clear();
+  tsVerb->cbSimple->addItem(kCurrentFilter);
   const std::vector<std::string> saved = IniManage->SavedFilterNames();
   for (const std::string& name : saved) {
-    cbSimple->addItem(ToQString(name));
+    tsVerb->cbSimple->addItem(ToQString(name));
   }
   tsSelection->ShowSavedFilters(saved);
-  for (const std::string& name : IniManage->ReadPresetNames()) cbSimple->addItem(ToQString(name));
+  for (const std::string& name : IniManage->ReadPresetNames()) tsVerb->cbSimple->addItem(ToQString(name));
   AddReviewEntries();
   FirstPresetIndex = static_cast<int>(saved.size()) + 1;
-  cbSimple->setCurrentIndex(-1);
+  tsVerb->cbSimple->setCurrentIndex(-1);
 }
 
 void TfrmVerbTester::SaveSettingsOnExit() {
@@ -262,14 +263,14 @@ void TfrmVerbTester::SaveQuietly() {
 
 void TfrmVerbTester::WireOptionsAndFilters() {
   connect(tsOptions, &OptionsPage::optionClicked, this, &TfrmVerbTester::cbExactLClick);
-  connect(cbNewOnly, &QAbstractButton::clicked, this, &TfrmVerbTester::cbExactLClick);
-  connect(cbAdvanced, &QAbstractButton::clicked, this, &TfrmVerbTester::cbAdvancedClick);
+  connect(tsVerb->cbNewOnly, &QAbstractButton::clicked, this, &TfrmVerbTester::cbExactLClick);
+  connect(tsVerb->cbAdvanced, &QAbstractButton::clicked, this, &TfrmVerbTester::cbAdvancedClick);
   connect(tmSaver, &QTimer::timeout, this, &TfrmVerbTester::SaveResults);
   // The options and the Advanced page reach the settings file soon after they
   // change, a burst of changes in one write, so a crash keeps the learner's choices.
   connect(tmSettings, &QTimer::timeout, this, &TfrmVerbTester::WriteSettingsNow);
   connect(tsOptions, &OptionsPage::pauseTimeEdited, this, &TfrmVerbTester::SettingsChanged);
-  connect(cbSimple, &QComboBox::activated, this, &TfrmVerbTester::SettingsChanged);
+  connect(tsVerb->cbSimple, &QComboBox::activated, this, &TfrmVerbTester::SettingsChanged);
   connect(tsSelection, &AdvancedTestsPage::edited, this, &TfrmVerbTester::SettingsChanged);
 }
 

@@ -22,6 +22,7 @@
 #include "filter_name.h"
 #include "ini_manage.h"
 #include "main_window.h"
+#include "tester_page.h"
 #include "options_page.h"
 #include "page_control.h"
 #include "platform.h"
@@ -64,51 +65,16 @@ void TfrmVerbTester::ApplyUpdate(const LoopUpdate& update) {
 }
 
 void TfrmVerbTester::ShowQuestionView() {
-  const QuestionView& view = Loop->View();
   const bool wasUpdating = updatingControls_;
   updatingControls_ = true;
-  lbTense->setText(ToQString(view.lbTense));
-  lbPerson->setText(ToQString(view.lbPerson));
-  lbVerb->setText(ToQString(view.lbVerb));
-  lbTrans->setText(ToQString(view.lbTrans));
-  lbAnswer->setText(ToQString(view.lbAnswer));
-  lbVerb->setVisible(view.lbVerbVisible);
-  lbVerbHidden->setVisible(view.lbVerbHiddenVisible);
-  lbTrans->setVisible(view.lbTransVisible);
-  lbNoTran->setVisible(view.lbNoTranVisible);
-  lbAnswer->setVisible(view.lbAnswerVisible);
-  if (view.currentRow >= 0 && view.currentRow < lbVerbs->count()) lbVerbs->setCurrentRow(view.currentRow);
-
-  const QString text = ToQString(view.boxText);
-  if (reVerb->toPlainText() != text) reVerb->setPlainText(text);
-  QTextCursor cursor(reVerb->document());
-  cursor.select(QTextCursor::Document);
-  QTextCharFormat plain;
-  plain.setForeground(Qt::black);
-  cursor.mergeCharFormat(plain);
-  for (const ColourRun& run : view.boxColours) {
-    const int start = std::min<int>(static_cast<int>(run.start), text.size());
-    const int end = std::min<int>(static_cast<int>(run.start + run.length), text.size());
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    QTextCharFormat colour;
-    colour.setForeground(QColor(run.colour.r, run.colour.g, run.colour.b));
-    cursor.mergeCharFormat(colour);
-  }
-  QTextCursor caret = reVerb->textCursor();
-  caret.setPosition(std::clamp(view.caret, 0, static_cast<int>(text.size())));
-  reVerb->setTextCursor(caret);
-  // Typing goes on in black; only the check colours the text.
-  QTextCharFormat typing;
-  typing.setForeground(Qt::black);
-  reVerb->setCurrentCharFormat(typing);
+  tsVerb->Show(Loop->View());
   updatingControls_ = wasUpdating;
 }
 
 void TfrmVerbTester::reVerbChange() {
   if (updatingControls_ || !Loop) return;
-  QString text = reVerb->toPlainText();
-  int caret = reVerb->textCursor().position();
+  QString text = tsVerb->reVerb->toPlainText();
+  int caret = tsVerb->reVerb->textCursor().position();
   caret -= static_cast<int>(text.left(caret).count('\n'));
   text.remove('\n');  // a pasted line break never becomes part of the answer
   // The loop turns a typed accent pair into its letter, then cuts the text to the
@@ -121,7 +87,7 @@ bool TfrmVerbTester::reVerbEvent(QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     // Return is no input; the answer is one line.
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
-    if (Loop) Loop->KeyDown(reVerb->textCursor().position(), VirtualKey(key->key()));
+    if (Loop) Loop->KeyDown(tsVerb->reVerb->textCursor().position(), VirtualKey(key->key()));
   } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
     reVerbChange();
   }
@@ -129,25 +95,25 @@ bool TfrmVerbTester::reVerbEvent(QEvent* event) {
 }
 
 void TfrmVerbTester::Button8Click(QPushButton* accent) {
-  const QTextCursor cursor = reVerb->textCursor();
+  const QTextCursor cursor = tsVerb->reVerb->textCursor();
   ApplyUpdate(Loop->InsertAccent(FromQString(accent->text()), cursor.selectionStart(),
                                  cursor.selectionEnd() - cursor.selectionStart()));
-  reVerb->setFocus();
+  tsVerb->reVerb->setFocus();
 }
 
 void TfrmVerbTester::Button14Click() { ApplyPreset(); }
 
 void TfrmVerbTester::bnUpdateVerbsClick() {
   const TFilter criteria = BuildFilterFromControls(ReadAdvancedPage());
-  cbSimple->setCurrentIndex(0);
+  tsVerb->cbSimple->setCurrentIndex(0);
   SelectTest(criteria);
   UpdateNavigationButtons();
 }
 
 void TfrmVerbTester::Button15Click(QPushButton* verb) {
   // Typed text in the tense box is no position: it counts as Present.
-  const int position = cbTenses->findText(cbTenses->currentText(), Qt::MatchExactly) == cbTenses->currentIndex()
-                           ? cbTenses->currentIndex()
+  const int position = tsVerb->cbTenses->findText(tsVerb->cbTenses->currentText(), Qt::MatchExactly) == tsVerb->cbTenses->currentIndex()
+                           ? tsVerb->cbTenses->currentIndex()
                            : -1;
   SelectTest(StartSingleVerbTest(FromQString(verb->text()), position, CountryFromControls()));
 }
@@ -165,8 +131,8 @@ bool TfrmVerbTester::lbVerbsEvent(QEvent* event) {
   // silent; the learner asks for that question again all the same.
   if (event->type() != QEvent::MouseButtonPress || !Loop) return false;
   const auto* mouse = static_cast<QMouseEvent*>(event);
-  const int row = lbVerbs->row(lbVerbs->itemAt(mouse->position().toPoint()));
-  if (mouse->button() == Qt::LeftButton && row >= 0 && row == lbVerbs->currentRow()) {
+  const int row = tsVerb->lbVerbs->row(tsVerb->lbVerbs->itemAt(mouse->position().toPoint()));
+  if (mouse->button() == Qt::LeftButton && row >= 0 && row == tsVerb->lbVerbs->currentRow()) {
     ApplyUpdate(Loop->RowClicked(row));
     FocusAnswerBox();
   }
@@ -208,28 +174,28 @@ void TfrmVerbTester::lbSettingsClick(const std::string& name) {
 }
 
 void TfrmVerbTester::WireTester() {
-  reVerb->installEventFilter(this);
-  lbVerbs->viewport()->installEventFilter(this);
-  connect(reVerb, &QTextEdit::textChanged, this, &TfrmVerbTester::reVerbChange);
-  for (QPushButton* accent : {Button8, Button9, Button10, Button11, Button12, Button13, bnUDiaeresis})
+  tsVerb->reVerb->installEventFilter(this);
+  tsVerb->lbVerbs->viewport()->installEventFilter(this);
+  connect(tsVerb->reVerb, &QTextEdit::textChanged, this, &TfrmVerbTester::reVerbChange);
+  for (QPushButton* accent : {tsVerb->Button8, tsVerb->Button9, tsVerb->Button10, tsVerb->Button11, tsVerb->Button12, tsVerb->Button13, tsVerb->bnUDiaeresis})
     connect(accent, &QPushButton::clicked, this, [this, accent] { Button8Click(accent); });
-  connect(Button17, &QPushButton::clicked, this, [this] {
+  connect(tsVerb->Button17, &QPushButton::clicked, this, [this] {
     ApplyUpdate(Loop->AnswerClicked());
     FocusAnswerBox();
   });
-  connect(Button16, &QPushButton::clicked, this, [this] {
-    ApplyUpdate(Loop->NextLetterClicked(reVerb->textCursor().position()));
-    reVerb->setFocus();
+  connect(tsVerb->Button16, &QPushButton::clicked, this, [this] {
+    ApplyUpdate(Loop->NextLetterClicked(tsVerb->reVerb->textCursor().position()));
+    tsVerb->reVerb->setFocus();
   });
-  connect(Button2, &QPushButton::clicked, this, [this] {
+  connect(tsVerb->Button2, &QPushButton::clicked, this, [this] {
     ApplyUpdate(Loop->MoveQuestion(+1));
     FocusAnswerBox();
   });
-  connect(Button3, &QPushButton::clicked, this, [this] {
+  connect(tsVerb->Button3, &QPushButton::clicked, this, [this] {
     ApplyUpdate(Loop->MoveQuestion(-1));
     FocusAnswerBox();
   });
-  connect(lbVerbs, &QListWidget::currentRowChanged, this, [this](int row) {
+  connect(tsVerb->lbVerbs, &QListWidget::currentRowChanged, this, [this](int row) {
     if (updatingControls_ || row < 0) return;
     ApplyUpdate(Loop->RowClicked(row));
     FocusAnswerBox();
@@ -237,11 +203,11 @@ void TfrmVerbTester::WireTester() {
   tm500->setSingleShot(true);
   connect(tm500, &QTimer::timeout, this, [this] { ApplyUpdate(Loop->PauseEnded()); });
 
-  connect(Button14, &QPushButton::clicked, this, &TfrmVerbTester::Button14Click);
+  connect(tsVerb->Button14, &QPushButton::clicked, this, &TfrmVerbTester::Button14Click);
   connect(tsSelection, &AdvancedTestsPage::updateVerbsClicked, this, &TfrmVerbTester::bnUpdateVerbsClick);
-  for (QPushButton* verb : SingleVerbButtons)
+  for (QPushButton* verb : tsVerb->SingleVerbButtons)
     connect(verb, &QPushButton::clicked, this, [this, verb] { Button15Click(verb); });
-  connect(Button4, &QPushButton::clicked, this, &TfrmVerbTester::Button4Click);
+  connect(tsVerb->Button4, &QPushButton::clicked, this, &TfrmVerbTester::Button4Click);
 
   connect(tsSelection, &AdvancedTestsPage::saveClicked, this, &TfrmVerbTester::bnSaveClick);
   connect(tsSelection, &AdvancedTestsPage::deleteRequested, this, &TfrmVerbTester::bnDeleteClick);

@@ -347,7 +347,7 @@ class SettingsWindowTest : public QObject {
     QVERIFY(session_->platform.messages.empty());
     // The file written is a whole installed file: a second run offers the same.
     TfrmVerbTester& again = session_->Open();
-    QCOMPARE(again.cbSimple->count(), 1 + 53 + 2);
+    QCOMPARE(Child<QComboBox>(again, "cbSimple")->count(), 1 + 53 + 2);
   }
 
   // With no current filter kept, the Advanced page starts with a choice that gives
