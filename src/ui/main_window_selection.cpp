@@ -81,10 +81,8 @@ void TfrmVerbTester::FillQuestionList(bool shuffle) {
         OpenProgress("Updating conjugation : ", static_cast<int>(TestItems.size()), true);
     rows = parlavo::FillQuestionList(TestItems, tsOptions->VerbsInTest(), shuffle, Stepper(progress.get()));
   }
-  for (const TVerb* item : rows) {
-    auto* row = new QListWidgetItem(ToQString(RowText(*item)), tsVerb->lbVerbs);
-    row->setData(Qt::UserRole, QVariant::fromValue(static_cast<const void*>(item)));
-  }
+  // The rows are only text: the question loop holds the items they stand for.
+  for (const TVerb* item : rows) new QListWidgetItem(ToQString(RowText(*item)), tsVerb->lbVerbs);
   if (tsVerb->lbVerbs->count() > 0) tsVerb->lbVerbs->setCurrentRow(0);
   Loop->ReplaceRows(std::move(rows));
   updatingControls_ = wasUpdating;
