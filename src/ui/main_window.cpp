@@ -72,7 +72,7 @@ void TfrmVerbTester::WireHandlers() {
   scStatistics->setObjectName("scStatistics");
   scStatistics->setContext(Qt::WindowShortcut);
   connect(scStatistics, &QShortcut::activated, this, &TfrmVerbTester::ShowStatistics);
-  connect(tsVerb->bnStatistics, &QPushButton::clicked, this, &TfrmVerbTester::ShowStatistics);
+  connect(tsVerb, &TesterPage::statisticsClicked, this, &TfrmVerbTester::ShowStatistics);
   connect(tsStats, &StatisticsPage::errorFound, this,
           [this](const QString& text) { platform_.ShowMessage("Error", text, MessageIcon::Error); });
   connect(tsStats, &StatisticsPage::practiseVerbRequested, this, &TfrmVerbTester::PractiseVerb);

@@ -141,10 +141,10 @@ class TfrmVerbTester : public QWidget {
   void ApplyUpdate(const LoopUpdate& update);  // beeps, the pause timer, then the view
   void ShowQuestionView();
   void reVerbChange();
-  void Button8Click(QPushButton* accent);  // one of the accent buttons "á" ... "ü"
+  void Button8Click(const std::string& accent);  // one of the accent buttons "á" ... "ü"
   void Button14Click();  // "GO" beside the MULTI test list
   void bnUpdateVerbsClick();
-  void Button15Click(QPushButton* verb);  // a SINGLE verb test button
+  void Button15Click(const std::string& verb, int tensePosition);  // a SINGLE verb test button
   void Button4Click();   // "Randomise"
   void bnSaveClick();
   void bnDeleteClick(const std::string& name);

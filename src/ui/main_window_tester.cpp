@@ -94,10 +94,9 @@ bool TfrmVerbTester::reVerbEvent(QEvent* event) {
   return false;
 }
 
-void TfrmVerbTester::Button8Click(QPushButton* accent) {
+void TfrmVerbTester::Button8Click(const std::string& accent) {
   const QTextCursor cursor = tsVerb->reVerb->textCursor();
-  ApplyUpdate(Loop->InsertAccent(FromQString(accent->text()), cursor.selectionStart(),
-                                 cursor.selectionEnd() - cursor.selectionStart()));
+  ApplyUpdate(Loop->InsertAccent(accent, cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()));
   tsVerb->reVerb->setFocus();
 }
 
@@ -110,12 +109,8 @@ void TfrmVerbTester::bnUpdateVerbsClick() {
   UpdateNavigationButtons();
 }
 
-void TfrmVerbTester::Button15Click(QPushButton* verb) {
-  // Typed text in the tense box is no position: it counts as Present.
-  const int position = tsVerb->cbTenses->findText(tsVerb->cbTenses->currentText(), Qt::MatchExactly) == tsVerb->cbTenses->currentIndex()
-                           ? tsVerb->cbTenses->currentIndex()
-                           : -1;
-  SelectTest(StartSingleVerbTest(FromQString(verb->text()), position, CountryFromControls()));
+void TfrmVerbTester::Button15Click(const std::string& verb, int tensePosition) {
+  SelectTest(StartSingleVerbTest(verb, tensePosition, CountryFromControls()));
 }
 
 void TfrmVerbTester::Button4Click() {
@@ -177,22 +172,17 @@ void TfrmVerbTester::WireTester() {
   tsVerb->reVerb->installEventFilter(this);
   tsVerb->lbVerbs->viewport()->installEventFilter(this);
   connect(tsVerb->reVerb, &QTextEdit::textChanged, this, &TfrmVerbTester::reVerbChange);
-  for (QPushButton* accent : {tsVerb->Button8, tsVerb->Button9, tsVerb->Button10, tsVerb->Button11, tsVerb->Button12, tsVerb->Button13, tsVerb->bnUDiaeresis})
-    connect(accent, &QPushButton::clicked, this, [this, accent] { Button8Click(accent); });
-  connect(tsVerb->Button17, &QPushButton::clicked, this, [this] {
+  connect(tsVerb, &TesterPage::accentClicked, this, &TfrmVerbTester::Button8Click);
+  connect(tsVerb, &TesterPage::answerClicked, this, [this] {
     ApplyUpdate(Loop->AnswerClicked());
     FocusAnswerBox();
   });
-  connect(tsVerb->Button16, &QPushButton::clicked, this, [this] {
+  connect(tsVerb, &TesterPage::nextLetterClicked, this, [this] {
     ApplyUpdate(Loop->NextLetterClicked(tsVerb->reVerb->textCursor().position()));
     tsVerb->reVerb->setFocus();
   });
-  connect(tsVerb->Button2, &QPushButton::clicked, this, [this] {
-    ApplyUpdate(Loop->MoveQuestion(+1));
-    FocusAnswerBox();
-  });
-  connect(tsVerb->Button3, &QPushButton::clicked, this, [this] {
-    ApplyUpdate(Loop->MoveQuestion(-1));
+  connect(tsVerb, &TesterPage::moveClicked, this, [this](int step) {
+    ApplyUpdate(Loop->MoveQuestion(step));
     FocusAnswerBox();
   });
   connect(tsVerb->lbVerbs, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -203,11 +193,10 @@ void TfrmVerbTester::WireTester() {
   tm500->setSingleShot(true);
   connect(tm500, &QTimer::timeout, this, [this] { ApplyUpdate(Loop->PauseEnded()); });
 
-  connect(tsVerb->Button14, &QPushButton::clicked, this, &TfrmVerbTester::Button14Click);
+  connect(tsVerb, &TesterPage::goClicked, this, &TfrmVerbTester::Button14Click);
   connect(tsSelection, &AdvancedTestsPage::updateVerbsClicked, this, &TfrmVerbTester::bnUpdateVerbsClick);
-  for (QPushButton* verb : tsVerb->SingleVerbButtons)
-    connect(verb, &QPushButton::clicked, this, [this, verb] { Button15Click(verb); });
-  connect(tsVerb->Button4, &QPushButton::clicked, this, &TfrmVerbTester::Button4Click);
+  connect(tsVerb, &TesterPage::singleVerbClicked, this, &TfrmVerbTester::Button15Click);
+  connect(tsVerb, &TesterPage::randomiseClicked, this, &TfrmVerbTester::Button4Click);
 
   connect(tsSelection, &AdvancedTestsPage::saveClicked, this, &TfrmVerbTester::bnSaveClick);
   connect(tsSelection, &AdvancedTestsPage::deleteRequested, this, &TfrmVerbTester::bnDeleteClick);

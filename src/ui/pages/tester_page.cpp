@@ -151,6 +151,24 @@ TesterPage::TesterPage(QWidget* parent) : QWidget(parent) {
     button->setText(caption);
     SingleVerbButtons[i] = button;
   }
+  for (QPushButton* accent : {Button8, Button9, Button10, Button11, Button12, Button13, bnUDiaeresis})
+    connect(accent, &QPushButton::clicked, this, [this, accent] { emit accentClicked(FromQString(accent->text())); });
+  connect(Button17, &QPushButton::clicked, this, &TesterPage::answerClicked);
+  connect(Button16, &QPushButton::clicked, this, &TesterPage::nextLetterClicked);
+  connect(Button2, &QPushButton::clicked, this, [this] { emit moveClicked(+1); });
+  connect(Button3, &QPushButton::clicked, this, [this] { emit moveClicked(-1); });
+  connect(Button4, &QPushButton::clicked, this, &TesterPage::randomiseClicked);
+  connect(Button14, &QPushButton::clicked, this, &TesterPage::goClicked);
+  connect(bnStatistics, &QPushButton::clicked, this, &TesterPage::statisticsClicked);
+  for (QPushButton* verb : SingleVerbButtons)
+    connect(verb, &QPushButton::clicked, this, [this, verb] {
+      // Typed text in the tense box is no position: it counts as Present.
+      const int position = cbTenses->findText(cbTenses->currentText(), Qt::MatchExactly) == cbTenses->currentIndex()
+                               ? cbTenses->currentIndex()
+                               : -1;
+      emit singleVerbClicked(FromQString(verb->text()), position);
+    });
+
   // Page controls with button-style tabs.
   for (QTabWidget* buttonTabs : {pcDisplay, pcRegIreg}) {
     buttonTabs->setUsesScrollButtons(false);
