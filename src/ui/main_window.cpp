@@ -227,12 +227,12 @@ void TfrmVerbTester::UpdateNavigationButtons() {
 }
 
 void TfrmVerbTester::tsParlavoChange() {
-  const QString caption = tsParlavo->tabText(tsParlavo->currentIndex());
-  if (caption == "VERB TESTER")
+  const int page = tsParlavo->currentIndex();
+  if (page == kVerbPage)
     FrmActivate();
   else
     FrmDeactivate();
-  if (caption == "Statistics") tsStats->PageShown();
+  if (page == kStatsPage) tsStats->PageShown();
 }
 
 void TfrmVerbTester::ShowStatistics() {
@@ -243,7 +243,7 @@ void TfrmVerbTester::ShowStatistics() {
 
 void TfrmVerbTester::FrmDeactivate() { Loop->Deactivate(); }
 
-void TfrmVerbTester::FrmActivate() { Loop->Activate(tsParlavo->tabText(tsParlavo->currentIndex()) == "VERB TESTER"); }
+void TfrmVerbTester::FrmActivate() { Loop->Activate(tsParlavo->currentIndex() == kVerbPage); }
 
 void TfrmVerbTester::Image17Click() { showMinimized(); }
 void TfrmVerbTester::closeEvent(QCloseEvent* event) {
