@@ -30,7 +30,8 @@ deps:
 	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
 
-$(BUILD)/CMakeCache.txt:
+# Configuring needs the packages (Qt, GoogleTest...), so it waits for them.
+$(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -G "$(GENERATOR)"
 
 build: deps $(BUILD)/CMakeCache.txt

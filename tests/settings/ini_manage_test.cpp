@@ -120,8 +120,9 @@ TEST_F(IniManageTest, MissingPresetNamesAreTheInstalledOnesAndAreWrittenBack) {
     EXPECT_EQ(TIniManage(path).ReadPresetNames(), InstalledPresetNames()) << before;
     EXPECT_EQ(IniFile(path).Read("Default", "Count"), "53");
     EXPECT_EQ(IniFile(path).Read("Default", "53"), "All Compound Verbs - (ALL VERBS)");
-    if (c.file && std::string(c.file).find("exact") != std::string::npos)
+    if (c.file && std::string(c.file).find("exact") != std::string::npos) {
       EXPECT_EQ(IniFile(path).Read("Options", "exact"), "0") << "the rest of the file stays";
+    }
   }
 }
 

@@ -117,9 +117,10 @@ TEST_F(AtomicFileTest, WritesThroughSymbolicLinks) {
     ASSERT_TRUE(ReadWholeFile((dir / c.target).string(), bytes));
     EXPECT_EQ(bytes, "new");
     EXPECT_EQ(Read(), "new");
-    if (c.targetExists)
+    if (c.targetExists) {
       EXPECT_EQ(fs::status(dir / c.target).permissions() & fs::perms::all,
                 fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    }
     EXPECT_EQ(Entries(), c.links.size() + 1 + (fs::path(c.target).has_parent_path() ? 0 : 1));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "dotfiles"), fs::directory_iterator()),
               fs::path(c.target).has_parent_path() ? 1 : 0);
