@@ -12,13 +12,22 @@ PACKAGES = build-essential cmake ninja-build pkg-config \
            dpkg-dev file desktop-file-utils appstream
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
+# Extra configure arguments, e.g. CMAKE_ARGS=-DPARLAVO_WERROR=ON (as CI builds).
+CMAKE_ARGS ?=
+
+# The core's tests run a second time built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, which catch the memory and arithmetic faults a passing
+# test can hide; SANITIZE=0 skips that run.
+SANITIZE  ?= 1
+SAN_FLAGS  = -O1 -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 
 # `make install` honours PREFIX and DESTDIR.
 PREFIX  ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all deps build run test install package fuzz bench bench-startup screenshots clean
+.PHONY: all deps build run test test-sanitized install package fuzz bench bench-startup screenshots clean
 
 all: build
 
@@ -32,7 +41,7 @@ deps:
 
 # Configuring needs the packages (Qt, GoogleTest...), so it waits for them.
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -G "$(GENERATOR)"
+	cmake -S . -B $(BUILD) -G "$(GENERATOR)" $(CMAKE_ARGS)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -42,6 +51,15 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@if [ "$(SANITIZE)" != 0 ]; then $(MAKE) --no-print-directory test-sanitized; fi
+
+# The core without the window, in its own folder.
+test-sanitized: deps
+	cmake -S . -B $(BUILD)-san -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Debug \
+	  -DPARLAVO_WITH_UI=OFF -DPARLAVO_WITH_BENCH=OFF $(CMAKE_ARGS) \
+	  -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SAN_FLAGS)"
+	cmake --build $(BUILD)-san -j $(JOBS)
+	cd $(BUILD)-san && ctest --output-on-failure -j $(JOBS)
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
@@ -76,4 +94,4 @@ screenshots: build
 	cd $(BUILD)/run && QT_QPA_PLATFORM=offscreen ./parlavo --screenshots $(CURDIR)/$(BUILD)/screenshots
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-san
