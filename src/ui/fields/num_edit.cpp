@@ -186,25 +186,25 @@ bool TNewNumEdit::Refuse() {
 }
 
 bool TNewNumEdit::setHasMin(bool on) {
-  if (on && has_max_ && min_ >= max_) return Refuse();
-  has_min_ = on;
+  if (on && hasMax_ && min_ >= max_) return Refuse();
+  hasMin_ = on;
   return true;
 }
 
 bool TNewNumEdit::setHasMax(bool on) {
-  if (on && has_min_ && min_ >= max_) return Refuse();
-  has_max_ = on;
+  if (on && hasMin_ && min_ >= max_) return Refuse();
+  hasMax_ = on;
   return true;
 }
 
 bool TNewNumEdit::setMin(std::int32_t value) {
-  if (has_min_ && has_max_ && value >= max_) return Refuse();
+  if (hasMin_ && hasMax_ && value >= max_) return Refuse();
   min_ = value;
   return true;
 }
 
 bool TNewNumEdit::setMax(std::int32_t value) {
-  if (has_min_ && has_max_ && min_ >= value) return Refuse();
+  if (hasMin_ && hasMax_ && min_ >= value) return Refuse();
   max_ = value;
   return true;
 }
@@ -215,10 +215,10 @@ void TNewNumEdit::RangeSetupError() {
   }
 }
 
-bool TNewNumEdit::ValidateNumber(double value, double last_value, QString& error, QStatusBar* bar) {
+bool TNewNumEdit::ValidateNumber(double value, double lastValue, QString& error, QStatusBar* bar) {
   const QString& description = Description();
   QString message;
-  if (value != last_value) {
+  if (value != lastValue) {
     message = Quoted(text()) + QStringLiteral(" is not a numeric entry");
   } else if (!ZeroAllowed() && value == 0) {
     message = description.isEmpty() ? QStringLiteral("Zero is not allowed")
@@ -247,11 +247,11 @@ TNewIntEdit::TNewIntEdit(QWidget* parent) : TNewNumEdit(parent) {}
 
 std::int32_t TNewIntEdit::Value() {
   if (IsBlank(text())) {
-    last_value_ = kNoValue;
+    lastValue_ = kNoValue;
     return kNoValue;
   }
   const std::optional<std::int32_t> parsed = ParseInt(text());
-  last_value_ = parsed.value_or(kNoValue);
+  lastValue_ = parsed.value_or(kNoValue);
   return parsed.value_or(-1);
 }
 
@@ -259,7 +259,7 @@ bool TNewIntEdit::Validate(QString& error, QStatusBar* bar) {
   // The required check always reports in a dialog, whatever bar was passed.
   if (!TNewXEdit::Validate(error, nullptr)) return false;
   const std::int32_t value = Value();
-  return ValidateNumber(value, last_value_, error, bar);
+  return ValidateNumber(value, lastValue_, error, bar);
 }
 
 bool TNewIntEdit::AcceptsCharacter(char32_t code) const { return IsIntegerCharacter(code); }
@@ -270,18 +270,18 @@ TNewRealEdit::TNewRealEdit(QWidget* parent) : TNewNumEdit(parent) {}
 
 double TNewRealEdit::Value() {
   if (IsBlank(text())) {
-    last_value_ = kNoValue;
+    lastValue_ = kNoValue;
     return kNoValue;
   }
   const std::optional<double> parsed = ParseReal(text());
-  last_value_ = parsed.value_or(kNoValue);
+  lastValue_ = parsed.value_or(kNoValue);
   return parsed.value_or(-1.0);
 }
 
 bool TNewRealEdit::Validate(QString& error, QStatusBar* bar) {
   if (!TNewXEdit::Validate(error, nullptr)) return false;
   const double value = Value();
-  return ValidateNumber(value, last_value_, error, bar);
+  return ValidateNumber(value, lastValue_, error, bar);
 }
 
 bool TNewRealEdit::AcceptsCharacter(char32_t code) const {

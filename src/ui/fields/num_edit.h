@@ -39,10 +39,10 @@ class TNewXEdit : public QLineEdit {
   void setDescription(const QString& description) { description_ = description; }
   bool Required() const { return required_; }
   void setRequired(bool required) { required_ = required; }
-  bool ZeroAllowed() const { return zero_allowed_; }
-  void setZeroAllowed(bool allowed) { zero_allowed_ = allowed; }
-  bool NegativeAllowed() const { return negative_allowed_; }
-  void setNegativeAllowed(bool allowed) { negative_allowed_ = allowed; }
+  bool ZeroAllowed() const { return zeroAllowed_; }
+  void setZeroAllowed(bool allowed) { zeroAllowed_ = allowed; }
+  bool NegativeAllowed() const { return negativeAllowed_; }
+  void setNegativeAllowed(bool allowed) { negativeAllowed_ = allowed; }
   Qt::Alignment Alignment() const { return alignment(); }
 
   // True when the content passes every check; otherwise `error` receives the
@@ -71,8 +71,8 @@ class TNewXEdit : public QLineEdit {
  private:
   QString description_;
   bool required_ = true;
-  bool zero_allowed_ = true;
-  bool negative_allowed_ = true;
+  bool zeroAllowed_ = true;
+  bool negativeAllowed_ = true;
 };
 
 // A numeric field with optional bounds. Both bounds on with Min not below Max is
@@ -83,8 +83,8 @@ class TNewNumEdit : public TNewXEdit {
  public:
   explicit TNewNumEdit(QWidget* parent = nullptr);
 
-  bool HasMin() const { return has_min_; }
-  bool HasMax() const { return has_max_; }
+  bool HasMin() const { return hasMin_; }
+  bool HasMax() const { return hasMax_; }
   std::int32_t Min() const { return min_; }
   std::int32_t Max() const { return max_; }
   // Each returns false, shows the range dialog and keeps the old setting when
@@ -100,14 +100,14 @@ class TNewNumEdit : public TNewXEdit {
 
  protected:
   // The checks shared by the integer and the real field after the required
-  // check, on a value just read; a value differing from `last_value` marks
+  // check, on a value just read; a value differing from `lastValue` marks
   // unreadable text.
-  bool ValidateNumber(double value, double last_value, QString& error, QStatusBar* bar);
+  bool ValidateNumber(double value, double lastValue, QString& error, QStatusBar* bar);
 
  private:
   bool Refuse();
-  bool has_min_ = false;
-  bool has_max_ = false;
+  bool hasMin_ = false;
+  bool hasMax_ = false;
   std::int32_t min_ = 0;
   std::int32_t max_ = 100;
 };
@@ -121,14 +121,14 @@ class TNewIntEdit : public TNewNumEdit {
   // The text as a 32-bit integer: -29999 for blank text, -1 for text that is not
   // an optional sign followed by digits or does not fit. Updates LastValue.
   std::int32_t Value();
-  std::int32_t LastValue() const { return last_value_; }
+  std::int32_t LastValue() const { return lastValue_; }
   bool Validate(QString& error, QStatusBar* bar = nullptr) override;
 
  protected:
   bool AcceptsCharacter(char32_t code) const override;
 
  private:
-  std::int32_t last_value_ = kNoValue;
+  std::int32_t lastValue_ = kNoValue;
 };
 
 class TNewRealEdit : public TNewNumEdit {
@@ -141,7 +141,7 @@ class TNewRealEdit : public TNewNumEdit {
   // -29999.0 for blank text, -1.0 for anything else that is not an optional sign,
   // digits and at most one point (no exponent). Updates LastValue.
   double Value();
-  double LastValue() const { return last_value_; }
+  double LastValue() const { return lastValue_; }
   bool Validate(QString& error, QStatusBar* bar = nullptr) override;
 
   // Stored for the designer's sake; no behaviour uses it.
@@ -152,7 +152,7 @@ class TNewRealEdit : public TNewNumEdit {
   bool AcceptsCharacter(char32_t code) const override;
 
  private:
-  double last_value_ = kNoValue;
+  double lastValue_ = kNoValue;
   int decs_ = 2;
 };
 

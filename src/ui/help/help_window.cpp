@@ -50,13 +50,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void HelpWindow::Open(const QString& helpFile, int context, const QString& filesNote) {
-  file_name_ = QFileInfo(helpFile).fileName();
+  fileName_ = QFileInfo(helpFile).fileName();
   QFile file(helpFile);
-  file_found_ = file.open(QIODevice::ReadOnly);
+  fileFound_ = file.open(QIODevice::ReadOnly);
   // Read one byte past the limit, so a huge file (or an endless device) is never read whole.
-  const QByteArray bytes = file_found_ ? file.read(kLargestHelpFile + 1) : QByteArray();
-  file_too_large_ = bytes.size() > kLargestHelpFile;
-  file_ = file_found_ && !file_too_large_
+  const QByteArray bytes = fileFound_ ? file.read(kLargestHelpFile + 1) : QByteArray();
+  fileTooLarge_ = bytes.size() > kLargestHelpFile;
+  file_ = fileFound_ && !fileTooLarge_
               ? HelpFile::Parse(QString::fromUtf8(bytes).replace(kFilesNoteMark, filesNote))
               : HelpFile();
   ShowTopic(context);
@@ -75,21 +75,21 @@ QString HelpWindow::CurrentTitle() const {
 void HelpWindow::Display(int context) {
   current_ = context;
   back_->setEnabled(!history_.empty());
-  if (!file_found_) {
-    ShowMessage(HelpFileMissingMessage(file_name_));
+  if (!fileFound_) {
+    ShowMessage(HelpFileMissingMessage(fileName_));
     return;
   }
-  if (file_too_large_) {
-    ShowMessage(HelpFileTooLargeMessage(file_name_));
+  if (fileTooLarge_) {
+    ShowMessage(HelpFileTooLargeMessage(fileName_));
     return;
   }
   const HelpTopic* topic = file_.Find(context);
   if (topic == nullptr) {
-    ShowMessage(HelpTopicMissingMessage(context, file_name_));
+    ShowMessage(HelpTopicMissingMessage(context, fileName_));
     return;
   }
   if (topic->longLine != 0) {
-    ShowMessage(HelpLineTooLongMessage(*topic, file_name_));
+    ShowMessage(HelpLineTooLongMessage(*topic, fileName_));
     return;
   }
   setWindowTitle(kWindowTitle + QStringLiteral(" - ") + topic->title);

@@ -45,9 +45,9 @@ class HelpWindow : public QWidget {
   QTextBrowser* browser_;
   QPushButton* back_;
   QPushButton* index_;
-  QString file_name_;  // bare name, for messages
-  bool file_found_ = false;
-  bool file_too_large_ = false;
+  QString fileName_;  // bare name, for messages
+  bool fileFound_ = false;
+  bool fileTooLarge_ = false;
   HelpFile file_;
   int current_ = -1;
   std::vector<int> history_;
