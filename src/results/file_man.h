@@ -80,7 +80,8 @@ class TFileMan {
   const std::vector<std::string>& TestedIndex() const { return testedIndex_; }
 
   // Line `i` into the token buffer and returned; "ERROR" beyond the end, with the
-  // buffer left alone.
+  // buffer left alone. Nothing in the program reads single lines today (the statistics
+  // parse every line); kept, with its tests, as the file's documented way in.
   std::string SelectLine(std::size_t i);
   std::string NextToken(char separator) { return tokens_.NextToken(separator); }
   bool HasMoreTokens() const { return tokens_.HasMoreTokens(); }

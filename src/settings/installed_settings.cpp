@@ -15,8 +15,6 @@ constexpr std::string_view kInstalledText =
 
 }  // namespace
 
-std::string_view InstalledSettingsText() { return kInstalledText; }
-
 const std::vector<std::string>& InstalledPresetNames() {
   // The file is ours and simple: one [Default] section of "Count" and numbered names.
   static const std::vector<std::string> names = [] {

@@ -9,9 +9,6 @@
 
 namespace parlavo {
 
-// The installed file's bytes.
-std::string_view InstalledSettingsText();
-
 // Its [Default] names "1".."Count", in order.
 const std::vector<std::string>& InstalledPresetNames();
 

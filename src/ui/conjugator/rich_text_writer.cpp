@@ -58,8 +58,6 @@ void RichTextWriter::SetStyle(bool bold, bool underline) {
   underline_ = underline;
   italic_ = false;
 }
-void RichTextWriter::SetBold(bool bold) { bold_ = bold; }
-void RichTextWriter::SetUnderline(bool underline) { underline_ = underline; }
 void RichTextWriter::SetItalic(bool italic) { italic_ = italic; }
 void RichTextWriter::SetHeightPixels(int pixels) { heightPoints_ = PixelsToPoints(pixels, Dpi()); }
 void RichTextWriter::SetFontName(const QString& family) { family_ = family; }

@@ -36,8 +36,6 @@ class RichTextWriter {
   void SetColor(const QColor& color);
   // The style set: bold and underline together replace the whole set.
   void SetStyle(bool bold, bool underline);
-  void SetBold(bool bold);
-  void SetUnderline(bool underline);
   void SetItalic(bool italic);
   // Height in pixels, stored as whole points at the box's vertical resolution.
   void SetHeightPixels(int pixels);
@@ -65,10 +63,7 @@ class RichTextWriter {
   // Moves the caret to the top so the view shows its start.
   void CaretToStart();
 
-  // Current state, for callers that need to read the model back.
-  int HeightPoints() const { return heightPoints_; }
-  bool Bullet() const { return bullet_; }
-  int FirstIndentPoints() const { return indentPoints_; }
+  // The box's vertical resolution, which turns pixels into points.
   int Dpi() const;
 
   // The paragraph property that records the first-line indent in points, so a
