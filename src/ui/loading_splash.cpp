@@ -26,7 +26,7 @@ TfrmLoadingSplash::TfrmLoadingSplash(QWidget* owner)
   imgSplash = new QLabel(this);
   imgSplash->setObjectName("imgSplash");
   imgSplash->setGeometry(0, 0, 332, 227);
-  imgSplash->setPixmap(Picture("splash"));
+  imgSplash->setPixmap(UnsharedPicture("splash"));
 
   prLoading = new QProgressBar(this);
   prLoading->setObjectName("prLoading");
