@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "conjugator_page.h"
 #include "fake_platform.h"
 #include "loading_splash.h"
 #include "find_child.h"
@@ -71,6 +72,7 @@ class StartUpTest : public QObject {
     QVERIFY(!window.StartingUp);
     QVERIFY(window.Splash == nullptr);  // freed once the load is done
     QCOMPARE(window.VerbItems.size(), std::size_t(3 * kItemsPerVerb));
+    Child<ConjugatorPage>(window, "tsCommonVerbs")->EnsureBuilt();  // its list is filled when first shown
     QCOMPARE(Child<QComboBox>(window, "cbConj")->count(), 3);
     QCOMPARE(Child<QComboBox>(window, "cbConj")->itemText(0), QString("ser"));
     QCOMPARE(Child<TPageControl>(window, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kVerbPage));
@@ -180,6 +182,7 @@ class StartUpTest : public QObject {
     }
     // Start-up goes on as usual.
     QVERIFY(!window.CloseAtShow);
+    Child<ConjugatorPage>(window, "tsCommonVerbs")->EnsureBuilt();
     QCOMPARE(Child<QComboBox>(window, "cbConj")->count(), 1);
   }
 

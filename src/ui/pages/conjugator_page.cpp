@@ -12,8 +12,9 @@
 
 namespace parlavo {
 
-ConjugatorPage::ConjugatorPage(const VerbList& items, QWidget* parent) : QWidget(parent) {
-  QWidget* page = this;
+ConjugatorPage::ConjugatorPage(const VerbList& items, QWidget* parent) : LazyPage(parent), items_(items) {}
+
+void ConjugatorPage::Build(QWidget* page) {
   PLACE(Label11, QLabel, page, 196, 13, 84, 16);
   Label11->setText("Select the verb");
   Label11->setStyleSheet("color: white; background: transparent;");
@@ -27,15 +28,20 @@ ConjugatorPage::ConjugatorPage(const VerbList& items, QWidget* parent) : QWidget
   reConj->setReadOnly(true);
   reConj->setFont(PixelFont("Tahoma", 16));
   reConj->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  new ConjugatorController(cbConj, bnConjugate, reConj, items);
+  cbConj->addItems(infinitives_);
+  new ConjugatorController(cbConj, bnConjugate, reConj, items_);
 }
 
-void ConjugatorPage::SetInfinitives(const QStringList& infinitives) { cbConj->addItems(infinitives); }
+void ConjugatorPage::SetInfinitives(const QStringList& infinitives) {
+  infinitives_ += infinitives;
+  if (cbConj) cbConj->addItems(infinitives);
+}
 
 std::vector<std::string> ConjugatorPage::Infinitives() const {
+  // The list offers exactly these: typed text never joins it.
   std::vector<std::string> infinitives;
-  infinitives.reserve(cbConj->count());
-  for (int i = 0; i < cbConj->count(); ++i) infinitives.push_back(FromQString(cbConj->itemText(i)));
+  infinitives.reserve(infinitives_.size());
+  for (const QString& infinitive : infinitives_) infinitives.push_back(FromQString(infinitive));
   return infinitives;
 }
 

@@ -44,8 +44,9 @@ constexpr int kColumnW[3] = {113, 145, 89};
 
 }  // namespace
 
-HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
-  QWidget* page = this;
+HelpPage::HelpPage(QWidget* parent) : LazyPage(parent) {}
+
+void HelpPage::Build(QWidget* page) {
   for (const HelpButton& b : kHelpButtons) {
     QPushButton* button = Place<QPushButton>(page, b.name, kColumnX[b.column], b.y + 4, kColumnW[b.column], 25);
     button->setText(b.caption);
