@@ -80,14 +80,15 @@ bool TakeScreenshots(TfrmVerbTester& window, const QString& dir) {
   }
   bool ok = true;
   window.show();
-  for (int page = 0; page < window.tsParlavo->count(); ++page) {
+  auto* pages = window.findChild<QTabWidget*>("tsParlavo");
+  for (int page = 0; page < pages->count(); ++page) {
     if (page == TfrmVerbTester::kStatsPage) {
       window.ShowStatistics();  // as Ctrl+Shift+S shows it: rebuilt
     } else {
-      window.tsParlavo->setCurrentIndex(page);
+      pages->setCurrentIndex(page);
       window.UpdateNavigationButtons();
     }
-    ok = Save(window, dir + "/" + window.tsParlavo->widget(page)->objectName() + ".png") && ok;
+    ok = Save(window, dir + "/" + pages->widget(page)->objectName() + ".png") && ok;
   }
   // The person-by-tense grid, and the views of the Statistics page that come from
   // the results' days.
@@ -99,7 +100,7 @@ bool TakeScreenshots(TfrmVerbTester& window, const QString& dir) {
     ok = Save(window, dir + "/tsStats-" + view + ".png") && ok;
   }
   if (auto* first = window.findChild<QRadioButton*>("rbPerson")) first->setChecked(true);
-  window.tsParlavo->setCurrentIndex(TfrmVerbTester::kVerbPage);
+  pages->setCurrentIndex(TfrmVerbTester::kVerbPage);
   window.UpdateNavigationButtons();
   const int shown = window.findChild<QTabWidget*>("pcDisplay")->currentIndex();
   window.findChild<QTabWidget*>("pcDisplay")->setCurrentIndex(1 - shown);
@@ -107,7 +108,7 @@ bool TakeScreenshots(TfrmVerbTester& window, const QString& dir) {
   window.findChild<QTabWidget*>("pcDisplay")->setCurrentIndex(shown);
 
   // The summary of a done test of 12 questions, two of them missed.
-  if (window.VerbItems.size() > 40) {
+  if (window.Session().Verbs().size() > 40) {
     TestSummary summary;
     summary.questions = 12;
     summary.rightFirstTime = 10;
@@ -115,7 +116,7 @@ bool TakeScreenshots(TfrmVerbTester& window, const QString& dir) {
     summary.averageScore = 8.6;
     summary.averageSeconds = 6.3;
     summary.totalSeconds = 76;
-    summary.missed = {{&window.VerbItems[1], 7}, {&window.VerbItems[36], -10}};
+    summary.missed = {{&window.Session().Verbs()[1], 7}, {&window.Session().Verbs()[36], -10}};
     TestSummaryDialog dialog(summary, &window);
     dialog.setAttribute(Qt::WA_DeleteOnClose, false);
     dialog.show();

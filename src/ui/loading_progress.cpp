@@ -1,5 +1,6 @@
 #include "loading_progress.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -78,6 +79,19 @@ void TfrmLoading::tmLoaderTimer() {
     lbTitle->setText(title_ + QString::number(counter_) + " of " + QString::number(prLoading->maximum()));
   counter_ = RoundHalfEven(counter_ * 1.001);
   prLoading->setValue(std::clamp(counter_, prLoading->minimum(), prLoading->maximum()));
+}
+
+SelectionProgress ProgressStepper(TfrmLoading* progress) {
+  if (!progress) return {};
+  auto pumped = std::make_shared<QElapsedTimer>();
+  pumped->start();
+  return [progress, pumped](std::size_t, std::size_t) {
+    progress->StepProgress();
+    if (pumped->elapsed() >= 16) {
+      pumped->restart();
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+  };
 }
 
 }  // namespace parlavo

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "selection.h"
+
 class QLabel;
 class QProgressBar;
 class QTimer;
@@ -39,5 +41,9 @@ class TfrmLoading : public QWidget {
   bool visibleAtFirstStep_ = true;
   bool firstStepPending_ = false;
 };
+
+// Steps `progress` once per item and lets the window repaint, at most every 16 ms: a
+// selection visits every item of every verb. Nothing for a null window.
+SelectionProgress ProgressStepper(TfrmLoading* progress);
 
 }  // namespace parlavo

@@ -2,112 +2,159 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QListWidget>
 #include <QLocale>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QTabWidget>
-#include <QTextEdit>
 #include <QTimer>
 #include <clocale>
 
-#include "atomic_file.h"
-#include "clickable_label.h"
-#include "conjugation_view.h"
-#include "file_man.h"
-#include "history_file.h"
-#include "ini_manage.h"
-#include "loading_progress.h"
 #include "advanced_tests_page.h"
+#include "clickable_label.h"
 #include "conjugator_page.h"
+#include "data_export.h"
+#include "file_man.h"
 #include "fonts.h"
-#include "regular_endings_page.h"
 #include "help_page.h"
-#include "options_page.h"
 #include "loading_splash.h"
+#include "options_page.h"
 #include "page_control.h"
 #include "platform.h"
-#include "question_loop.h"
+#include "place.h"
+#include "regular_endings_page.h"
 #include "round_half_even.h"
+#include "session.h"
 #include "statistics_page.h"
 #include "tester_page.h"
 #include "text_codec.h"
 #include "verb_exports.h"
-#include "verb_maker.h"
+#include "window_frame.h"
 
 namespace parlavo {
 
 namespace {
+
 constexpr const char* kWebAddress = "https://www.parlavo.app/";
+
+SessionFiles FilesOf(Platform& platform) {
+  const FileLocations& files = platform.Files();
+  return {FilePath(files.DataFile("Results.txt")), FilePath(files.DataFile("History.txt")),
+          FilePath(files.settingsFile), FilePath(files.verbFile)};
+}
+
+QTimer* MakeTimer(QObject* owner, const char* name, int interval, bool singleShot) {
+  auto* timer = new QTimer(owner);
+  timer->setObjectName(name);
+  timer->setInterval(interval);
+  timer->setSingleShot(singleShot);
+  return timer;
+}
+
 }  // namespace
 
-TfrmVerbTester::TfrmVerbTester(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
+TfrmVerbTester::TfrmVerbTester(Platform& platform, QWidget* parent)
+    : QWidget(parent),
+      platform_(platform),
+      session_(std::make_unique<parlavo::Session>(FilesOf(platform), [&platform] { return platform.TimeOfDay(); })) {
   InstallFontSubstitutes();
   BuildWindow();
-  WireHandlers();
-  FormCreate();
+  Wire();
+  StartUp();
 }
 
-TfrmVerbTester::~TfrmVerbTester() { FormDestroy(); }
+TfrmVerbTester::~TfrmVerbTester() { Shutdown(); }
 
-void TfrmVerbTester::WireHandlers() {
-  for (ClickableLabel* image : {imgVTutor, imgvtestP, imgAdv, imgadvP, imgReg, Image13, imgconj, Image14, imgOpt,
-                                Image15, imgHelp, Image16})
-    connect(image, &ClickableLabel::clicked, this, [this, image] { imgVTutorClick(image); });
-  connect(Image7, &ClickableLabel::clicked, this, &TfrmVerbTester::Button71Click);
-  connect(Image17, &ClickableLabel::clicked, this, &TfrmVerbTester::Image17Click);
-  connect(Image18, &ClickableLabel::clicked, this, &TfrmVerbTester::Image18Click);
-  connect(TabSheet2, &HelpPage::webPageRequested, this, &TfrmVerbTester::Label7Click);
+void TfrmVerbTester::BuildWindow() {
+  setObjectName("frmVerbTester");
+  setWindowTitle("Parlavo - Verb Tutor");
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setFixedSize(630, 378);
+  setFont(PixelFont("MS Sans Serif", 11));
+  setAutoFillBackground(true);
+  QPalette silver = palette();
+  silver.setColor(QPalette::Window, QColor(0xc0, 0xc0, 0xc0));
+  setPalette(silver);
+
+  auto* drag = new WindowDrag(this);
+  PLACE(tsParlavo, TPageControl, this, 78, 0, 554, 378);
+  AddPage(tsParlavo, tsVerb = new TesterPage, "tsVerb", "VERB TESTER", "Verb Tester", false, drag);
+  AddPage(tsParlavo, tsConjugation = new RegularEndingsPage, "tsConjugation", "Conjugations", "Regular Conjugations",
+          false, drag);
+  AddPage(tsParlavo, tsSelection = new AdvancedTestsPage, "tsSelection", "Advanced", "Advanced Tests", true, drag);
+  AddPage(tsParlavo, tsOptions = new OptionsPage, "tsOptions", "Options", "Options", true, drag);
+  AddPage(tsParlavo, TabSheet2 = new HelpPage, "TabSheet2", "HELP", "Help", true, drag);
+  AddPage(tsParlavo, tsCommonVerbs = new ConjugatorPage(session_->Verbs()), "tsCommonVerbs", "Verb Conjugator",
+          "Conjugator", false, drag);
+  AddPage(tsParlavo, tsStats = new StatisticsPage, "tsStats", "Statistics", QString(), false, drag);
+  tsParlavo->setPageTabVisible(kStatsPage, false);
+  tsParlavo->setCurrentIndex(kVerbPage);
+
+  static constexpr NavigationStrip::Button kButtons[] = {
+      {"imgVTutor", "imgvtestP", "vtester", 48, kVerbPage},
+      {"imgAdv", "imgadvP", "advanced", 88, kSelectionPage},
+      {"imgReg", "Image13", "regular", 144, kConjugationPage},
+      {"imgconj", "Image14", "conjugator", 184, kConjugatorPage},
+      {"imgOpt", "Image15", "options", 256, kOptionsPage},
+      {"imgHelp", "Image16", "help", 296, kHelpPage},
+  };
+  strip_ = new NavigationStrip(this, kButtons);
+  strip_->installEventFilter(drag);
+  captionButtons_ = new CaptionButtons(this);
+  (new WindowBorder(this))->raise();  // above every region
+
+  tm500 = MakeTimer(this, "tm500", 500, true);
+  tmSaver = MakeTimer(this, "tmSaver", kSaverInterval, false);
+  tmSettings = MakeTimer(this, "tmSettings", 300, true);
+}
+
+void TfrmVerbTester::Wire() {
+  connect(strip_, &NavigationStrip::pageClicked, this, [this](int page) {
+    tsParlavo->setCurrentIndex(page);
+    UpdateNavigationButtons();
+  });
+  connect(strip_, &NavigationStrip::closeClicked, this, &QWidget::close);
+  connect(captionButtons_, &CaptionButtons::minimiseClicked, this, &QWidget::showMinimized);
+  connect(captionButtons_, &CaptionButtons::closeClicked, this, &QWidget::close);
+  connect(TabSheet2, &HelpPage::webPageRequested, this, [this] { platform_.OpenWebPage(kWebAddress); });
   connect(TabSheet2, &HelpPage::topicRequested, this, [this](int context) { platform_.ShowHelp(context); });
-  connect(tsParlavo, &TPageControl::pageChangedByUser, this, &TfrmVerbTester::tsParlavoChange);
-  scStatistics = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
-  scStatistics->setObjectName("scStatistics");
-  scStatistics->setContext(Qt::WindowShortcut);
-  connect(scStatistics, &QShortcut::activated, this, &TfrmVerbTester::ShowStatistics);
+  connect(tsParlavo, &TPageControl::pageChangedByUser, this, &TfrmVerbTester::PageChangedByUser);
+  auto* statistics = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
+  statistics->setObjectName("scStatistics");
+  statistics->setContext(Qt::WindowShortcut);
+  connect(statistics, &QShortcut::activated, this, &TfrmVerbTester::ShowStatistics);
   connect(tsVerb, &TesterPage::statisticsClicked, this, &TfrmVerbTester::ShowStatistics);
-  connect(tsStats, &StatisticsPage::errorFound, this,
-          [this](const QString& text) { platform_.ShowMessage("Error", text, MessageIcon::Error); });
+  const auto showError = [this](const QString& text) { Tell({{"Error", text.toStdString(), NoticeKind::kError}}); };
+  connect(tsStats, &StatisticsPage::errorFound, this, showError);
+  connect(tsOptions, &OptionsPage::inputError, this, showError);
   connect(tsStats, &StatisticsPage::practiseVerbRequested, this, &TfrmVerbTester::PractiseVerb);
-
-  WireOptionsAndFilters();
+  connect(tsOptions, &OptionsPage::exportAllClicked, this, [this] {
+    const std::vector<std::string> infinitives = tsCommonVerbs->Infinitives();
+    ExportToDataFolder(platform_, "AllVerbs.txt", [&](std::ostream& out) { WriteAllVerbs(out, infinitives, session_->Verbs()); });
+  });
+  connect(tsOptions, &OptionsPage::exportSpecialClicked, this, [this] {
+    ExportToDataFolder(platform_, "SpecialVerbs.txt", [&](std::ostream& out) { WriteSpecialVerbs(out, session_->Verbs()); });
+  });
+  WireSettings();
   WireTester();
-  connect(tsOptions, &OptionsPage::exportAllClicked, this, &TfrmVerbTester::bnVerbToFileClick);
-  connect(tsOptions, &OptionsPage::exportSpecialClicked, this, &TfrmVerbTester::bnSpecialOutputClick);
 }
 
-// ---------------------------------------------------------------- start-up
-
-void TfrmVerbTester::FormCreate() { StartUp(); }
+// ---------------------------------------------------------------- start-up and shutdown
 
 void TfrmVerbTester::StartUp() {
-  ShownPage = -99;
   UpdateNavigationButtons();
-  CreateResultsManager();
-  CreateQuestionLoop();
+  Tell(session_->OpenResults());
+  // The statistics page reads the results' lines; they live as long as the session.
+  tsStats->ShowResults(session_->Results()->ResultLines, session_->Results()->FileName(),
+                       [this] { return session_->HistoryNow(); });
+  UpdateToday();
   // Real numbers in the settings file use a point whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
   QLocale::setDefault(QLocale::c());
+  if (const std::optional<Notice> notice = parlavo::Session::CodePageNotice(platform_.OemCodePage()))
+    Tell({*notice});
 
-  const int codePage = platform_.OemCodePage();
-  if (codePage != 437 && codePage != 850)
-    platform_.ShowMessage("Error",
-                          "You must be using an ASCII code 437 or 850 Code Page.  This error is being shown "
-                          "because the keyboard and language settings are not necessarily compatible.  Please set "
-                          "the PC in a mode where the language and keyboard are English.",
-                          MessageIcon::Exclamation);
-
-  FirstPresetIndex = 0;
   StartingUp = true;
-  CopyingOptions = false;
-  ReadSettings();
+  session_->ReadSettings();
   OptionsToControls();
   LoadCurrentFilter();
   tsSelection->TickAllVerbTypes();
@@ -117,34 +164,27 @@ void TfrmVerbTester::StartUp() {
   // time would update its list a thousand times while nothing shows it.
   QStringList infinitives;
   Splash->OnInfinitive = [&infinitives](const std::string& infinitive) { infinitives.append(ToQString(infinitive)); };
-  CloseAtShow = false;  // the question loop starts paused-done and unanswered
-  SetAdvancedTabVisible(tsVerb->cbAdvanced->isChecked());
-  VerbItems.clear();
-  TestItems.clear();
-
-  {
-    TVerbMaker maker;
-    VerbsLoaded = maker.LoadVerbFile(FilePath(platform_.Files().verbFile), VerbItems, Splash);
-  }
+  SetAdvancedTabVisible(tsVerb->AdvancedChecked());
+  Notices notices;
+  const bool loaded = session_->LoadVerbs(Splash, notices);
   Splash->OnInfinitive = nullptr;
   tsCommonVerbs->SetInfinitives(infinitives);
-  if (VerbsLoaded) {
+  if (loaded) {
     Splash->LoadPosition *= 2;
     tsParlavo->setCurrentWidget(tsVerb);
-    PrepareAnswerBox();
+    tsVerb->ClearAnswer();
     Splash->LoadPosition = RoundHalfEven(Splash->LoadPosition * 1.33);
-    SelectSavedTest();
+    tsVerb->ChooseTest(session_->Options().simplemod);
     ApplyPreset();
     Splash->LoadPosition = Splash->FinalPosition;
     delete Splash;
     Splash = nullptr;
   } else {
-    // The splash stays up until the window goes.
-    platform_.ShowMessage("Error", "No verb datafile found.  Unable to continue", MessageIcon::Exclamation);
+    Tell(notices);  // the splash stays up until the window goes
     CloseAtShow = true;
   }
-
   StartingUp = false;
+
   // The regular endings are written when their page is first shown: nothing shows
   // them before.
   if (tsParlavo->currentIndex() == kConjugationPage)
@@ -153,8 +193,8 @@ void TfrmVerbTester::StartUp() {
     connect(tsParlavo, &QTabWidget::currentChanged, this, [this](int page) {
       if (page == kConjugationPage) tsConjugation->WriteTables();
     });
-  tsVerb->pcDisplay->setCurrentIndex(tsVerb->cbSimple->currentIndex() == 0 ? 1 : 0);
-  Loop->Activate(true);  // the clock starts now
+  tsVerb->ShowStartTab();
+  session_->Loop().Activate(true);  // the clock starts now
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     if (state == Qt::ApplicationActive)
       FrmActivate();
@@ -164,15 +204,30 @@ void TfrmVerbTester::StartUp() {
   tmSaver->start();
 }
 
-void TfrmVerbTester::PrepareAnswerBox() {
-  tsVerb->reVerb->setTabChangesFocus(true);
-  tsVerb->reVerb->setLineWrapMode(QTextEdit::NoWrap);
-  tsVerb->reVerb->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  tsVerb->reVerb->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  tsVerb->reVerb->clear();
+void TfrmVerbTester::Shutdown() {
+  if (session_->Closed()) return;
+  tmSaver->stop();
+  tmSettings->stop();
+  OptionsFromControls();
+  Tell(session_->Close(CurrentFilter()));
 }
 
-void TfrmVerbTester::SetAdvancedTabVisible(bool visible) { tsParlavo->setPageTabVisible(kSelectionPage, visible); }
+void TfrmVerbTester::EndQuietly() {
+  quietEnd_ = true;
+  // Nothing may be recorded after the results are closed: the pause ends here and
+  // the window takes no more input.
+  tm500->stop();
+  setEnabled(false);
+  Shutdown();
+}
+
+void TfrmVerbTester::SaveQuietly() {
+  const bool wasQuiet = quietEnd_;
+  quietEnd_ = true;
+  SaveResults();
+  WriteSettingsNow();
+  quietEnd_ = wasQuiet;
+}
 
 void TfrmVerbTester::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
@@ -181,52 +236,30 @@ void TfrmVerbTester::showEvent(QShowEvent* event) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
       move(screen->availableGeometry().center() - rect().center());
   }
-  FormShow();
-}
-
-void TfrmVerbTester::FormShow() {
   if (CloseAtShow) {
     // Closing from inside the show would leave the platform half-way; close right after.
     QTimer::singleShot(0, this, &QWidget::close);
     return;
   }
-  if (isVisible()) tsVerb->reVerb->setFocus();
+  tsVerb->FocusAnswer();
 }
 
-void TfrmVerbTester::FormDestroy() {
-  if (destroyed_) return;
-  destroyed_ = true;
-  SaveSettingsOnExit();
+void TfrmVerbTester::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (event->isAccepted()) emit Closed();
 }
+
+void TfrmVerbTester::Tell(const Notices& notices) { ShowNotices(platform_, notices, quietEnd_); }
 
 // ---------------------------------------------------------------- navigation
 
-ClickableLabel* TfrmVerbTester::UpperNavigationImage(int page) const {
-  switch (page) {
-    case kVerbPage: return imgVTutor;
-    case kConjugationPage: return imgReg;
-    case kSelectionPage: return imgAdv;
-    case kOptionsPage: return imgOpt;
-    case kHelpPage: return imgHelp;
-    case kConjugatorPage: return imgconj;
-    default: return nullptr;
-  }
-}
+int TfrmVerbTester::ShownPage() const { return strip_->Shown(); }
 
-void TfrmVerbTester::imgVTutorClick(ClickableLabel* sender) {
-  tsParlavo->setCurrentIndex(sender->Tag);
-  UpdateNavigationButtons();
-}
+ClickableLabel* TfrmVerbTester::UpperNavigationImage(int page) const { return strip_->UpperImage(page); }
 
-void TfrmVerbTester::UpdateNavigationButtons() {
-  const int page = tsParlavo->currentIndex();
-  if (page == ShownPage) return;
-  if (ClickableLabel* shown = UpperNavigationImage(ShownPage)) shown->show();
-  if (ClickableLabel* current = UpperNavigationImage(page)) current->hide();
-  ShownPage = page;
-}
+void TfrmVerbTester::UpdateNavigationButtons() { strip_->ShowCurrent(tsParlavo->currentIndex()); }
 
-void TfrmVerbTester::tsParlavoChange() {
+void TfrmVerbTester::PageChangedByUser() {
   const int page = tsParlavo->currentIndex();
   if (page == kVerbPage)
     FrmActivate();
@@ -238,82 +271,11 @@ void TfrmVerbTester::tsParlavoChange() {
 void TfrmVerbTester::ShowStatistics() {
   tsParlavo->setCurrentIndex(kStatsPage);
   UpdateNavigationButtons();  // no button stands for this page: all show grey
-  tsParlavoChange();
+  PageChangedByUser();
 }
 
-void TfrmVerbTester::FrmDeactivate() { Loop->Deactivate(); }
+void TfrmVerbTester::FrmDeactivate() { session_->Loop().Deactivate(); }
 
-void TfrmVerbTester::FrmActivate() { Loop->Activate(tsParlavo->currentIndex() == kVerbPage); }
-
-void TfrmVerbTester::Image17Click() { showMinimized(); }
-void TfrmVerbTester::closeEvent(QCloseEvent* event) {
-  QWidget::closeEvent(event);
-  if (event->isAccepted()) emit Closed();
-}
-
-void TfrmVerbTester::FocusAnswerBox() {
-  if (isVisible()) tsVerb->reVerb->setFocus();
-}
-
-void TfrmVerbTester::Image18Click() { close(); }
-void TfrmVerbTester::Button71Click() { close(); }
-void TfrmVerbTester::Label7Click() { platform_.OpenWebPage(kWebAddress); }
-
-// A borderless window moves when dragged by the navigation strip or a header band.
-bool TfrmVerbTester::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == tsVerb->reVerb) return reVerbEvent(event) || QWidget::eventFilter(watched, event);
-  if (tsVerb->lbVerbs && watched == tsVerb->lbVerbs->viewport()) return lbVerbsEvent(event) || QWidget::eventFilter(watched, event);
-  auto* source = qobject_cast<QWidget*>(watched);
-  switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-      auto* mouse = static_cast<QMouseEvent*>(event);
-      if (mouse->button() != Qt::LeftButton) break;
-      dragSource_ = source;
-      dragOffset_ = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
-      return true;
-    }
-    case QEvent::MouseMove:
-      if (dragSource_ == source && (static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton)) {
-        move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - dragOffset_);
-        return true;
-      }
-      break;
-    case QEvent::MouseButtonRelease:
-      if (dragSource_ == source) {
-        dragSource_ = nullptr;
-        return true;
-      }
-      break;
-    default:
-      break;
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
-// ---------------------------------------------------------------- exports
-
-void TfrmVerbTester::ExportToFile(const char* fileName, const std::function<void(std::ostream&)>& writer) {
-  const QString folder = platform_.Files().dataFolder;
-  const std::string error = WriteFileAtomically(FilePath(folder + fileName), writer);
-  if (!error.empty()) {
-    platform_.ShowMessage("Error", QString::fromStdString(error), MessageIcon::Error);
-    return;
-  }
-  // Beside a portable program the files are where the learner started it; elsewhere
-  // the message names the folder, which a learner would not guess.
-  const QString where = folder.isEmpty() ? QString("the Parlavo directory")
-                                         : QString("the folder '%1'").arg(QDir::toNativeSeparators(QDir::cleanPath(folder)));
-  platform_.ShowMessage("Complete", QString("The file '%1' can be found in %2.").arg(fileName, where),
-                        MessageIcon::Exclamation);
-}
-
-void TfrmVerbTester::bnVerbToFileClick() {
-  const std::vector<std::string> infinitives = tsCommonVerbs->Infinitives();
-  ExportToFile("AllVerbs.txt", [&](std::ostream& out) { WriteAllVerbs(out, infinitives, VerbItems); });
-}
-
-void TfrmVerbTester::bnSpecialOutputClick() {
-  ExportToFile("SpecialVerbs.txt", [&](std::ostream& out) { WriteSpecialVerbs(out, VerbItems); });
-}
+void TfrmVerbTester::FrmActivate() { session_->Loop().Activate(tsParlavo->currentIndex() == kVerbPage); }
 
 }  // namespace parlavo

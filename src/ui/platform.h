@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "file_locations.h"
+#include "notice.h"
 
 namespace parlavo {
 
@@ -30,5 +31,9 @@ class Platform {
   // A modal message box with an OK button.
   virtual void ShowMessage(const QString& title, const QString& text, MessageIcon icon) = 0;
 };
+
+// Each notice in turn as a message box; with `quiet` (a logout, a signal: nobody is
+// there to press OK) written to the log instead.
+void ShowNotices(Platform& platform, const Notices& notices, bool quiet = false);
 
 }  // namespace parlavo

@@ -71,16 +71,16 @@ class StartUpTest : public QObject {
     QVERIFY(!window.CloseAtShow);
     QVERIFY(!window.StartingUp);
     QVERIFY(window.Splash == nullptr);  // freed once the load is done
-    QCOMPARE(window.VerbItems.size(), std::size_t(3 * kItemsPerVerb));
+    QCOMPARE(window.Session().Verbs().size(), std::size_t(3 * kItemsPerVerb));
     Child<ConjugatorPage>(window, "tsCommonVerbs")->EnsureBuilt();  // its list is filled when first shown
     QCOMPARE(Child<QComboBox>(window, "cbConj")->count(), 3);
     QCOMPARE(Child<QComboBox>(window, "cbConj")->itemText(0), QString("ser"));
     QCOMPARE(Child<TPageControl>(window, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kVerbPage));
-    QCOMPARE(window.Loop->Score(), std::int8_t(10));
-    QCOMPARE(window.Loop->StartTime(), 0.25);
-    QCOMPARE(window.Loop->AnswerTime(), 0.25);
-    QVERIFY(window.Loop->PauseDone());
-    QVERIFY(!window.Loop->Answered());
+    QCOMPARE(window.Session().Loop().Score(), std::int8_t(10));
+    QCOMPARE(window.Session().Loop().StartTime(), 0.25);
+    QCOMPARE(window.Session().Loop().AnswerTime(), 0.25);
+    QVERIFY(window.Session().Loop().PauseDone());
+    QVERIFY(!window.Session().Loop().Answered());
     // Statistics never, Advanced only with the option on.
     QVERIFY(!Child<TPageControl>(window, "tsParlavo")->isPageTabVisible(TfrmVerbTester::kStatsPage));
     QCOMPARE(Child<TPageControl>(window, "tsParlavo")->isPageTabVisible(TfrmVerbTester::kSelectionPage), Child<QCheckBox>(window, "cbAdvanced")->isChecked());
@@ -98,7 +98,7 @@ class StartUpTest : public QObject {
       QCOMPARE(platform_.messages[0].icon, MessageIcon::Exclamation);
       QVERIFY(window->CloseAtShow);
       QVERIFY(window->Splash != nullptr);  // stays up until the window goes
-      QCOMPARE(window->Loop->Score(), std::int8_t(10));
+      QCOMPARE(window->Session().Loop().Score(), std::int8_t(10));
       window->show();
     }
     QTRY_VERIFY(destroyed);

@@ -4,7 +4,6 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -92,13 +91,6 @@ QString Quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Ch
 
 }  // namespace
 
-TNewXEdit::ErrorDialogFn TNewXEdit::ShowErrorDialog = [](QWidget* parent, const QString& text) {
-  QString shown = text;
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), shown, QMessageBox::Ok, parent);
-  box.exec();
-};
-
 // ---------------------------------------------------------------- TNewXEdit
 
 TNewXEdit::TNewXEdit(QWidget* parent) : QLineEdit(parent) {}
@@ -127,8 +119,8 @@ bool TNewXEdit::Validate(QString& error, QStatusBar* bar) {
 void TNewXEdit::ReportInputError(const QString& message, QStatusBar* bar) {
   if (bar != nullptr) {
     bar->showMessage(message);
-  } else if (ShowErrorDialog) {
-    ShowErrorDialog(this, QStringLiteral("Input error\r\n") + message);
+  } else {
+    emit inputError(QStringLiteral("Input error\r\n") + message);
   }
   setFocus(Qt::OtherFocusReason);
   // Also when the window is not active and no focus-in follows.
@@ -210,9 +202,7 @@ bool TNewNumEdit::setMax(std::int32_t value) {
 }
 
 void TNewNumEdit::RangeSetupError() {
-  if (ShowErrorDialog) {
-    ShowErrorDialog(this, QStringLiteral("Input error\r\n\"Min\" must be less than \"Max\""));
-  }
+  emit inputError(QStringLiteral("Input error\r\n\"Min\" must be less than \"Max\""));
 }
 
 bool TNewNumEdit::ValidateNumber(double value, double lastValue, QString& error, QStatusBar* bar) {

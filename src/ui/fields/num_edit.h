@@ -29,11 +29,6 @@ class TNewXEdit : public QLineEdit {
  public:
   explicit TNewXEdit(QWidget* parent = nullptr);
 
-  // Shows an error dialog (error icon, OK button) over `parent`. Replaceable so
-  // tests never block on a modal box; defaults to a QMessageBox.
-  using ErrorDialogFn = std::function<void(QWidget* parent, const QString& text)>;
-  static ErrorDialogFn ShowErrorDialog;
-
   // Names the field in messages.
   QString Description() const { return description_; }
   void setDescription(const QString& description) { description_ = description; }
@@ -49,12 +44,16 @@ class TNewXEdit : public QLineEdit {
   // first failing check's message, which is reported, and the result is false.
   virtual bool Validate(QString& error, QStatusBar* bar = nullptr);
 
-  // Puts `message` in the status bar when one is given, else shows it in an
-  // error dialog after "Input error"; then the field takes the focus.
+  // Puts `message` in the status bar when one is given, else signals it after
+  // "Input error" for the owner to show; then the field takes the focus.
   void ReportInputError(const QString& message, QStatusBar* bar = nullptr);
 
   // Empty, or blanks only.
   static bool IsBlank(const QString& text);
+
+ signals:
+  // "Input error" and a message, to be shown as an error (lines end in CR LF).
+  void inputError(const QString& text);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -52,6 +52,8 @@ OptionsPage::OptionsPage(QWidget* parent) : QWidget(parent) {
   reVIT->setMax(1000);
   reVIT->setAlignment(Qt::AlignRight);
   reVIT->setText("100");
+  for (TNewXEdit* field : std::initializer_list<TNewXEdit*>{reTimeDelay, reVIT})
+    connect(field, &TNewXEdit::inputError, this, &OptionsPage::inputError);
 
   PLACE(gbDisplay, QGroupBox, page, 290, 66, 256, 80);
   gbDisplay->setTitle("Verb Display Options");

@@ -41,6 +41,8 @@ class OptionsPage : public QWidget {
   void pauseTimeEdited();
   void exportAllClicked();      // "Output all verbs to text file"
   void exportSpecialClicked();  // "Special Verb Output"
+  // A numeric field refused its text: "Input error" and why (lines end in CR LF).
+  void inputError(const QString& text);
 
  private:
   QLabel* Label13 = nullptr;

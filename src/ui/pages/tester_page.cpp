@@ -3,8 +3,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextCursor>
@@ -15,10 +17,21 @@
 #include "place.h"
 #include "presets.h"
 #include "question_loop.h"
+#include "session.h"
 #include "text_codec.h"
 #include "today_line.h"
 
 namespace parlavo {
+
+namespace {
+
+int VirtualKey(int qtKey) {
+  if (qtKey == Qt::Key_Backspace) return kVkBack;
+  if (qtKey == Qt::Key_Delete) return kVkDelete;
+  return 0;
+}
+
+}  // namespace
 
 TesterPage::TesterPage(QWidget* parent) : QWidget(parent) {
   QWidget* page = this;
@@ -63,6 +76,8 @@ TesterPage::TesterPage(QWidget* parent) : QWidget(parent) {
   reVerb->setFont(PixelFont("Arial", 33));
   reVerb->document()->setDocumentMargin(2);  // one line of 33 pixels fits without scrolling
   reVerb->setLineWrapMode(QTextEdit::NoWrap);
+  reVerb->setTabChangesFocus(true);
+  reVerb->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   reVerb->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   // "ü" (averiguar, apaciguar, avergonzar) is the seventh, for keyboards without it.
   const char* const accents[7] = {"\u00e1", "\u00e9", "\u00ed", "\u00f3", "\u00fa", "\u00f1", "\u00fc"};
@@ -152,9 +167,26 @@ TesterPage::TesterPage(QWidget* parent) : QWidget(parent) {
     SingleVerbButtons[i] = button;
   }
   for (QPushButton* accent : {Button8, Button9, Button10, Button11, Button12, Button13, bnUDiaeresis})
-    connect(accent, &QPushButton::clicked, this, [this, accent] { emit accentClicked(FromQString(accent->text())); });
+    connect(accent, &QPushButton::clicked, this, [this, accent] {
+      const QTextCursor cursor = reVerb->textCursor();
+      emit accentClicked(FromQString(accent->text()), cursor.selectionStart(),
+                         cursor.selectionEnd() - cursor.selectionStart());
+      reVerb->setFocus();
+    });
   connect(Button17, &QPushButton::clicked, this, &TesterPage::answerClicked);
-  connect(Button16, &QPushButton::clicked, this, &TesterPage::nextLetterClicked);
+  connect(Button16, &QPushButton::clicked, this, [this] {
+    emit nextLetterClicked(reVerb->textCursor().position());
+    reVerb->setFocus();
+  });
+  connect(reVerb, &QTextEdit::textChanged, this, &TesterPage::AnswerEdited);
+  reVerb->installEventFilter(this);
+  lbVerbs->viewport()->installEventFilter(this);
+  connect(lbVerbs, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (!showing_ && row >= 0) emit rowClicked(row);
+  });
+  connect(cbSimple, &QComboBox::activated, this, &TesterPage::testChosen);
+  connect(cbAdvanced, &QAbstractButton::clicked, this, &TesterPage::advancedClicked);
+  connect(cbNewOnly, &QAbstractButton::clicked, this, &TesterPage::newOnlyClicked);
   connect(Button2, &QPushButton::clicked, this, [this] { emit moveClicked(+1); });
   connect(Button3, &QPushButton::clicked, this, [this] { emit moveClicked(-1); });
   connect(Button4, &QPushButton::clicked, this, &TesterPage::randomiseClicked);
@@ -180,6 +212,8 @@ TesterPage::TesterPage(QWidget* parent) : QWidget(parent) {
 }
 
 void TesterPage::Show(const QuestionView& view) {
+  const bool wasShowing = showing_;
+  showing_ = true;
   lbTense->setText(ToQString(view.lbTense));
   lbPerson->setText(ToQString(view.lbPerson));
   lbVerb->setText(ToQString(view.lbVerb));
@@ -215,6 +249,91 @@ void TesterPage::Show(const QuestionView& view) {
   QTextCharFormat typing;
   typing.setForeground(Qt::black);
   reVerb->setCurrentCharFormat(typing);
+  showing_ = wasShowing;
 }
+
+void TesterPage::AnswerEdited() {
+  if (showing_) return;
+  QString text = reVerb->toPlainText();
+  int caret = reVerb->textCursor().position();
+  caret -= static_cast<int>(text.left(caret).count('\n'));
+  text.remove('\n');  // a pasted line break never becomes part of the answer
+  emit answerEdited(FromQString(text), caret);
+}
+
+bool TesterPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == reVerb) {
+    if (event->type() == QEvent::KeyPress) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      // Return is no input; the answer is one line.
+      if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
+      emit answerKeyDown(reVerb->textCursor().position(), VirtualKey(key->key()));
+    } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+      AnswerEdited();
+    }
+  } else if (watched == lbVerbs->viewport() && event->type() == QEvent::MouseButtonPress) {
+    // A click on the row already selected changes no row, so currentRowChanged stays
+    // silent; the learner asks for that question again all the same.
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const int row = lbVerbs->row(lbVerbs->itemAt(mouse->position().toPoint()));
+    if (mouse->button() == Qt::LeftButton && row >= 0 && row == lbVerbs->currentRow()) emit rowClicked(row);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TesterPage::ShowRows(const std::vector<std::string>& rows) {
+  const bool wasShowing = showing_;
+  showing_ = true;  // filling the rows is no click on a row
+  lbVerbs->clear();
+  for (const std::string& row : rows) new QListWidgetItem(ToQString(row), lbVerbs);
+  if (lbVerbs->count() > 0) lbVerbs->setCurrentRow(0);
+  showing_ = wasShowing;
+}
+
+int TesterPage::RowCount() const { return lbVerbs->count(); }
+
+void TesterPage::ShowTitle(const std::string& title) { lbVerbTitle->setText(ToQString(title)); }
+
+void TesterPage::ShowQuestionList() { pcDisplay->setCurrentWidget(tsVerbList); }
+
+void TesterPage::ShowStartTab() { pcDisplay->setCurrentIndex(cbSimple->currentIndex() == 0 ? 1 : 0); }
+
+void TesterPage::ShowTests(const std::vector<std::string>& saved, const std::vector<std::string>& presets,
+                           const std::vector<std::string>& more) {
+  cbSimple->clear();
+  cbSimple->addItem(kCurrentFilterName);
+  for (const auto* names : {&saved, &presets, &more})
+    for (const std::string& name : *names) cbSimple->addItem(ToQString(name));
+  cbSimple->setCurrentIndex(-1);
+}
+
+int TesterPage::TestCount() const { return cbSimple->count(); }
+
+void TesterPage::ChooseTest(int position) { cbSimple->setCurrentIndex(position); }
+
+int TesterPage::ChosenTest() const { return cbSimple->currentIndex(); }
+
+int TesterPage::ChosenEntry() const {
+  // A position that is no entry of the list (typed text) names a saved filter.
+  const int position = cbSimple->currentIndex();
+  return position >= 0 && cbSimple->currentText() == cbSimple->itemText(position) ? position : -1;
+}
+
+std::string TesterPage::ChosenTestText() const { return FromQString(cbSimple->currentText()); }
+
+void TesterPage::ShowChecks(bool advanced, bool newOnly) {
+  cbAdvanced->setChecked(advanced);
+  cbNewOnly->setChecked(newOnly);
+}
+
+bool TesterPage::AdvancedChecked() const { return cbAdvanced->isChecked(); }
+
+bool TesterPage::NewOnlyChecked() const { return cbNewOnly->isChecked(); }
+
+void TesterPage::FocusAnswer() {
+  if (window()->isVisible()) reVerb->setFocus();
+}
+
+void TesterPage::ClearAnswer() { reVerb->clear(); }
 
 }  // namespace parlavo

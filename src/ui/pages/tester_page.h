@@ -1,14 +1,14 @@
 // The "VERB TESTER" page: the question asked, the answer box with its accent
 // buttons, the MULTI test list, and the list of the test's questions beside the
-// SINGLE verb tests. The page lays itself out, shows the question loop's view and
-// speaks for its buttons in signals; the window still drives the answer box, the
-// lists and the test choice directly, which is why those stay public (moving that
-// logic behind the page's interface is the next step).
+// SINGLE verb tests. The page lays itself out, shows plain data (the question
+// loop's view, the rows, the test names) and speaks in signals; what it shows
+// itself never comes back as the learner's input.
 #pragma once
 
 #include <QWidget>
 #include <array>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -32,21 +32,67 @@ class TesterPage : public QWidget {
   // The labels, the selected row, and the answer box's text, colours and caret as
   // the question loop describes them.
   void Show(const QuestionView& view);
+  // The rows of the question list (Windows-1252), row 0 selected.
+  void ShowRows(const std::vector<std::string>& rows);
+  int RowCount() const;
+  // lbVerbTitle (Windows-1252).
+  void ShowTitle(const std::string& title);
+  // The question list's tab, where a new test is seen.
+  void ShowQuestionList();
+  // The tab a start shows: the SINGLE verb tests while the MULTI list is at the
+  // current filter, which is no ready-made test, the question list otherwise.
+  void ShowStartTab();
+
+  // The MULTI test list: the current filter, the saved filters, the presets, then
+  // `more` (Windows-1252); nothing chosen.
+  void ShowTests(const std::vector<std::string>& saved, const std::vector<std::string>& presets,
+                 const std::vector<std::string>& more);
+  int TestCount() const;
+  void ChooseTest(int position);
+  // The entry chosen last (also while the box holds typed text).
+  int ChosenTest() const;
+  // The entry the box shows, -1 when it holds typed text that is no entry.
+  int ChosenEntry() const;
+  std::string ChosenTestText() const;  // Windows-1252
+  // The two check boxes kept with the options.
+  void ShowChecks(bool advanced, bool newOnly);
+  bool AdvancedChecked() const;
+  bool NewOnlyChecked() const;
+
+  // The answer box.
+  void FocusAnswer();
+  void ClearAnswer();
+  TodayLine* Today() const { return lbToday; }
 
  signals:
-  void accentClicked(const std::string& accent);  // "á" ... "ñ", "ü"
-  void answerClicked();                           // "Answer"
-  void nextLetterClicked();                       // "Next Letter"
-  void moveClicked(int step);                     // "Next->" +1, "<- Previous" -1
-  void randomiseClicked();                        // "Randomise"
-  void goClicked();                               // "GO" beside the MULTI test list
-  void statisticsClicked();                       // "Statistics"
+  // The learner's text (Windows-1252, one line) and the caret after the change; also
+  // when the box gains or loses the focus.
+  void answerEdited(const std::string& text, int caret);
+  // A key went down in the box: where the caret was, and the virtual key.
+  void answerKeyDown(int caret, int virtualKey);
+  // "á" ... "ñ", "ü", with the box's selection.
+  void accentClicked(const std::string& accent, int selectionStart, int selectionLength);
+  void answerClicked();                 // "Answer"
+  void nextLetterClicked(int caret);    // "Next Letter", the box's caret
+  void moveClicked(int step);           // "Next->" +1, "<- Previous" -1
+  void rowClicked(int row);             // a row of the question list, the selected one too
+  void randomiseClicked();              // "Randomise"
+  void goClicked();                     // "GO" beside the MULTI test list
+  void testChosen();                    // an entry of the MULTI test list picked
+  void advancedClicked();               // "Display advanced tab"
+  void newOnlyClicked();                // "Only ask untested verbs"
+  void statisticsClicked();             // "Statistics"
   // A SINGLE verb test button: its verb, and the tense box's position (-1 for typed
   // text, which counts as Present).
   void singleVerbClicked(const std::string& verb, int tensePosition);
 
- public:  // still driven by the window
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
+ private:
+  void AnswerEdited();
+
+  bool showing_ = false;  // the page writes its controls: no input signalled
   QGroupBox* GroupBox11 = nullptr;
   QLabel *Label12 = nullptr, *lbTense = nullptr, *lbCom1 = nullptr, *lbPerson = nullptr, *lbCom2 = nullptr,
          *lbVerb = nullptr, *lbVerbHidden = nullptr, *lbTrans = nullptr, *lbNoTran = nullptr,
@@ -65,8 +111,6 @@ class TesterPage : public QWidget {
   TodayLine* lbToday = nullptr;  // "Today: ..." beside bnStatistics
   QTabWidget* pcRegIreg = nullptr;
   QWidget *tsRegular = nullptr, *tsIrregular = nullptr;
-
- private:
   // The accents "á" to "ñ", then "Answer" (Button17) and "Next Letter" (Button16).
   QPushButton *Button8 = nullptr, *Button9 = nullptr, *Button10 = nullptr, *Button11 = nullptr,
               *Button12 = nullptr, *Button13 = nullptr, *Button17 = nullptr, *Button16 = nullptr;

@@ -69,10 +69,12 @@ class NumEditTest : public QObject {
 
   QStringList dialogs_;
 
- private slots:
-  void initTestCase() {
-    TNewXEdit::ShowErrorDialog = [this](QWidget*, const QString& text) { dialogs_.append(text); };
+  // The error messages a field signals, in order.
+  void Watch(TNewXEdit& field) {
+    connect(&field, &TNewXEdit::inputError, this, [this](const QString& text) { dialogs_.append(text); });
   }
+
+ private slots:
   void init() { dialogs_.clear(); }
 
   void typedCharacters_data() {
@@ -351,6 +353,7 @@ class NumEditTest : public QObject {
     QFETCH(QString, description);
     QFETCH(QString, message);
     auto field = MakeField(kind, nullptr);
+    Watch(*field);
     auto* number = static_cast<TNewNumEdit*>(field.get());
     number->setMax(1000);
     number->setHasMin(true);
@@ -381,6 +384,7 @@ class NumEditTest : public QObject {
 
   void boundsApplyOnlyToRequiredFields() {
     TNewIntEdit field;
+    Watch(field);
     SetUpAsVerbsInTest(field);
     field.setRequired(false);
     QString error;
@@ -432,6 +436,7 @@ class NumEditTest : public QObject {
   void statusBarReporting() {
     QStatusBar bar;
     TNewIntEdit field;
+    Watch(field);
     SetUpAsVerbsInTest(field);
     QString error;
     field.setText(QStringLiteral("1001"));
@@ -493,6 +498,7 @@ class NumEditTest : public QObject {
     QFETCH(int, newValue);
     QFETCH(bool, accepted);
     TNewIntEdit field;
+    Watch(field);
     // Values first, with both bounds off, so the starting state is always reachable.
     QVERIFY(field.setMin(min) && field.setMax(max));
     QVERIFY(field.setHasMin(hasMin) && field.setHasMax(hasMax));

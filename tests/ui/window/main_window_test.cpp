@@ -83,8 +83,8 @@ class MainWindowTest : public QObject {
   }
 
   void StepFromPage(int page) { CtrlTab(Child<TPageControl>(window_, "tsParlavo")->widget(page)); }
-  double StartTime() const { return window_->Loop->StartTime(); }
-  double AnswerTime() const { return window_->Loop->AnswerTime(); }
+  double StartTime() const { return window_->Session().Loop().StartTime(); }
+  double AnswerTime() const { return window_->Session().Loop().AnswerTime(); }
   bool ClockRuns() const { return StartTime() == AnswerTime(); }
 
  private slots:
@@ -110,7 +110,7 @@ class MainWindowTest : public QObject {
 
   void startsOnTheTesterWithItsButtonBlue() {
     QCOMPARE(Child<TPageControl>(window_, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kVerbPage));
-    QCOMPARE(window_->ShownPage, int(TfrmVerbTester::kVerbPage));
+    QCOMPARE(window_->ShownPage(), int(TfrmVerbTester::kVerbPage));
     QCOMPARE(PagesWithGreyFace(), (std::vector<int>{1, 2, 3, 4, 5}));
     QVERIFY(platform_.messages.empty());
     Click(Child<ClickableLabel>(window_, "imgconj"));  // the conjugator fills its list when first shown
@@ -160,7 +160,7 @@ class MainWindowTest : public QObject {
     platform_.now += 30 * kSecond;
     Click(Child<ClickableLabel>(window_, "Image15"));  // the blue face of "Options", now on top
     QCOMPARE(Child<TPageControl>(window_, "tsParlavo")->currentIndex(), 3);
-    QCOMPARE(window_->ShownPage, 3);
+    QCOMPARE(window_->ShownPage(), 3);
     QCOMPARE(PagesWithGreyFace(), (std::vector<int>{0, 1, 2, 4, 5}));
     QCOMPARE(StartTime(), startBefore);
     QCOMPARE(AnswerTime(), answerBefore);
@@ -192,7 +192,7 @@ class MainWindowTest : public QObject {
     }
     QCOMPARE(seen, visits);
     // Stepping with the keyboard leaves the navigation faces as they were.
-    QCOMPARE(window_->ShownPage, 0);
+    QCOMPARE(window_->ShownPage(), 0);
   }
 
   void ctrlTabWorksFromInsideTheAnswerBox() {
@@ -303,7 +303,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(Child<QListWidget>(window_, "lbVerbs")->count(), 100);
     QCOMPARE(Child<QLabel>(window_, "lbVerbTitle")->text(), QString("100 conjugations in the test"));
     QCOMPARE(Child<QListWidget>(window_, "lbVerbs")->currentRow(), 0);
-    const QString expected = ToQString(window_->Loop->ExpectedForm());
+    const QString expected = ToQString(window_->Session().Loop().ExpectedForm());
     QVERIFY(!expected.isEmpty());
 
     Child<QTextEdit>(window_, "reVerb")->setFocus();
@@ -311,8 +311,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(platform_.beeps, 3);
     QVERIFY(Child<QTimer>(window_, "tm500")->isActive());
     QTRY_COMPARE(Child<QListWidget>(window_, "lbVerbs")->currentRow(), 1);
-    QCOMPARE(window_->FileMan->ResultLines.size(), std::size_t(1));
-    QVERIFY(window_->FileMan->ResultLines[0].rfind(FromQString(expected) + ",", 0) == 0);
+    QCOMPARE(window_->Session().Results()->ResultLines.size(), std::size_t(1));
+    QVERIFY(window_->Session().Results()->ResultLines[0].rfind(FromQString(expected) + ",", 0) == 0);
     QVERIFY(Child<QTextEdit>(window_, "reVerb")->toPlainText().isEmpty());
   }
 
@@ -325,7 +325,7 @@ class MainWindowTest : public QObject {
     QTextCursor cursor(Child<QTextEdit>(window_, "reVerb")->document());
     cursor.setPosition(1);  // the format of the first letter
     QCOMPARE(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
-    QVERIFY(window_->Loop->Score() < 10);
+    QVERIFY(window_->Session().Loop().Score() < 10);
   }
 
   void savedFilterNamesMustBeGivenAndUnique() {
@@ -372,23 +372,23 @@ class MainWindowTest : public QObject {
 
   void optionClicksReachTheOptionsRecord() {
     Click(Child<ClickableLabel>(window_, "imgOpt"));
-    QVERIFY(window_->Options.beep);
+    QVERIFY(window_->Session().Options().beep);
     Click(Child<QCheckBox>(window_, "cbBeep"));
-    QVERIFY(!window_->Options.beep);
+    QVERIFY(!window_->Session().Options().beep);
     Click(Child<QRadioButton>(window_, "rbdpArg"));
-    QCOMPARE(window_->Options.country, 2);
+    QCOMPARE(window_->Session().Options().country, 2);
     Child<TNewRealEdit>(window_, "reTimeDelay")->setText("--");  // no number: the last good pause time stays
     Click(Child<QCheckBox>(window_, "cbBeep"));
-    QCOMPARE(window_->Options.pausetime, 0.5f);
+    QCOMPARE(window_->Session().Options().pausetime, 0.5f);
   }
 
   void advancedOptionShowsTheAdvancedTab() {
     Child<QCheckBox>(window_, "cbAdvanced")->show();
     Click(Child<QCheckBox>(window_, "cbAdvanced"));
-    QVERIFY(window_->Options.adv);
+    QVERIFY(window_->Session().Options().adv);
     QVERIFY(Child<TPageControl>(window_, "tsParlavo")->isPageTabVisible(TfrmVerbTester::kSelectionPage));
     QCOMPARE(Child<TPageControl>(window_, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kSelectionPage));
-    QCOMPARE(window_->ShownPage, 0);  // the navigation faces stay as they were
+    QCOMPARE(window_->ShownPage(), 0);  // the navigation faces stay as they were
   }
 
   void exportsWriteTheirFilesAndConfirm_data() {

@@ -78,8 +78,8 @@ class PracticeWindowTest : public QObject {
   void Answer(bool help) {
     if (help) Click(Child<QPushButton>(w_, "Button17"));
     Child<QTextEdit>(w_, "reVerb")->setFocus();
-    Type(Child<QTextEdit>(w_, "reVerb"), ToQString(w_->Loop->ExpectedForm()));
-    QVERIFY(w_->Loop->Answered());
+    Type(Child<QTextEdit>(w_, "reVerb"), ToQString(w_->Session().Loop().ExpectedForm()));
+    QVERIFY(w_->Session().Loop().Answered());
     QTRY_VERIFY(!Child<QTimer>(w_, "tm500")->isActive());
   }
 
@@ -125,7 +125,7 @@ class PracticeWindowTest : public QObject {
 
     Answer(false);
     QVERIFY(!Summary());
-    const TVerb* missed = w_->Loop->CurrentItem();
+    const TVerb* missed = w_->Session().Loop().CurrentItem();
     Answer(true);
     QVERIFY(!Summary());
     Answer(false);
@@ -152,8 +152,8 @@ class PracticeWindowTest : public QObject {
 
     QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->count(), rowsAfter);
     if (onlyTheMissedOne) {
-      QCOMPARE(w_->Loop->Rows(), TestList{missed});
-      QCOMPARE(w_->Loop->CurrentItem(), missed);
+      QCOMPARE(w_->Session().Loop().Rows(), TestList{missed});
+      QCOMPARE(w_->Session().Loop().CurrentItem(), missed);
     } else {
       QCOMPARE(Rows(Child<QListWidget>(w_, "lbVerbs")), rows);
       QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), 0);  // wrapped round, or started again
@@ -161,9 +161,9 @@ class PracticeWindowTest : public QObject {
     // Closed: the list goes on and the done test says nothing more; repeated or
     // practised: a new test, done again once every question is answered. The time
     // spent on the summary is no question's time.
-    const std::size_t before = w_->FileMan->ResultLines.size();
+    const std::size_t before = w_->Session().Results()->ResultLines.size();
     for (int i = 0; i < rowsAfter; ++i) Answer(false);
-    const std::string& next = w_->FileMan->ResultLines[before];
+    const std::string& next = w_->Session().Results()->ResultLines[before];
     QVERIFY2(next.ends_with(",0"), next.c_str());
     const bool newSummary = Summary() && Summary()->isVisible();
     QCOMPARE(newSummary, way != "bnCloseSummary" && way != "Escape");
@@ -226,7 +226,7 @@ class PracticeWindowTest : public QObject {
     Open();
     Choose(entry);
     QStringList asked;
-    for (const TVerb* item : w_->Loop->Rows()) asked << ToQString(std::string(item->Form()));
+    for (const TVerb* item : w_->Session().Loop().Rows()) asked << ToQString(std::string(item->Form()));
     QCOMPARE(asked, forms);
     QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->count(), forms.size());
     if (!title.isEmpty()) QCOMPARE(Child<QLabel>(w_, "lbVerbTitle")->text(), title);
@@ -263,7 +263,7 @@ class PracticeWindowTest : public QObject {
 
     QCOMPARE(Child<TPageControl>(w_, "tsParlavo")->currentWidget(), Child<QWidget>(w_, "tsVerb"));
     QStringList asked;
-    for (const TVerb* item : w_->Loop->Rows()) {
+    for (const TVerb* item : w_->Session().Loop().Rows()) {
       QCOMPARE(ToQString(std::string(item->Infinitive())), verb);
       asked << ToQString(std::string(item->Form()));
     }

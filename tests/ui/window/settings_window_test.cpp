@@ -133,7 +133,7 @@ class SettingsWindowTest : public QObject {
     QVERIFY(Child<QRadioButton>(w, "rbSpan")->isChecked());
     QVERIFY(Child<QRadioButton>(w, "rbdpArg")->isChecked());
     QCOMPARE(Child<TNewRealEdit>(w, "reTimeDelay")->text(), QString("1.25"));
-    QCOMPARE(w.Options.pausetime, 1.25f);
+    QCOMPARE(w.Session().Options().pausetime, 1.25f);
     // The tenses, persons and specific verb come back; every verb type is ticked.
     QString page = kChosenPage;
     page.replace("| x...x |", "| xxxxx |");
@@ -175,11 +175,11 @@ class SettingsWindowTest : public QObject {
     // Field text that is no number keeps the pause time; option clicks still copy.
     Child<TNewRealEdit>(w, "reTimeDelay")->setText("-");
     Click(Child<QCheckBox>(w, "cbBeep"));
-    QVERIFY(!w.Options.beep);
-    QCOMPARE(w.Options.pausetime, shown.toFloat());
+    QVERIFY(!w.Session().Options().beep);
+    QCOMPARE(w.Session().Options().pausetime, shown.toFloat());
     Child<TNewRealEdit>(w, "reTimeDelay")->setText("1..");
     Click(Child<QCheckBox>(w, "cbBeep"));
-    QVERIFY(w.Options.beep);
+    QVERIFY(w.Session().Options().beep);
     QVERIFY(!w.CopyingOptions);
   }
 
@@ -204,7 +204,7 @@ class SettingsWindowTest : public QObject {
     Click(Child<QCheckBox>(w, "cbBeep"));
     const bool readable = Child<TNewRealEdit>(w, "reTimeDelay")->Value() == Child<TNewRealEdit>(w, "reTimeDelay")->LastValue() && !typed.isEmpty();
     QCOMPARE(readable, pausetime != 0.5f);
-    QCOMPARE(w.Options.pausetime, pausetime);
+    QCOMPARE(w.Session().Options().pausetime, pausetime);
   }
 
   // A folder where "Parlavo.ini" should be fails every write, also for root.
@@ -416,7 +416,7 @@ class SettingsWindowTest : public QObject {
   // makes one write.
   void changesReachTheSettingsFileWithoutClose() {
     TfrmVerbTester& w = session_->Open();
-    const bool beep = w.Options.beep;
+    const bool beep = w.Session().Options().beep;
     Click(Child<QCheckBox>(w, "cbBeep"));
     QTRY_VERIFY(OptionsSection(WindowSession::ReadFile("Parlavo.ini")).contains(beep ? "beep=0" : "beep=1"));
 
@@ -430,7 +430,7 @@ class SettingsWindowTest : public QObject {
     QString page = kChosenPage;
     page.replace("| x...x |", "| xxxxx |");  // every start ticks all verb kinds
     QCOMPARE(ShownAdvancedPage(next), page);
-    QCOMPARE(next.Options.beep, !beep);
+    QCOMPARE(next.Session().Options().beep, !beep);
     session_->Close();
     delete crashed;
   }

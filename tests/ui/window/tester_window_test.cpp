@@ -94,7 +94,7 @@ class TesterWindowTest : public QObject {
     Child<QTabWidget>(w_, "pcDisplay")->setCurrentIndex(1);
     Child<QComboBox>(w_, "cbTenses")->setCurrentIndex(tense);
     Click(w_->findChild<QPushButton*>("bnSingleTener"));
-    const TestList& rows = w_->Loop->Rows();
+    const TestList& rows = w_->Session().Loop().Rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
       if (ToQString(rows[i]->Form()) != form || rows[i]->Person != person) continue;
       platform_->now = 0.5;
@@ -102,7 +102,7 @@ class TesterWindowTest : public QObject {
       Click(Child<QPushButton>(w_, "Button2"));  // a fresh question with the score 10...
       Child<QListWidget>(w_, "lbVerbs")->setCurrentRow(static_cast<int>(i));  // ...then the row wanted
       Child<QTextEdit>(w_, "reVerb")->setFocus();
-      return ToQString(w_->Loop->ExpectedForm()) == form;
+      return ToQString(w_->Session().Loop().ExpectedForm()) == form;
     }
     return false;
   }
@@ -161,13 +161,13 @@ class TesterWindowTest : public QObject {
     Type(Child<QTextEdit>(w_, "reVerb"), firstTyping);
     QCOMPARE(Child<QTextEdit>(w_, "reVerb")->toPlainText(), firstTyping);
     QCOMPARE(Colours(Child<QTextEdit>(w_, "reVerb")), firstColours);
-    QCOMPARE(int(w_->Loop->Score()), scoreAfterFirst);
-    QVERIFY(!w_->Loop->Answered());
+    QCOMPARE(int(w_->Session().Loop().Score()), scoreAfterFirst);
+    QVERIFY(!w_->Session().Loop().Answered());
 
     for (int i = 0; i < deleteBack; ++i) QTest::keyClick(Child<QTextEdit>(w_, "reVerb"), Qt::Key_Backspace);
     platform_->now += 10 * kSecond;
     Type(Child<QTextEdit>(w_, "reVerb"), rest);
-    QVERIFY(w_->Loop->Answered());
+    QVERIFY(w_->Session().Loop().Answered());
     QCOMPARE(Colours(Child<QTextEdit>(w_, "reVerb")), QString(form.size(), 'g'));
     EndPause();
     QVERIFY(Child<QTextEdit>(w_, "reVerb")->toPlainText().isEmpty());
@@ -209,8 +209,8 @@ class TesterWindowTest : public QObject {
     QTest::keyClick(Child<QTextEdit>(w_, "reVerb"), Qt::Key_End);
     Type(Child<QTextEdit>(w_, "reVerb"), typed);
     EndPause();
-    QCOMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
-    QCOMPARE(QByteArray::fromStdString(w_->FileMan->ResultLines[0]), line);
+    QCOMPARE(w_->Session().Results()->ResultLines.size(), std::size_t(1));
+    QCOMPARE(QByteArray::fromStdString(w_->Session().Results()->ResultLines[0]), line);
   }
 
   void accentButtonInsertsAtTheCaret() {
@@ -220,8 +220,8 @@ class TesterWindowTest : public QObject {
     QTest::keyClick(Child<QTextEdit>(w_, "reVerb"), Qt::Key_Left);
     QCOMPARE(Child<QTextEdit>(w_, "reVerb")->textCursor().position(), 3);
     Click(Child<QPushButton>(w_, "Button10"));  // í
-    QVERIFY(w_->Loop->Answered());
-    QCOMPARE(w_->Loop->LastText(), std::string("ten" "\xED" "a"));
+    QVERIFY(w_->Session().Loop().Answered());
+    QCOMPARE(w_->Session().Loop().LastText(), std::string("ten" "\xED" "a"));
     QVERIFY(Child<QTextEdit>(w_, "reVerb")->hasFocus());
   }
 
@@ -249,22 +249,22 @@ class TesterWindowTest : public QObject {
     QCOMPARE(Colours(Child<QTextEdit>(w_, "reVerb")), QString("kkkk"));
     Type(Child<QTextEdit>(w_, "reVerb"), "a");
     EndPause();
-    QCOMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
-    QCOMPARE(QByteArray::fromStdString(w_->FileMan->ResultLines[0]), QByteArray("ten\xED" "a,tener,1,3,0,10,0"));
+    QCOMPARE(w_->Session().Results()->ResultLines.size(), std::size_t(1));
+    QCOMPARE(QByteArray::fromStdString(w_->Session().Results()->ResultLines[0]), QByteArray("ten\xED" "a,tener,1,3,0,10,0"));
   }
 
   void withoutMoveOnNothingIsRecorded() {
     Open();
     Click(Child<QCheckBox>(w_, "cbMoveOn"));
-    QVERIFY(!w_->Options.move);
+    QVERIFY(!w_->Session().Options().move);
     QVERIFY(AskTener(kPresentRow, "tengo"));
     const int row = Child<QListWidget>(w_, "lbVerbs")->currentRow();
     Type(Child<QTextEdit>(w_, "reVerb"), "tengo");
-    QVERIFY(w_->Loop->Answered());
+    QVERIFY(w_->Session().Loop().Answered());
     EndPause();
     QCOMPARE(Colours(Child<QTextEdit>(w_, "reVerb")), QString("ggggg"));
     QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), row);
-    QVERIFY(w_->FileMan->ResultLines.empty());
+    QVERIFY(w_->Session().Results()->ResultLines.empty());
     session_->Close();
     QVERIFY(ResultFileLines().isEmpty());
   }
@@ -284,9 +284,9 @@ class TesterWindowTest : public QObject {
     QCoreApplication::processEvents();
     QCOMPARE(Colours(Child<QTextEdit>(w_, "reVerb")), QString("ggggg"));  // within the pause: still green, not yet recorded
     QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), row);
-    QVERIFY(w_->FileMan->ResultLines.empty());
+    QVERIFY(w_->Session().Results()->ResultLines.empty());
     Child<QTimer>(w_, "tm500")->start(0);
-    QTRY_COMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
+    QTRY_COMPARE(w_->Session().Results()->ResultLines.size(), std::size_t(1));
     QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), (row + 1) % Child<QListWidget>(w_, "lbVerbs")->count());
     QVERIFY(Child<QTextEdit>(w_, "reVerb")->toPlainText().isEmpty());
   }
@@ -306,7 +306,7 @@ class TesterWindowTest : public QObject {
     QVERIFY(AskTener(kPresentRow, "tengo"));
     Type(Child<QTextEdit>(w_, "reVerb"), "tengo");
     QVERIFY(!Child<QTimer>(w_, "tm500")->isActive());
-    QCOMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
+    QCOMPARE(w_->Session().Results()->ResultLines.size(), std::size_t(1));
   }
 
   void nextAndPreviousWrapAround() {
@@ -317,10 +317,10 @@ class TesterWindowTest : public QObject {
     Child<QListWidget>(w_, "lbVerbs")->setCurrentRow(0);
     Click(Child<QPushButton>(w_, "Button3"));
     QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), rows - 1);
-    QCOMPARE(w_->Loop->ExpectedForm(), w_->Loop->Rows().back()->Form());
+    QCOMPARE(w_->Session().Loop().ExpectedForm(), w_->Session().Loop().Rows().back()->Form());
     Click(Child<QPushButton>(w_, "Button2"));
     QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), 0);
-    QCOMPARE(w_->Loop->ExpectedForm(), w_->Loop->Rows().front()->Form());
+    QCOMPARE(w_->Session().Loop().ExpectedForm(), w_->Session().Loop().Rows().front()->Form());
   }
 
   // After a click elsewhere on the tester the next key goes to the answer, not to the
@@ -370,7 +370,7 @@ class TesterWindowTest : public QObject {
     Type(Child<QTextEdit>(w_, "reVerb"), "ten");
     Click(Child<QPushButton>(w_, "Button4"));
     QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), 0);
-    QCOMPARE(w_->Loop->ExpectedForm(), std::string(w_->Loop->Rows().front()->Form()));
+    QCOMPARE(w_->Session().Loop().ExpectedForm(), std::string(w_->Session().Loop().Rows().front()->Form()));
     QVERIFY(Child<QTextEdit>(w_, "reVerb")->toPlainText().isEmpty());
   }
 
@@ -389,7 +389,7 @@ class TesterWindowTest : public QObject {
     Open();
     QVERIFY(AskTener(kPresentRow, "tengo"));
     Click(help == "Answer" ? Child<QPushButton>(w_, "Button17") : Child<QPushButton>(w_, "Button16"));
-    QVERIFY(w_->Loop->Score() < 0);
+    QVERIFY(w_->Session().Loop().Score() < 0);
     platform_->now += 20 * kSecond;
     if (way == "GO") {
       Child<QComboBox>(w_, "cbSimple")->setCurrentIndex(0);  // the Advanced page as it starts: every item
@@ -409,17 +409,17 @@ class TesterWindowTest : public QObject {
       QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), row);
     }
     QVERIFY(Child<QListWidget>(w_, "lbVerbs")->count() > 0);
-    QCOMPARE(int(w_->Loop->Score()), 10);
+    QCOMPARE(int(w_->Session().Loop().Score()), 10);
     QVERIFY(Child<QTextEdit>(w_, "reVerb")->toPlainText().isEmpty());
     QVERIFY(!Child<QLabel>(w_, "lbAnswer")->isVisibleTo(w_));
-    const std::string form = w_->Loop->ExpectedForm();
+    const std::string form = w_->Session().Loop().ExpectedForm();
     platform_->now += 2 * kSecond;
     Child<QTextEdit>(w_, "reVerb")->setFocus();
     Type(Child<QTextEdit>(w_, "reVerb"), ToQString(form));
     EndPause();
-    QCOMPARE(w_->FileMan->ResultLines.size(), std::size_t(1));
-    QVERIFY2(QByteArray::fromStdString(w_->FileMan->ResultLines[0]).endsWith(",10,2"),
-             w_->FileMan->ResultLines[0].c_str());
+    QCOMPARE(w_->Session().Results()->ResultLines.size(), std::size_t(1));
+    QVERIFY2(QByteArray::fromStdString(w_->Session().Results()->ResultLines[0]).endsWith(",10,2"),
+             w_->Session().Results()->ResultLines[0].c_str());
   }
 
   // With automatic moving off, a click on the row already selected asks its
@@ -434,7 +434,7 @@ class TesterWindowTest : public QObject {
     Click(Child<QPushButton>(w_, "Button16"));  // Next Letter: -5
     QTest::keyClick(Child<QTextEdit>(w_, "reVerb"), Qt::Key_End);
     Type(Child<QTextEdit>(w_, "reVerb"), "engo");
-    QVERIFY(w_->Loop->Answered());
+    QVERIFY(w_->Session().Loop().Answered());
     EndPause();
     platform_->now += 40 * kSecond;
     w_->activateWindow();  // the progress window of the test just built took it
@@ -444,13 +444,13 @@ class TesterWindowTest : public QObject {
     QTest::mouseClick(Child<QListWidget>(w_, "lbVerbs")->viewport(), Qt::LeftButton, {},
                       Child<QListWidget>(w_, "lbVerbs")->visualItemRect(Child<QListWidget>(w_, "lbVerbs")->item(row)).center());
     QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), row);
-    QVERIFY(!w_->Loop->Answered());
+    QVERIFY(!w_->Session().Loop().Answered());
     QVERIFY(Child<QTextEdit>(w_, "reVerb")->toPlainText().isEmpty());
-    QCOMPARE(int(w_->Loop->Score()), 10);
-    QCOMPARE(w_->Loop->StartTime(), platform_->now);
+    QCOMPARE(int(w_->Session().Loop().Score()), 10);
+    QCOMPARE(w_->Session().Loop().StartTime(), platform_->now);
     QVERIFY(Child<QTextEdit>(w_, "reVerb")->hasFocus());
     Type(Child<QTextEdit>(w_, "reVerb"), "tengo");
-    QVERIFY(w_->Loop->Answered());
+    QVERIFY(w_->Session().Loop().Answered());
   }
 
   void anUnreadableResultsFileIsReportedOnceAndKept() {
@@ -553,13 +553,13 @@ class TesterWindowTest : public QObject {
     QVERIFY(AskTener(kPresentRow, "tengo"));
     Type(Child<QTextEdit>(w_, "reVerb"), "tengo");
     EndPause();
-    QVERIFY(w_->Loop->StartTime() == w_->Loop->AnswerTime());  // the next question's clock runs
+    QVERIFY(w_->Session().Loop().StartTime() == w_->Session().Loop().AnswerTime());  // the next question's clock runs
     w_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w_));
     platform_->now += 3 * kSecond;
     QTest::keyClick(Child<QTextEdit>(w_, "reVerb"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(Child<TPageControl>(w_, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kStatsPage));
-    QVERIFY(w_->Loop->AnswerTime() > w_->Loop->StartTime());
+    QVERIFY(w_->Session().Loop().AnswerTime() > w_->Session().Loop().StartTime());
     QVERIFY(Child<QTextEdit>(w_, "reVerb")->toPlainText().isEmpty());  // no "S" typed into the answer
     // By person: the answer of this run is counted for Yo.
     QVERIFY(Child<QRadioButton>(w_, "rbPerson")->isChecked());
@@ -637,7 +637,7 @@ class TesterWindowTest : public QObject {
     platform_->now += 3 * kSecond;
     Click(Child<QPushButton>(w_, "bnStatistics"));
     QCOMPARE(Child<TPageControl>(w_, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kStatsPage));
-    QVERIFY(w_->Loop->AnswerTime() > w_->Loop->StartTime());
+    QVERIFY(w_->Session().Loop().AnswerTime() > w_->Session().Loop().StartTime());
     Click(Child<ClickableLabel>(w_, "imgOpt"));
     QCOMPARE(Child<TPageControl>(w_, "tsParlavo")->currentIndex(), int(TfrmVerbTester::kOptionsPage));
   }

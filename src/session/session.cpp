@@ -1,0 +1,236 @@
+#include "session.h"
+
+#include <ctime>
+#include <utility>
+
+#include "file_man.h"
+#include "filter_name.h"
+#include "history_file.h"
+#include "ini_manage.h"
+#include "item_index.h"
+#include "verb_maker.h"
+
+namespace parlavo {
+
+namespace {
+
+Notice Error(std::string text) { return {"Error", std::move(text), NoticeKind::kError}; }
+
+std::string AnswerCount(std::size_t count) {
+  return count == 1 ? std::string("1 answer") : std::to_string(count) + " answers";
+}
+
+}  // namespace
+
+Session::Session(SessionFiles files, TimeOfDay clock) : files_(std::move(files)), clock_(std::move(clock)) {}
+
+Session::~Session() = default;
+
+// ---------------------------------------------------------------- start-up
+
+Notices Session::OpenResults() {
+  Notices notices;
+  results_ = std::make_unique<TFileMan>(files_.results);
+  if (!results_->LoadError().empty())
+    notices.push_back(Error(results_->LoadError() +
+                            "\n\nThe file is not overwritten. Results of this run are kept and saved as soon "
+                            "as the file can be read again."));
+  if (!results_->LoadNote().empty())
+    notices.push_back({"Information", results_->LoadNote(), NoticeKind::kInformation});
+  history_ = std::make_unique<THistoryFile>(files_.history);
+  runStart_ = LocalNow();
+  if (!history_->LoadMessage().empty())
+    notices.push_back({"Information", history_->LoadMessage(), NoticeKind::kInformation});
+  loop_ = std::make_unique<QuestionLoop>(options_, &results_->ResultLines, clock_);
+  return notices;
+}
+
+std::optional<Notice> Session::CodePageNotice(int codePage) {
+  if (codePage == 437 || codePage == 850) return std::nullopt;
+  return Notice{"Error",
+                "You must be using an ASCII code 437 or 850 Code Page.  This error is being shown "
+                "because the keyboard and language settings are not necessarily compatible.  Please set "
+                "the PC in a mode where the language and keyboard are English.",
+                NoticeKind::kExclamation};
+}
+
+void Session::ReadSettings() {
+  settings_ = std::make_unique<TIniManage>(files_.settings);
+  settings_->ReadOptions(options_);
+}
+
+std::optional<TFilter> Session::KeptCurrentFilter() {
+  if (!settings_ || !settings_->HasFilter(kCurrentFilterName)) return std::nullopt;
+  return settings_->ReadFilter(kCurrentFilterName);
+}
+
+bool Session::LoadVerbs(LoadObserver* observer, Notices& notices) {
+  verbs_.clear();
+  test_.clear();
+  TVerbMaker maker;
+  verbsLoaded_ = maker.LoadVerbFile(files_.verbs, verbs_, observer);
+  if (!verbsLoaded_)
+    notices.push_back({"Error", "No verb datafile found.  Unable to continue", NoticeKind::kExclamation});
+  return verbsLoaded_;
+}
+
+// ---------------------------------------------------------------- running
+
+bool Session::CountRecorded(const LoopUpdate& update) {
+  for (const std::string& line : update.recorded)
+    if (!line.empty()) ++answersThisRun_;
+  for (Step step : update.steps)
+    if (step == Step::RecordResult) return true;
+  return false;
+}
+
+bool Session::SaveResults(Notices& notices) {
+  if (!results_ || closed_) return true;
+  if (results_->SaveNew()) {
+    SaveHistory(notices);
+    return true;
+  }
+  // A file unreadable since start-up was reported then; its saves fail alike.
+  const std::string& loadError = results_->LoadError();
+  const bool knownUnreadable = !loadError.empty() && results_->SaveError().rfind(loadError, 0) == 0;
+  if (results_->SaveFailedNewly() && !knownUnreadable)
+    notices.push_back(
+        Error(results_->SaveError() + "\n\nYour answers are kept and are saved as soon as the file can be written."));
+  return false;
+}
+
+void Session::SaveHistory(Notices& notices) {
+  if (!history_ || !results_ || answersThisRun_ == 0) return;
+  const bool failedBefore = !history_->SaveError().empty();
+  if (!history_->Save(RunEntry(runStart_, results_->ResultLines, answersThisRun_)) && !failedBefore)
+    notices.push_back(Error(history_->SaveError() +
+                            "\n\nYour answers are safe in the results file; only the days they were given may be "
+                            "missing from the review."));
+}
+
+void Session::SaveUnsavedResults(Notices& notices) {
+  const std::vector<std::string> unsaved = results_->UnsavedLines();
+  if (unsaved.empty()) return;
+  const std::string count = AnswerCount(unsaved.size());
+  const std::string& file = results_->FileName();
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  std::string error;
+  const std::string written = results_->WriteUnsavedLines(local, &error);
+  if (!written.empty()) {
+    notices.push_back(Error(count + " of this session could not be saved in '" + file + "' (" +
+                            results_->SaveError() + ").\n\nThey have been saved in '" + written + "' instead."));
+    return;
+  }
+  notices.push_back(Error(count + " of this session could not be saved in '" + file + "' (" + results_->SaveError() +
+                          "), nor in a file of their own (" + error + ").\n\nThey are lost."));
+}
+
+void Session::CheckSettingsWrite(Notices& notices) {
+  const std::string& error = settings_->LastWriteError();
+  if (error.empty()) {
+    settingsWriteFailed_ = false;
+    return;
+  }
+  if (settingsWriteFailed_) return;
+  settingsWriteFailed_ = true;
+  notices.push_back(Error(error));
+}
+
+void Session::WriteSettings(const TFilter& currentFilter, Notices& notices) {
+  if (!closed_) WriteSettingsFile(currentFilter, notices);
+}
+
+void Session::WriteSettingsFile(const TFilter& currentFilter, Notices& notices) {
+  if (!settings_) return;
+  // A missing settings file started with the installed presets; it gets them back.
+  settings_->RestoreInstalledPresets();
+  CheckSettingsWrite(notices);
+  settings_->WriteFilter(kCurrentFilterName, currentFilter);
+  CheckSettingsWrite(notices);
+  settings_->WriteOptions(options_);
+  CheckSettingsWrite(notices);
+}
+
+bool Session::SaveFilter(const std::string& name, const TFilter& filter, Notices& notices) {
+  // Trimmed once here: the name compared, stored under and listed is the same text.
+  const CheckedFilterName checked = CheckNewFilterName(name, settings_->SavedFilterNames());
+  switch (checked.verdict) {
+    case FilterNameVerdict::kEmpty:
+      notices.push_back({"Error - No Filter Name", "Please enter a name for your new filter", NoticeKind::kPlain});
+      return false;
+    case FilterNameVerdict::kUnsafeCharacters:
+      notices.push_back(
+          {std::string(kUnsafeFilterNameTitle), std::string(kUnsafeFilterNameText), NoticeKind::kPlain});
+      return false;
+    case FilterNameVerdict::kDuplicate:
+      notices.push_back({"Duplicate Name Error", "Please enter a unique name for your new filter", NoticeKind::kPlain});
+      return false;
+    case FilterNameVerdict::kAccepted:
+      break;
+  }
+  // A name is listed only once its filter is stored.
+  if (settings_->WriteFilter(checked.name, filter)) settings_->AppendSavedFilterName(checked.name);
+  CheckSettingsWrite(notices);
+  return true;
+}
+
+void Session::DeleteFilter(const std::string& name, Notices& notices) {
+  settings_->DeleteSavedFilterName(name);
+  CheckSettingsWrite(notices);
+}
+
+TFilter Session::ReadFilter(const std::string& name) { return settings_->ReadFilter(name); }
+
+std::vector<std::string> Session::SavedFilterNames() { return settings_->SavedFilterNames(); }
+
+std::vector<std::string> Session::PresetNames() { return settings_->ReadPresetNames(); }
+
+std::vector<HistoryEntry> Session::HistoryNow() const {
+  if (!results_ || !history_) return {};
+  return history_->EntriesWith(RunEntry(runStart_, results_->ResultLines, answersThisRun_));
+}
+
+// ---------------------------------------------------------------- tests
+
+TestList Session::Select(const TFilter& criteria, const SelectionProgress& progress) {
+  return SelectTest(criteria, verbs_, results_.get(), options_.untested, progress);
+}
+
+TestList Session::Review(ReviewKind kind, int limit) {
+  const std::vector<HistoryEntry> history = HistoryNow();
+  ReviewInput input;
+  input.resultLines = results_ ? &results_->ResultLines : nullptr;
+  input.history = &history;
+  input.today = LocalNow().day;
+  input.country = options_.country;
+  input.limit = limit;
+  return BuildReview(kind, ItemIndex(verbs_), input);
+}
+
+TestList Session::Practise(const std::string& infinitive) {
+  if (!results_) return {};
+  return PractiseVerb(infinitive, ItemIndex(verbs_), results_->ResultLines, options_.country);
+}
+
+// ---------------------------------------------------------------- shutdown
+
+Notices Session::Close(const TFilter& currentFilter) {
+  Notices notices;
+  if (closed_) return notices;
+  closed_ = true;
+  if (results_) {
+    if (results_->Close())
+      SaveHistory(notices);
+    else
+      SaveUnsavedResults(notices);
+  }
+  // The items, the results and the loop stay in memory until the session goes:
+  // the window may still show a question while it closes, and nothing is saved
+  // after this point.
+  WriteSettingsFile(currentFilter, notices);
+  return notices;
+}
+
+}  // namespace parlavo
