@@ -56,7 +56,6 @@ TfrmVerbTester::TfrmVerbTester(Platform& platform, QWidget* parent)
     : QWidget(parent),
       platform_(platform),
       session_(std::make_unique<parlavo::Session>(FilesOf(platform), [&platform] { return platform.TimeOfDay(); })) {
-  InstallFontSubstitutes();
   BuildWindow();
   Wire();
   StartUp();
@@ -159,28 +158,28 @@ void TfrmVerbTester::StartUp() {
   LoadCurrentFilter();
   tsSelection->TickAllVerbTypes();
 
-  Splash = new TfrmLoadingSplash(this);
+  // Up while the verbs load; after a failed load it stays until the window goes.
+  auto* splash = new TfrmLoadingSplash(this);
   // The conjugator's box takes its verbs in one go once the load ends: one entry at a
   // time would update its list a thousand times while nothing shows it.
   QStringList infinitives;
-  Splash->OnInfinitive = [&infinitives](const std::string& infinitive) { infinitives.append(ToQString(infinitive)); };
+  splash->OnInfinitive = [&infinitives](const std::string& infinitive) { infinitives.append(ToQString(infinitive)); };
   SetAdvancedTabVisible(tsVerb->AdvancedChecked());
   Notices notices;
-  const bool loaded = session_->LoadVerbs(Splash, notices);
-  Splash->OnInfinitive = nullptr;
+  const bool loaded = session_->LoadVerbs(splash, notices);
+  splash->OnInfinitive = nullptr;
   tsCommonVerbs->SetInfinitives(infinitives);
   if (loaded) {
-    Splash->LoadPosition *= 2;
+    splash->LoadPosition *= 2;
     tsParlavo->setCurrentWidget(tsVerb);
     tsVerb->ClearAnswer();
-    Splash->LoadPosition = RoundHalfEven(Splash->LoadPosition * 1.33);
+    splash->LoadPosition = RoundHalfEven(splash->LoadPosition * 1.33);
     tsVerb->ChooseTest(session_->Options().simplemod);
     ApplyPreset();
-    Splash->LoadPosition = Splash->FinalPosition;
-    delete Splash;
-    Splash = nullptr;
+    splash->LoadPosition = splash->FinalPosition;
+    delete splash;
   } else {
-    Tell(notices);  // the splash stays up until the window goes
+    Tell(notices);
     CloseAtShow = true;
   }
   StartingUp = false;
@@ -254,8 +253,6 @@ void TfrmVerbTester::Tell(const Notices& notices) { ShowNotices(platform_, notic
 // ---------------------------------------------------------------- navigation
 
 int TfrmVerbTester::ShownPage() const { return strip_->Shown(); }
-
-ClickableLabel* TfrmVerbTester::UpperNavigationImage(int page) const { return strip_->UpperImage(page); }
 
 void TfrmVerbTester::UpdateNavigationButtons() { strip_->ShowCurrent(tsParlavo->currentIndex()); }
 

@@ -16,7 +16,6 @@ namespace parlavo {
 
 class AdvancedTestsPage;
 class CaptionButtons;
-class ClickableLabel;
 class ConjugatorPage;
 class HelpPage;
 class NavigationStrip;
@@ -26,7 +25,6 @@ class RegularEndingsPage;
 class StatisticsPage;
 class TesterPage;
 class TfrmLoading;
-class TfrmLoadingSplash;
 class TPageControl;
 struct LoopUpdate;
 struct TFilter;
@@ -48,8 +46,6 @@ class TfrmVerbTester : public QWidget {
   int ShownPage() const;
   // The strip follows the page stack (after a change made in code).
   void UpdateNavigationButtons();
-  // The upper (grey) image of a page's navigation pair; null for pages without one.
-  ClickableLabel* UpperNavigationImage(int page) const;
   // Ctrl+Shift+S and the tester's "Statistics" button: the statistics page, rebuilt,
   // reached as a keyboard page change is, so the question clock pauses.
   void ShowStatistics();
@@ -64,7 +60,6 @@ class TfrmVerbTester : public QWidget {
   // ---- Start-up state ----
   bool StartingUp = false;
   bool CloseAtShow = false;  // no verbs: the window closes as soon as it shows
-  TfrmLoadingSplash* Splash = nullptr;  // up while the verbs load, and after a failed load
   int FirstPresetIndex = 0;  // positions of the MULTI test list
   int FirstReviewIndex = 0;
   bool CopyingOptions = false;  // re-entry guard of the copy between options and controls

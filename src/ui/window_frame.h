@@ -56,14 +56,14 @@ class NavigationStrip : public QFrame {
   // Shows `page` as the current one; the page shown before gets its grey image back.
   void ShowCurrent(int page);
   int Shown() const { return shown_; }
-  // The upper (grey) image of `page`; null for pages without one.
-  ClickableLabel* UpperImage(int page) const;
-
  signals:
   void pageClicked(int page);
   void closeClicked();  // "CLOSE"
 
  private:
+  // The upper (grey) image of `page`; null for pages without one.
+  ClickableLabel* UpperImage(int page) const;
+
   std::map<int, ClickableLabel*> upper_;  // by page
   int shown_ = -99;
 };

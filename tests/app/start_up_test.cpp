@@ -15,6 +15,7 @@
 #include "fake_platform.h"
 #include "loading_splash.h"
 #include "find_child.h"
+#include "fonts.h"
 #include "main_window.h"
 #include "page_control.h"
 #include "question_loop.h"
@@ -50,6 +51,8 @@ class StartUpTest : public QObject {
   }
 
  private slots:
+  // As the program does before its first window.
+  void initTestCase() { InstallFontSubstitutes(); }
   void init() {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
@@ -70,7 +73,7 @@ class StartUpTest : public QObject {
     QVERIFY(platform_.messages.empty());
     QVERIFY(!window.CloseAtShow);
     QVERIFY(!window.StartingUp);
-    QVERIFY(window.Splash == nullptr);  // freed once the load is done
+    QVERIFY(window.findChild<QWidget*>("TfrmLoadingSplash") == nullptr);  // freed once the load is done
     QCOMPARE(window.Session().Verbs().size(), std::size_t(3 * kItemsPerVerb));
     Child<ConjugatorPage>(window, "tsCommonVerbs")->EnsureBuilt();  // its list is filled when first shown
     QCOMPARE(Child<QComboBox>(window, "cbConj")->count(), 3);
@@ -97,7 +100,7 @@ class StartUpTest : public QObject {
       QCOMPARE(platform_.messages[0].text, kNoData);
       QCOMPARE(platform_.messages[0].icon, MessageIcon::Exclamation);
       QVERIFY(window->CloseAtShow);
-      QVERIFY(window->Splash != nullptr);  // stays up until the window goes
+      QVERIFY(window->findChild<QWidget*>("TfrmLoadingSplash") != nullptr);  // stays up until the window goes
       QCOMPARE(window->Session().Loop().Score(), std::int8_t(10));
       window->show();
     }

@@ -1,5 +1,6 @@
 // The main window: navigation faces, keyboard page stepping, the question clock,
 // help topics, the web link and the two export buttons.
+#include <algorithm>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -27,6 +28,7 @@
 #include "file_man.h"
 #include "text_codec.h"
 #include "find_child.h"
+#include "fonts.h"
 #include "main_window.h"
 #include "num_edit.h"
 #include "page_control.h"
@@ -76,9 +78,9 @@ class MainWindowTest : public QObject {
   // The grey (upper) faces that are showing; the current page's is hidden.
   std::vector<int> PagesWithGreyFace() const {
     std::vector<int> pages;
-    for (int page = 0; page < Child<TPageControl>(window_, "tsParlavo")->count(); ++page)
-      if (ClickableLabel* upper = window_->UpperNavigationImage(page); upper && !upper->isHidden())
-        pages.push_back(page);
+    for (const char* upper : {"imgVTutor", "imgAdv", "imgReg", "imgconj", "imgOpt", "imgHelp"})
+      if (!Child<ClickableLabel>(window_, upper)->isHidden()) pages.push_back(Child<ClickableLabel>(window_, upper)->Tag);
+    std::sort(pages.begin(), pages.end());
     return pages;
   }
 
@@ -89,6 +91,7 @@ class MainWindowTest : public QObject {
 
  private slots:
   void initTestCase() {
+    InstallFontSubstitutes();  // as the program does before its first window
     QVERIFY(dir_.isValid());
     oldCurrent_ = QDir::currentPath();
     QDir::setCurrent(dir_.path());

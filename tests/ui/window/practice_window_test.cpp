@@ -17,6 +17,7 @@
 #include "file_man.h"
 #include "local_day.h"
 #include "find_child.h"
+#include "fonts.h"
 #include "main_window.h"
 #include "num_edit.h"
 #include "page_control.h"
@@ -91,6 +92,8 @@ class PracticeWindowTest : public QObject {
   }
 
  private slots:
+  // As the program does before its first window.
+  void initTestCase() { InstallFontSubstitutes(); }
   void init() {
     session_ = std::make_unique<WindowSession>();
     QVERIFY(session_->Valid());

@@ -14,6 +14,7 @@
 
 #include "clickable_label.h"
 #include "find_child.h"
+#include "fonts.h"
 #include "main_window.h"
 #include "num_edit.h"
 #include "window_session.h"
@@ -82,6 +83,8 @@ class SettingsWindowTest : public QObject {
   std::unique_ptr<WindowSession> session_;
 
  private slots:
+  // As the program does before its first window.
+  void initTestCase() { InstallFontSubstitutes(); }
   void init() {
     session_ = std::make_unique<WindowSession>();
     QVERIFY(session_->Valid());

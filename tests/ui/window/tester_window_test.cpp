@@ -22,6 +22,7 @@
 #include "file_man.h"
 #include "clickable_label.h"
 #include "find_child.h"
+#include "fonts.h"
 #include "main_window.h"
 #include "num_edit.h"
 #include "page_control.h"
@@ -112,6 +113,8 @@ class TesterWindowTest : public QObject {
   }
 
  private slots:
+  // As the program does before its first window.
+  void initTestCase() { InstallFontSubstitutes(); }
   void init() {
     session_ = std::make_unique<WindowSession>();
     QVERIFY(session_->Valid());
