@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <QLabel>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QTableWidget>
 
@@ -186,15 +185,6 @@ void PlaceStatisticsControls(const StatisticsControls& c) {
 StatisticsView::StatisticsView(const StatisticsControls& controls,
                                const std::vector<std::string>& resultLines, QObject* parent)
     : QObject(parent), c_(controls), lines_(resultLines) {
-  report_ = [this](const QString& message) {
-    QWidget* owner = c_.sgPerson != nullptr ? c_.sgPerson->window() : nullptr;
-    // The message quotes a line of the results file: shown as text, never as markup.
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QString(), QMessageBox::Ok, owner);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(message);
-    box.exec();
-  };
-
   SetUpStatisticsGrid(c_.sgPerson, 13, {64, 64, 64, 64, 244});
   // The tense names need more room than 118 pixels in our font ("Subjunctive -
   // Pluperfect"); the comments column gives it up, so the grid keeps its width.
@@ -246,7 +236,7 @@ void StatisticsView::PageShown() {
 void StatisticsView::ReportOnce(const std::string& error) {
   if (error.empty() || reportedThisVisit_) return;
   reportedThisVisit_ = true;
-  report_(ToQString(error));
+  if (report_) report_(ToQString(error));
 }
 
 bool StatisticsView::BuildDatedView() {

@@ -84,7 +84,8 @@ class StatisticsView : public QObject {
   // The results file's name, for messages about its lines.
   void SetFileName(std::string fileName) { fileName_ = std::move(fileName); }
 
-  // Shows an error to the user; a modal "Error" box unless replaced (tests do).
+  // Where an error for the user goes (the page hands it to the window, which shows it
+  // through the platform); nothing is shown without one.
   void SetErrorReporter(std::function<void(const QString&)> report) { report_ = std::move(report); }
 
   // The lines of "History.txt" as they stand (this run's included), asked at every
