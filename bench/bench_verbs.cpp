@@ -46,7 +46,8 @@ const std::string& StoredFile() {
 const std::string& FilePath() {
   static const std::string path = [] {
     const std::string p = "/tmp/bench_verbs_" + std::to_string(::getpid()) + ".ini";
-    WriteFileAtomically(p, [](std::ostream& o) { o << StoredFile(); });
+    if (const Status written = WriteFileAtomically(p, [](std::ostream& o) { o << StoredFile(); }); !written)
+      std::fprintf(stderr, "%s\n", written.message().c_str());
     return p;
   }();
   return path;
@@ -147,7 +148,10 @@ void BM_ReadFileBytesOnly(benchmark::State& state) {
   const std::string& path = FilePath();
   for (auto _ : state) {
     std::string bytes;
-    ReadWholeFile(path, bytes);
+    if (!ReadWholeFile(path, bytes)) {
+      state.SkipWithError("the benchmark's file cannot be read");
+      break;
+    }
     benchmark::DoNotOptimize(bytes.data());
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(StoredFile().size()));

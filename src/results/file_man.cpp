@@ -51,7 +51,7 @@ bool TFileMan::Close() {
 
 void TFileMan::OpenFile() {
   if (!Missing(fileName_)) return;
-  loadError_ = WriteFileAtomically(fileName_, [](std::ostream&) {});
+  loadError_ = WriteFileAtomically(fileName_, [](std::ostream&) {}).message();
 }
 
 void TFileMan::Load() {
@@ -66,10 +66,10 @@ bool TFileMan::ReadLines(std::vector<std::string>& lines) {
   unreadable_ = false;
   rewriteNeeded_ = false;
   if (Missing(fileName_)) return true;  // nothing to lose; the first save creates it
-  std::string bytes, error;
-  if (!ReadWholeFile(fileName_, bytes, &error)) {
+  std::string bytes;
+  if (const Status read = ReadWholeFile(fileName_, bytes); !read) {
     unreadable_ = true;
-    loadError_ = error.empty() ? "Cannot read \"" + fileName_ + "\"" : error;
+    loadError_ = read.message();
     return false;
   }
   std::string cutShort;
@@ -118,8 +118,7 @@ bool TFileMan::Save() {
     }
   }
   if (error.empty()) {
-    error = WriteFileAtomically(fileName_,
-                                [this](std::ostream& out) { WriteLinesCrLf(out, ResultLines); });
+    error = WriteFileAtomically(fileName_, [this](std::ostream& out) { WriteLinesCrLf(out, ResultLines); }).message();
     // After a failure the file may or may not hold the lines (the folder flush comes
     // after the rename): the next attempt writes it whole again, never appends.
     rewriteNeeded_ = !error.empty();
@@ -141,10 +140,9 @@ std::string TFileMan::WriteUnsavedLines(const std::tm& now, std::string* error) 
   std::string path = folder + "Results-unsaved-" + stamp + ".txt";
   for (int n = 2; n < 100 && !Missing(path); ++n) path = folder + "Results-unsaved-" + stamp + "-" + std::to_string(n) + ".txt";
   const std::vector<std::string> lines = UnsavedLines();
-  std::string failure =
-      WriteFileAtomically(path, [&lines](std::ostream& out) { WriteLinesCrLf(out, lines); });
-  if (failure.empty()) return path;
-  if (error) *error = std::move(failure);
+  const Status written = WriteFileAtomically(path, [&lines](std::ostream& out) { WriteLinesCrLf(out, lines); });
+  if (written) return path;
+  if (error) *error = written.message();
   return "";
 }
 

@@ -17,11 +17,10 @@ bool THistoryFile::Read() {
   const auto type = std::filesystem::status(fileName_, ec).type();
   unreadable_ = false;
   if (type == std::filesystem::file_type::not_found) return true;
-  std::string bytes, error;
-  if (!ReadWholeFile(fileName_, bytes, &error)) {
+  std::string bytes;
+  if (const Status read = ReadWholeFile(fileName_, bytes); !read) {
     unreadable_ = true;
-    loadMessage_ = (error.empty() ? "Cannot read \"" + fileName_ + "\"" : error) +
-                   "; it is left as it is, and earlier answers count as long ago.";
+    loadMessage_ = read.message() + "; it is left as it is, and earlier answers count as long ago.";
     return false;
   }
   lines_ = SplitLines(bytes);
@@ -46,7 +45,7 @@ bool THistoryFile::Save(const HistoryEntry& run) {
   }
   std::vector<std::string> lines = lines_;
   lines.push_back(FormatHistoryLine(run));
-  saveError_ = WriteFileAtomically(fileName_, [&](std::ostream& out) { WriteLinesCrLf(out, lines); });
+  saveError_ = WriteFileAtomically(fileName_, [&](std::ostream& out) { WriteLinesCrLf(out, lines); }).message();
   return saveError_.empty();
 }
 

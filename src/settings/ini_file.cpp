@@ -85,16 +85,15 @@ std::optional<std::size_t> FindKey(const std::vector<std::string>& lines, Sectio
   return std::nullopt;
 }
 
-enum class LoadState { kLoaded, kMissing, kUnreadable };
-
-LoadState Load(const std::string& path, std::vector<std::string>& lines, std::string* error) {
+// A missing file has no lines and is no error.
+Status Load(const std::string& path, std::vector<std::string>& lines) {
+  lines.clear();
   std::error_code ec;
-  if (std::filesystem::status(path, ec).type() == std::filesystem::file_type::not_found)
-    return LoadState::kMissing;
+  if (std::filesystem::status(path, ec).type() == std::filesystem::file_type::not_found) return Status::Ok();
   std::string bytes;
-  if (!ReadWholeFile(path, bytes, error)) return LoadState::kUnreadable;
+  if (Status read = ReadWholeFile(path, bytes); !read) return read;
   lines = SplitLines(bytes);
-  return LoadState::kLoaded;
+  return Status::Ok();
 }
 
 }  // namespace
@@ -111,7 +110,7 @@ std::string IniSnapshot::Read(std::string_view section, std::string_view key,
 
 IniSnapshot IniFile::Snapshot() const {
   std::vector<std::string> lines;
-  if (Load(path_, lines, nullptr) != LoadState::kLoaded) return {};
+  if (!Load(path_, lines)) return {};
   return IniSnapshot(std::move(lines));
 }
 
@@ -127,8 +126,7 @@ std::string IniFile::Write(std::string_view section, const std::vector<Entry>& e
              "\" cannot be stored in a settings file";
 
   std::vector<std::string> lines;
-  std::string error;
-  if (Load(path_, lines, &error) == LoadState::kUnreadable) return error;
+  if (const Status loaded = Load(path_, lines); !loaded) return loaded.message();
 
   const std::string name = Trim(SingleLine(section));
   auto span = FindSection(lines, name);
@@ -150,7 +148,7 @@ std::string IniFile::Write(std::string_view section, const std::vector<Entry>& e
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), line);
     ++span->end;
   }
-  return WriteFileAtomically(path_, [&lines](std::ostream& out) { WriteLinesCrLf(out, lines); });
+  return WriteFileAtomically(path_, [&lines](std::ostream& out) { WriteLinesCrLf(out, lines); }).message();
 }
 
 std::string IniFile::Write(std::string_view section, std::string_view key, std::string_view value) {

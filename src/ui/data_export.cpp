@@ -10,9 +10,9 @@ namespace parlavo {
 
 void ExportToDataFolder(Platform& platform, const char* fileName, const std::function<void(std::ostream&)>& writer) {
   const QString folder = platform.Files().dataFolder;
-  const std::string error = WriteFileAtomically(FilePath(folder + fileName), writer);
-  if (!error.empty()) {
-    platform.ShowMessage("Error", QString::fromStdString(error), MessageIcon::Error);
+  const Status written = WriteFileAtomically(FilePath(folder + fileName), writer);
+  if (!written) {
+    platform.ShowMessage("Error", QString::fromStdString(written.message()), MessageIcon::Error);
     return;
   }
   // Beside a portable program the files are where the learner started it; elsewhere

@@ -49,8 +49,8 @@ class FdStreamBuf : public std::streambuf {
   std::array<char, 64 * 1024> buffer_;
 };
 
-std::string Describe(const std::string& action, const std::string& path, int error) {
-  return "Cannot " + action + " '" + path + "': " + std::strerror(error);
+Status Describe(const std::string& action, const std::string& path, int error) {
+  return Status::Error("Cannot " + action + " '" + path + "': " + std::strerror(error));
 }
 
 // A new file gets the permissions the user's umask gives any new file; a replaced
@@ -93,11 +93,10 @@ bool IsReadOnly(const std::string& path) {
 
 }  // namespace
 
-std::string WriteFileAtomically(const std::string& path,
-                                const std::function<void(std::ostream&)>& writer) {
+Status WriteFileAtomically(const std::string& path, const std::function<void(std::ostream&)>& writer) {
   std::string target;
   if (const int error = FollowLinks(path, target); error != 0) return Describe("write", path, error);
-  if (IsReadOnly(target)) return "Cannot write '" + path + "': the file is read-only";
+  if (IsReadOnly(target)) return Status::Error("Cannot write '" + path + "': the file is read-only");
 
   std::string temp = target + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
@@ -120,7 +119,7 @@ std::string WriteFileAtomically(const std::string& path,
   if (error == 0 && !unproduced.empty()) {
     ::close(fd);
     ::unlink(temp.c_str());
-    return "Cannot write '" + path + "': " + unproduced;
+    return Status::Error("Cannot write '" + path + "': " + unproduced);
   }
   if (error == 0 && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
@@ -133,16 +132,13 @@ std::string WriteFileAtomically(const std::string& path,
   // bring the old file back, so a failure here is reported like any other.
   error = SyncFolder(target);
   if (error != 0) return Describe("flush the folder of", path, error);
-  return "";
+  return Status::Ok();
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error) {
+Status ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();
   const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) {
-    if (error) *error = Describe("read", path, errno);
-    return false;
-  }
+  if (fd < 0) return Describe("read", path, errno);
   struct stat st {};
   if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buffer[65536];
@@ -154,13 +150,12 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* err
       const int e = errno;
       ::close(fd);
       bytes.clear();
-      if (error) *error = Describe("read", path, e);
-      return false;
+      return Describe("read", path, e);
     }
     bytes.append(buffer, static_cast<std::size_t>(n));
   }
   ::close(fd);
-  return true;
+  return Status::Ok();
 }
 
 }  // namespace parlavo

@@ -30,14 +30,14 @@ int RunExportCommand(ExportKind kind, std::ostream& err, const std::string& verb
     return 1;
   }
   const bool all = kind == ExportKind::AllVerbs;
-  const std::string error = WriteFileAtomically(all ? "AllVerbs.txt" : "SpecialVerbs.txt", [&](std::ostream& out) {
+  const Status written = WriteFileAtomically(all ? "AllVerbs.txt" : "SpecialVerbs.txt", [&](std::ostream& out) {
     if (all)
       WriteAllVerbs(out, collector.infinitives, items);
     else
       WriteSpecialVerbs(out, items);
   });
-  if (!error.empty()) {
-    err << error << '\n';
+  if (!written) {
+    err << written.message() << '\n';
     return 2;
   }
   return 0;

@@ -187,12 +187,12 @@ bool TVerbMaker::CheckIntegrity(long long expected) {
 }
 
 bool TVerbMaker::LoadVerbFile(const std::string& fileName, VerbList& list, LoadObserver* observer) {
-  std::string bytes, error;
-  if (!ReadWholeFile(fileName, bytes, &error)) {
+  std::string bytes;
+  if (const Status read = ReadWholeFile(fileName, bytes); !read) {
     LoadObserver& watch = observer ? *observer : Quiet();
     watch.LoadStarted();
     watch.SetLoadPosition(0);
-    LastError = error;
+    LastError = read.message();
     return false;
   }
   return LoadVerbBytes(bytes, list, observer);

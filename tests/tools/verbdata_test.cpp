@@ -82,7 +82,7 @@ class VerbDataTest : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir); }
   std::string Path(const char* name) const { return (dir / name).string(); }
   void Write(const char* name, const std::string& bytes) {
-    ASSERT_EQ(WriteFileAtomically(Path(name), [&](std::ostream& o) { o << bytes; }), "");
+    ASSERT_EQ(WriteFileAtomically(Path(name), [&](std::ostream& o) { o << bytes; }), Status::Ok());
   }
   std::string Read(const char* name) {
     std::string bytes;

@@ -14,6 +14,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The message of a failure; a success where a failure was due fails the test.
+std::string Failure(const Status& status) {
+  EXPECT_FALSE(status.ok());
+  return status.message();
+}
+
 class AtomicFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -37,27 +43,27 @@ class AtomicFileTest : public ::testing::Test {
 };
 
 TEST_F(AtomicFileTest, WritesAndReplaces) {
-  EXPECT_EQ(WriteFileAtomically(path, [](std::ostream& o) { o << "first\r\n"; }), "");
+  EXPECT_EQ(WriteFileAtomically(path, [](std::ostream& o) { o << "first\r\n"; }), Status::Ok());
   EXPECT_EQ(Read(), "first\r\n");
-  EXPECT_EQ(WriteFileAtomically(path, [](std::ostream& o) { o << std::string("a\0b", 3); }), "");
+  EXPECT_EQ(WriteFileAtomically(path, [](std::ostream& o) { o << std::string("a\0b", 3); }), Status::Ok());
   EXPECT_EQ(Read(), std::string("a\0b", 3));
   EXPECT_EQ(Entries(), 1u);
 }
 
 TEST_F(AtomicFileTest, KeepsModeOfReplacedFile) {
-  ASSERT_EQ(WriteFileAtomically(path, [](std::ostream& o) { o << "x"; }), "");
+  ASSERT_EQ(WriteFileAtomically(path, [](std::ostream& o) { o << "x"; }), Status::Ok());
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  ASSERT_EQ(WriteFileAtomically(path, [](std::ostream& o) { o << "y"; }), "");
+  ASSERT_EQ(WriteFileAtomically(path, [](std::ostream& o) { o << "y"; }), Status::Ok());
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(AtomicFileTest, FailingWriterLeavesOldFile) {
-  ASSERT_EQ(WriteFileAtomically(path, [](std::ostream& o) { o << "old"; }), "");
-  const std::string error = WriteFileAtomically(path, [](std::ostream& o) {
+  ASSERT_EQ(WriteFileAtomically(path, [](std::ostream& o) { o << "old"; }), Status::Ok());
+  const std::string error = Failure(WriteFileAtomically(path, [](std::ostream& o) {
     o << "partial";
     throw std::runtime_error("disk full");
-  });
+  }));
   EXPECT_NE(error.find("out.txt"), std::string::npos);
   EXPECT_NE(error.find("disk full"), std::string::npos);
   EXPECT_EQ(Read(), "old");
@@ -67,7 +73,7 @@ TEST_F(AtomicFileTest, FailingWriterLeavesOldFile) {
 TEST_F(AtomicFileTest, UnwritableFolderNamesFileAndReason) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
   fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-  const std::string error = WriteFileAtomically(path, [](std::ostream& o) { o << "x"; });
+  const std::string error = Failure(WriteFileAtomically(path, [](std::ostream& o) { o << "x"; }));
   EXPECT_NE(error.find("out.txt"), std::string::npos) << error;
   EXPECT_NE(error.find("Permission denied"), std::string::npos) << error;
   fs::permissions(dir, fs::perms::owner_all);
@@ -77,7 +83,7 @@ TEST_F(AtomicFileTest, UnwritableFolderNamesFileAndReason) {
 TEST_F(AtomicFileTest, FailedRenameRemovesTheTemporary) {
   // A folder in the way cannot be replaced by a file, not even by root.
   fs::create_directories(dir / "out.txt" / "inner");
-  const std::string error = WriteFileAtomically(path, [](std::ostream& o) { o << "x"; });
+  const std::string error = Failure(WriteFileAtomically(path, [](std::ostream& o) { o << "x"; }));
   EXPECT_NE(error.find("out.txt"), std::string::npos) << error;
   EXPECT_NE(error.find("directory"), std::string::npos) << error;
   EXPECT_EQ(Entries(), 1u);
@@ -111,7 +117,7 @@ TEST_F(AtomicFileTest, WritesThroughSymbolicLinks) {
       fs::create_symlink(to, dir / link);
     }
 
-    ASSERT_EQ(WriteFileAtomically(path, [](std::ostream& o) { o << "new"; }), "");
+    ASSERT_EQ(WriteFileAtomically(path, [](std::ostream& o) { o << "new"; }), Status::Ok());
     EXPECT_TRUE(fs::is_symlink(dir / "out.txt"));
     std::string bytes;
     ASSERT_TRUE(ReadWholeFile((dir / c.target).string(), bytes));
@@ -130,7 +136,7 @@ TEST_F(AtomicFileTest, WritesThroughSymbolicLinks) {
 TEST_F(AtomicFileTest, LinkLoopIsAnErrorAndChangesNothing) {
   fs::create_symlink("b", dir / "out.txt");
   fs::create_symlink("out.txt", dir / "b");
-  const std::string error = WriteFileAtomically(path, [](std::ostream& o) { o << "x"; });
+  const std::string error = Failure(WriteFileAtomically(path, [](std::ostream& o) { o << "x"; }));
   EXPECT_NE(error.find("out.txt"), std::string::npos) << error;
   EXPECT_NE(error.find("symbolic links"), std::string::npos) << error;
   EXPECT_EQ(Entries(), 2u);
@@ -147,7 +153,7 @@ TEST_F(AtomicFileTest, ReadOnlyFileIsRefusedAndLeftAlone) {
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     if (throughLink) fs::create_symlink("real.txt", dir / "out.txt");
 
-    const std::string error = WriteFileAtomically(path, [](std::ostream& o) { o << "new"; });
+    const std::string error = Failure(WriteFileAtomically(path, [](std::ostream& o) { o << "new"; }));
     EXPECT_NE(error.find("out.txt"), std::string::npos) << error;
     EXPECT_NE(error.find("read-only"), std::string::npos) << error;
     EXPECT_EQ(Read(), "kept");
@@ -158,11 +164,11 @@ TEST_F(AtomicFileTest, ReadOnlyFileIsRefusedAndLeftAlone) {
 }
 
 TEST_F(AtomicFileTest, ReadErrors) {
-  std::string bytes = "stale", error;
-  EXPECT_FALSE(ReadWholeFile((dir / "none").string(), bytes, &error));
+  std::string bytes = "stale";
+  std::string error = Failure(ReadWholeFile((dir / "none").string(), bytes));
   EXPECT_EQ(bytes, "");
-  EXPECT_NE(error.find("No such file"), std::string::npos) << error;
-  EXPECT_FALSE(ReadWholeFile(dir.string(), bytes, &error));
+  EXPECT_EQ(error, "Cannot read '" + (dir / "none").string() + "': No such file or directory");
+  error = Failure(ReadWholeFile(dir.string(), bytes));
   EXPECT_NE(error.find("directory"), std::string::npos) << error;
 }
 

@@ -30,7 +30,7 @@ class ExportCommandTest : public ::testing::Test {
     fs::remove_all(dir);
   }
   void WriteVerbIni(const std::string& stored) {
-    ASSERT_EQ(WriteFileAtomically("verb.ini", [&](std::ostream& o) { o << stored; }), "");
+    ASSERT_EQ(WriteFileAtomically("verb.ini", [&](std::ostream& o) { o << stored; }), Status::Ok());
   }
   int Run(ExportKind kind) {
     err.str("");
@@ -87,7 +87,7 @@ TEST_F(ExportCommandTest, VerbDataFromAnotherFolderListingHere) {
   fs::create_directories("shared");
   ASSERT_EQ(WriteFileAtomically("shared/verb.ini",
                                 [](std::ostream& o) { o << ComposeVerbFile(testing::CrLf({"@ser;to be", ""})); }),
-            "");
+            Status::Ok());
   EXPECT_EQ(RunExportCommand(ExportKind::SpecialVerbs, err, (dir / "shared" / "verb.ini").string()), 0) << err.str();
   EXPECT_TRUE(fs::exists("SpecialVerbs.txt"));
   EXPECT_FALSE(fs::exists("shared/SpecialVerbs.txt"));

@@ -8,7 +8,10 @@ namespace parlavo {
 DataFileReading ReadDataFile(const std::string& path) {
   DataFileReading reading;
   std::string bytes;
-  if (!ReadWholeFile(path, bytes, &reading.problems)) return reading;
+  if (const Status read = ReadWholeFile(path, bytes); !read) {
+    reading.problems = read.message();
+    return reading;
+  }
   reading.readable = true;
   // The program's own loader is the judge, so the tool never disagrees with it.
   VerbList items;

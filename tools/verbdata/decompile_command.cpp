@@ -28,9 +28,9 @@ int DecompileVerbData(const std::string& dataFile, const std::optional<std::stri
     WriteSource(out, reading.file);
     return out ? 0 : 1;
   }
-  const std::string error = WriteFileAtomically(*source, [&](std::ostream& o) { WriteSource(o, reading.file); });
-  if (!error.empty()) {
-    err << error << '\n';
+  const Status written = WriteFileAtomically(*source, [&](std::ostream& o) { WriteSource(o, reading.file); });
+  if (!written) {
+    err << written.message() << '\n';
     return 1;
   }
   return 0;
