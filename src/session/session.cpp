@@ -128,14 +128,14 @@ void Session::SaveUnsavedResults(Notices& notices) {
 }
 
 void Session::CheckSettingsWrite(Notices& notices) {
-  const std::string& error = settings_->LastWriteError();
-  if (error.empty()) {
+  const Status& written = settings_->LastWrite();
+  if (written) {
     settingsWriteFailed_ = false;
     return;
   }
   if (settingsWriteFailed_) return;
   settingsWriteFailed_ = true;
-  notices.push_back(Error(error));
+  notices.push_back(Error(written.message()));
 }
 
 void Session::WriteSettings(const TFilter& currentFilter, Notices& notices) {

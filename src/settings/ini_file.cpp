@@ -119,14 +119,14 @@ std::string IniFile::Read(std::string_view section, std::string_view key,
   return Snapshot().Read(section, key, fallback);
 }
 
-std::string IniFile::Write(std::string_view section, const std::vector<Entry>& entries) {
+Status IniFile::Write(std::string_view section, const std::vector<Entry>& entries) {
   for (const auto& entry : entries)
     if (!CanBeReadBack(Trim(SingleLine(entry.first))))
-      return "Cannot write '" + path_ + "': the key \"" + Cp1252ToUtf8(entry.first) +
-             "\" cannot be stored in a settings file";
+      return Status::Error("Cannot write '" + path_ + "': the key \"" + Cp1252ToUtf8(entry.first) +
+                           "\" cannot be stored in a settings file");
 
   std::vector<std::string> lines;
-  if (const Status loaded = Load(path_, lines); !loaded) return loaded.message();
+  if (Status loaded = Load(path_, lines); !loaded) return loaded;
 
   const std::string name = Trim(SingleLine(section));
   auto span = FindSection(lines, name);
@@ -148,10 +148,10 @@ std::string IniFile::Write(std::string_view section, const std::vector<Entry>& e
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), line);
     ++span->end;
   }
-  return WriteFileAtomically(path_, [&lines](std::ostream& out) { WriteLinesCrLf(out, lines); }).message();
+  return WriteFileAtomically(path_, [&lines](std::ostream& out) { WriteLinesCrLf(out, lines); });
 }
 
-std::string IniFile::Write(std::string_view section, std::string_view key, std::string_view value) {
+Status IniFile::Write(std::string_view section, std::string_view key, std::string_view value) {
   return Write(section, {Entry{std::string(key), std::string(value)}});
 }
 

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "status.h"
+
 namespace parlavo {
 
 // The file's lines as they were when it was read once: for a caller that reads many
@@ -43,9 +45,9 @@ class IniFile {
   // sections and keys go last, everything else keeps its place). The new file is
   // written beside the old one and renamed into place, so a failure leaves the old
   // file whole. A file that exists but cannot be read is not overwritten, since
-  // that would lose what it holds. Returns "" or the error, naming the file.
-  std::string Write(std::string_view section, const std::vector<Entry>& entries);
-  std::string Write(std::string_view section, std::string_view key, std::string_view value);
+  // that would lose what it holds. An error names the file.
+  Status Write(std::string_view section, const std::vector<Entry>& entries);
+  Status Write(std::string_view section, std::string_view key, std::string_view value);
 
  private:
   std::string path_;

@@ -222,9 +222,9 @@ bool TIniManage::DeleteSavedFilterName(std::string_view name) {
   return WriteValue(kFilter, kList, kept);
 }
 
-bool TIniManage::Record(std::string error) {
-  lastWriteError_ = std::move(error);
-  return lastWriteError_.empty();
+bool TIniManage::Record(Status written) {
+  lastWrite_ = std::move(written);
+  return lastWrite_.ok();
 }
 
 }  // namespace parlavo

@@ -64,18 +64,17 @@ class TIniManage {
   // Removes every entry equal to `name` ignoring case; the rest keep their order.
   bool DeleteSavedFilterName(std::string_view name);
 
-  // The error of the last write, naming the file and the reason; "" after a
-  // write that succeeded.
-  const std::string& LastWriteError() const { return lastWriteError_; }
+  // The outcome of the last write; an error names the file and the reason.
+  const Status& LastWrite() const { return lastWrite_; }
 
  private:
-  bool Record(std::string error);
+  bool Record(Status written);
   // No [Default] names at all: neither "Count" nor "1".
   bool LacksPresetNames();
 
   IniFile file_;
   TokenReader tokens_;
-  std::string lastWriteError_;
+  Status lastWrite_;
 };
 
 }  // namespace parlavo

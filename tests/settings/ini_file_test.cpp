@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <initializer_list>
 
+#include "status_failure.h"
 #include "temp_files.h"
 
 namespace parlavo {
@@ -55,7 +56,7 @@ TEST_F(IniFileTest, MissingFileReadsAsEmptyAndFirstWriteCreatesIt) {
   IniFile ini(path_);
   EXPECT_EQ(ini.Read("Options", "exact", "dflt"), "dflt");
   EXPECT_FALSE(std::filesystem::exists(path_));
-  ASSERT_EQ(ini.Write("Filter", "List", "a,b"), "");
+  ASSERT_EQ(ini.Write("Filter", "List", "a,b"), Status::Ok());
   EXPECT_EQ(ReadBytes(path_), "[Filter]\r\nList=a,b\r\n");
   EXPECT_EQ(ini.Read("filter", "list"), "a,b");
 }
@@ -70,8 +71,8 @@ TEST_F(IniFileTest, WriteEditsInPlaceAndKeepsEveryOtherLine) {
       "[Default]\n"
       "Count=1\n"
       "1=Present");  // no line end at the end of the file
-  ASSERT_EQ(ini.Write("OPTIONS", {{"EXACT", "0"}, {"beep", "1"}}), "");
-  ASSERT_EQ(ini.Write("Filter", "List", "x"), "");
+  ASSERT_EQ(ini.Write("OPTIONS", {{"EXACT", "0"}, {"beep", "1"}}), Status::Ok());
+  ASSERT_EQ(ini.Write("Filter", "List", "x"), Status::Ok());
   EXPECT_EQ(ReadBytes(path_),
             "; kept comment\r\n"
             "[Options]\r\n"
@@ -89,9 +90,9 @@ TEST_F(IniFileTest, WriteEditsInPlaceAndKeepsEveryOtherLine) {
 
 TEST_F(IniFileTest, ValueIsWrittenVerbatimButCannotBreakTheLine) {
   IniFile ini(path_);
-  ASSERT_EQ(ini.Write("Filter", "MineEXTRA", "  hablar  "), "");
+  ASSERT_EQ(ini.Write("Filter", "MineEXTRA", "  hablar  "), Status::Ok());
   EXPECT_EQ(ReadBytes(path_), "[Filter]\r\nMineEXTRA=  hablar  \r\n");
-  ASSERT_EQ(ini.Write("Filter", "MineEXTRA", "x\r\n[Options]\r\nexact=0"), "");
+  ASSERT_EQ(ini.Write("Filter", "MineEXTRA", "x\r\n[Options]\r\nexact=0"), Status::Ok());
   EXPECT_EQ(ini.Read("Options", "exact", "none"), "none");
   EXPECT_EQ(ini.Read("Filter", "MineEXTRA"), "x  [Options]  exact=0");
 }
@@ -100,7 +101,7 @@ TEST_F(IniFileTest, FileThatCannotBeReadIsNeverOverwritten) {
   std::filesystem::create_directory(path_);  // a folder where the file should be
   IniFile ini(path_);
   EXPECT_EQ(ini.Read("Options", "exact", "dflt"), "dflt");
-  const std::string error = ini.Write("Options", "exact", "0");
+  const std::string error = FailureMessage(ini.Write("Options", "exact", "0"));
   EXPECT_NE(error.find(path_), std::string::npos) << error;
   EXPECT_TRUE(std::filesystem::is_directory(path_));
 }
@@ -114,7 +115,7 @@ TEST_F(IniFileTest, OddContentIsKeptAndNeverBreaksReadsOrWrites) {
   for (const std::string& bytes : odd) {
     IniFile ini = WithContent(bytes);
     EXPECT_EQ(ini.Read("Options", "exact", "none"), "none");
-    ASSERT_EQ(ini.Write("Options", "exact", "0"), "");
+    ASSERT_EQ(ini.Write("Options", "exact", "0"), Status::Ok());
     EXPECT_EQ(ini.Read("Options", "exact"), "0");
     const std::string after = ReadBytes(path_);
     // Everything that was there is still there, byte for byte, apart from line ends.
@@ -162,7 +163,7 @@ TEST_F(IniFileTest, OptionsAreWrittenToTheRealSectionPastAHeaderLikeKey) {
       "\r\n"
       "[Options]\r\n"
       "exact=1\r\n");
-  ASSERT_EQ(ini.Write("Options", {{"exact", "0"}, {"beep", "1"}}), "");
+  ASSERT_EQ(ini.Write("Options", {{"exact", "0"}, {"beep", "1"}}), Status::Ok());
   EXPECT_EQ(ReadBytes(path_),
             "[Filter]\r\n"
             "[Options]PEOPLE=True\r\n"
@@ -176,7 +177,7 @@ TEST_F(IniFileTest, KeyThatCouldNotBeReadBackIsRefusedAndTheFileKept) {
   const std::string before = "[Filter]\r\nList=a\r\n";
   IniFile ini = WithContent(before);
   for (const char* key : {";x", "[Options]PEOPLE", "a=bPEOPLE", "  ", " ;x"}) {
-    const std::string error = ini.Write("Filter", {{"fine", "1"}, {key, "True"}});
+    const std::string error = FailureMessage(ini.Write("Filter", {{"fine", "1"}, {key, "True"}}));
     EXPECT_NE(error.find(path_), std::string::npos) << key << ": " << error;
     EXPECT_NE(error.find("cannot be stored"), std::string::npos) << key << ": " << error;
     EXPECT_EQ(ReadBytes(path_), before) << key;
@@ -195,7 +196,7 @@ TEST_P(IniFileWriteFailure, ReportsTheFileAndLeavesTheOldOneWhole) {
   {
     FailingWrites failing(GetParam(), dir.Path());
     if (!failing.Works()) GTEST_SKIP() << "this user can write into read-only folders";
-    error = ini.Write("Options", {{"exact", "0"}, {"beep", "0"}, {"pausetime", "0.75"}});
+    error = FailureMessage(ini.Write("Options", {{"exact", "0"}, {"beep", "0"}, {"pausetime", "0.75"}}));
   }
   EXPECT_NE(error.find(path), std::string::npos) << error;
   EXPECT_EQ(ReadBytes(path), before);

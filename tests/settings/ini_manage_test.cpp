@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "installed_settings.h"
+#include "status_failure.h"
 #include "temp_files.h"
 
 namespace parlavo {
@@ -276,10 +277,10 @@ TEST_F(IniManageTest, FailedWriteIsRecordedUntilAWriteSucceeds) {
     FailingWrites full(WriteFailure::kDiskFull, dir_.Path());
     EXPECT_FALSE(ini.WriteOptions(TOptions{}));
   }
-  EXPECT_NE(ini.LastWriteError().find(path_), std::string::npos) << ini.LastWriteError();
+  EXPECT_NE(FailureMessage(ini.LastWrite()).find(path_), std::string::npos) << ini.LastWrite();
   EXPECT_EQ(ReadBytes(path_), "[Options]\r\nexact=0\r\n");
   EXPECT_TRUE(ini.WriteOptions(TOptions{}));
-  EXPECT_EQ(ini.LastWriteError(), "");
+  EXPECT_EQ(ini.LastWrite(), Status::Ok());
   EXPECT_EQ(ini.ReadOptions(), TOptions{});
 }
 

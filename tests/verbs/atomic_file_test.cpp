@@ -9,16 +9,12 @@
 #include <vector>
 #include <stdexcept>
 
+#include "status_failure.h"
+
 namespace parlavo {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The message of a failure; a success where a failure was due fails the test.
-std::string Failure(const Status& status) {
-  EXPECT_FALSE(status.ok());
-  return status.message();
-}
 
 class AtomicFileTest : public ::testing::Test {
  protected:
@@ -60,7 +56,7 @@ TEST_F(AtomicFileTest, KeepsModeOfReplacedFile) {
 
 TEST_F(AtomicFileTest, FailingWriterLeavesOldFile) {
   ASSERT_EQ(WriteFileAtomically(path, [](std::ostream& o) { o << "old"; }), Status::Ok());
-  const std::string error = Failure(WriteFileAtomically(path, [](std::ostream& o) {
+  const std::string error = FailureMessage(WriteFileAtomically(path, [](std::ostream& o) {
     o << "partial";
     throw std::runtime_error("disk full");
   }));
@@ -73,7 +69,7 @@ TEST_F(AtomicFileTest, FailingWriterLeavesOldFile) {
 TEST_F(AtomicFileTest, UnwritableFolderNamesFileAndReason) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
   fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-  const std::string error = Failure(WriteFileAtomically(path, [](std::ostream& o) { o << "x"; }));
+  const std::string error = FailureMessage(WriteFileAtomically(path, [](std::ostream& o) { o << "x"; }));
   EXPECT_NE(error.find("out.txt"), std::string::npos) << error;
   EXPECT_NE(error.find("Permission denied"), std::string::npos) << error;
   fs::permissions(dir, fs::perms::owner_all);
@@ -83,7 +79,7 @@ TEST_F(AtomicFileTest, UnwritableFolderNamesFileAndReason) {
 TEST_F(AtomicFileTest, FailedRenameRemovesTheTemporary) {
   // A folder in the way cannot be replaced by a file, not even by root.
   fs::create_directories(dir / "out.txt" / "inner");
-  const std::string error = Failure(WriteFileAtomically(path, [](std::ostream& o) { o << "x"; }));
+  const std::string error = FailureMessage(WriteFileAtomically(path, [](std::ostream& o) { o << "x"; }));
   EXPECT_NE(error.find("out.txt"), std::string::npos) << error;
   EXPECT_NE(error.find("directory"), std::string::npos) << error;
   EXPECT_EQ(Entries(), 1u);
@@ -136,7 +132,7 @@ TEST_F(AtomicFileTest, WritesThroughSymbolicLinks) {
 TEST_F(AtomicFileTest, LinkLoopIsAnErrorAndChangesNothing) {
   fs::create_symlink("b", dir / "out.txt");
   fs::create_symlink("out.txt", dir / "b");
-  const std::string error = Failure(WriteFileAtomically(path, [](std::ostream& o) { o << "x"; }));
+  const std::string error = FailureMessage(WriteFileAtomically(path, [](std::ostream& o) { o << "x"; }));
   EXPECT_NE(error.find("out.txt"), std::string::npos) << error;
   EXPECT_NE(error.find("symbolic links"), std::string::npos) << error;
   EXPECT_EQ(Entries(), 2u);
@@ -153,7 +149,7 @@ TEST_F(AtomicFileTest, ReadOnlyFileIsRefusedAndLeftAlone) {
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     if (throughLink) fs::create_symlink("real.txt", dir / "out.txt");
 
-    const std::string error = Failure(WriteFileAtomically(path, [](std::ostream& o) { o << "new"; }));
+    const std::string error = FailureMessage(WriteFileAtomically(path, [](std::ostream& o) { o << "new"; }));
     EXPECT_NE(error.find("out.txt"), std::string::npos) << error;
     EXPECT_NE(error.find("read-only"), std::string::npos) << error;
     EXPECT_EQ(Read(), "kept");
@@ -165,10 +161,10 @@ TEST_F(AtomicFileTest, ReadOnlyFileIsRefusedAndLeftAlone) {
 
 TEST_F(AtomicFileTest, ReadErrors) {
   std::string bytes = "stale";
-  std::string error = Failure(ReadWholeFile((dir / "none").string(), bytes));
+  std::string error = FailureMessage(ReadWholeFile((dir / "none").string(), bytes));
   EXPECT_EQ(bytes, "");
   EXPECT_EQ(error, "Cannot read '" + (dir / "none").string() + "': No such file or directory");
-  error = Failure(ReadWholeFile(dir.string(), bytes));
+  error = FailureMessage(ReadWholeFile(dir.string(), bytes));
   EXPECT_NE(error.find("directory"), std::string::npos) << error;
 }
 
