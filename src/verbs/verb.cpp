@@ -64,13 +64,13 @@ std::uint8_t VerbClassOf(std::string_view infinitive) {
 
 namespace {
 // What a fresh item refers to.
-constexpr VerbText kNoVerb{kError, kError};
+constexpr VerbText kNoVerb{kError, kError, kError.data()};
 }  // namespace
 
 void TVerb::ResetVerb() {
   verb_ = &kNoVerb;
-  form_ = kError.data();
-  formSize_ = static_cast<std::uint32_t>(kError.size());
+  formOffset_ = 0;
+  formSize_ = static_cast<std::uint16_t>(kError.size());
   Irregular = false;
   Person = 1;
   Tense = 1;

@@ -55,7 +55,13 @@ std::uint8_t VerbClassOf(std::string_view infinitive);
 struct VerbText {
   std::string_view Infinitive;
   std::string_view Translation;
+  // Where the forms of its items are kept: an item holds its form as a short offset
+  // from here, which keeps an item at 16 bytes (the list holds 173,000 of them).
+  const char* Forms = nullptr;
 };
+
+// How far an item's form may lie from its verb's Forms, and how long it may be.
+inline constexpr std::size_t kFormReach = 0xFFFF;
 
 // An item refers to its texts instead of owning them: the verb item list keeps every
 // text once (verb_list.h), so an item is a few words and the load allocates no
@@ -70,16 +76,17 @@ class TVerb {
 
   void ResetVerb();
   // The item refers to `verb` and `form` without copying them, so both must outlive
-  // it; VerbList::Add keeps its own copy of the texts. VerbClass follows the infinitive.
+  // it; VerbList::Add keeps its own copy of the texts. `form` must be empty or lie
+  // within kFormReach bytes after verb.Forms (VerbList sees to it). VerbClass
+  // follows the infinitive.
   void InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person,
                 std::uint8_t tense);
   // The same with the class already known, for the loader's 153 items per verb.
   void InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person,
                 std::uint8_t tense, std::uint8_t verbClass) {
     verb_ = &verb;
-    form_ = form.data();
-    // No form comes near 4 GiB: the data file holds one per field of a line.
-    formSize_ = static_cast<std::uint32_t>(form.size());
+    formOffset_ = form.empty() ? 0 : static_cast<std::uint16_t>(form.data() - verb.Forms);
+    formSize_ = static_cast<std::uint16_t>(form.size());
     Irregular = irregular;
     Person = person;
     Tense = tense;
@@ -89,7 +96,7 @@ class TVerb {
   // The verb as written in its header line, "se" included.
   std::string_view Infinitive() const { return verb_->Infinitive; }
   // The full answer: for a compound tense the auxiliary, a blank and the participle.
-  std::string_view Form() const { return {form_, formSize_}; }
+  std::string_view Form() const { return {verb_->Forms + formOffset_, formSize_}; }
   // The English translation from the header line.
   std::string_view Translation() const { return verb_->Translation; }
 
@@ -108,8 +115,8 @@ class TVerb {
 
  private:
   const VerbText* verb_;
-  const char* form_;
-  std::uint32_t formSize_;
+  std::uint16_t formOffset_;
+  std::uint16_t formSize_;
 
  public:
   bool Irregular;
@@ -117,5 +124,7 @@ class TVerb {
   std::uint8_t Tense;
   std::uint8_t VerbClass;
 };
+
+static_assert(sizeof(TVerb) == 16, "an item is two words: the list holds 173,000 of them");
 
 }  // namespace parlavo

@@ -1,6 +1,7 @@
 #include "verb_list.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace parlavo {
@@ -37,13 +38,46 @@ const VerbText& VerbList::AddVerb(std::string_view infinitive, std::string_view 
   return verbs_.emplace_back(VerbText{keptInfinitive, Keep(translation)});
 }
 
+namespace {
+
+bool Reaches(const VerbText& verb, std::string_view form) {
+  if (form.empty()) return true;
+  if (verb.Forms == nullptr) return false;
+  const auto base = reinterpret_cast<std::uintptr_t>(verb.Forms);
+  const auto start = reinterpret_cast<std::uintptr_t>(form.data());
+  return start >= base && start - base <= kFormReach && form.size() <= kFormReach;
+}
+
+}  // namespace
+
+const VerbText& VerbList::Reaching(const VerbText& verb, std::string_view keptForm) {
+  if (Reaches(verb, keptForm)) return verb;
+  // The verb's first form, or its first in a new block: later items of the verb
+  // find this copy at the back and use it while it reaches.
+  const VerbText& last = verbs_.back();
+  const bool sameTexts = last.Infinitive.data() == verb.Infinitive.data() &&
+                         last.Infinitive.size() == verb.Infinitive.size() &&
+                         last.Translation.data() == verb.Translation.data() &&
+                         last.Translation.size() == verb.Translation.size();
+  if (sameTexts && Reaches(last, keptForm)) return last;
+  if (&last == &verb && verb.Forms == nullptr) {
+    // Still the list's own last verb with no form yet: it starts here. Only the
+    // list made it, so it may set where its forms begin.
+    verbs_.back().Forms = keptForm.data();
+    return verbs_.back();
+  }
+  return verbs_.emplace_back(VerbText{verb.Infinitive, verb.Translation, keptForm.data()});
+}
+
 TVerb& VerbList::Add(std::string_view infinitive, std::string_view form, bool irregular, int person, int tense,
                      std::string_view translation) {
   const bool sameVerb =
       !verbs_.empty() && verbs_.back().Infinitive == infinitive && verbs_.back().Translation == translation;
   const VerbText& verb = sameVerb ? verbs_.back() : AddVerb(infinitive, translation);
+  const std::string_view kept = Keep(form);
   TVerb& item = items_.emplace_back();
-  item.InitVerb(verb, Keep(form), irregular, static_cast<std::uint8_t>(person), static_cast<std::uint8_t>(tense));
+  item.InitVerb(Reaching(verb, kept), kept, irregular, static_cast<std::uint8_t>(person),
+                static_cast<std::uint8_t>(tense));
   return item;
 }
 

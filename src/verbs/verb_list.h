@@ -37,10 +37,11 @@ class VerbList {
   // An item of `verb` (from AddVerb) whose form is already kept by this list.
   TVerb& AddItem(const VerbText& verb, std::string_view keptForm, bool irregular, std::uint8_t person,
                  std::uint8_t tense, std::uint8_t verbClass) {
-    return items_.emplace_back(verb, keptForm, irregular, person, tense, verbClass);
+    return items_.emplace_back(Reaching(verb, keptForm), keptForm, irregular, person, tense, verbClass);
   }
   // An item with texts of any lifetime: all are copied. Items added one after another
-  // with the same infinitive and translation share them.
+  // with the same infinitive and translation share them. A form is at most
+  // kFormReach bytes (the loader's lines are far shorter).
   TVerb& Add(std::string_view infinitive, std::string_view form, bool irregular, int person, int tense,
              std::string_view translation);
 
@@ -64,6 +65,10 @@ class VerbList {
   iterator end() { return items_.end(); }
 
  private:
+  // `verb`, or a copy of its texts whose Forms reaches `keptForm` (an item holds its
+  // form as a short offset; a verb's forms may start a new block).
+  const VerbText& Reaching(const VerbText& verb, std::string_view keptForm);
+
   std::vector<TVerb> items_;
   std::deque<VerbText> verbs_;  // a deque never moves what it holds
   std::vector<std::unique_ptr<char[]>> blocks_;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 namespace parlavo {
 namespace {
 
@@ -17,6 +21,38 @@ TEST(TVerb, NewItemHoldsDefaults) {
   EXPECT_EQ(v.Person, 1);
   EXPECT_EQ(v.Tense, 1);
   EXPECT_EQ(v.VerbClass, 0);
+}
+
+// An item holds its form as a short offset from its verb's texts: a verb whose forms
+// run over the list's blocks, or farther than an offset reaches, keeps every form.
+TEST(VerbList, FormsBeyondABlockAndTheOffsetsReach) {
+  const struct {
+    const char* what;
+    std::size_t formBytes;
+    int items;
+  } cases[] = {
+      {"many short forms", 7, 40000},    // 280 KB: several blocks for one verb
+      {"long forms", 1024, 300},         // each crossing the reach of the one before
+      {"empty forms among others", 0, 5},
+  };
+  for (const auto& c : cases) {
+    VerbList list;
+    std::vector<std::string> expected;
+    for (int i = 0; i < c.items; ++i) {
+      std::string form = std::to_string(i);
+      form.resize(std::max(c.formBytes, c.formBytes ? form.size() : 0), 'x');
+      expected.push_back(form);
+      list.Add("hablar", form, false, 1, 1, "to speak");
+    }
+    list.Add("comer", "como", false, 1, 1, "to eat");
+    for (int i = 0; i < c.items; ++i) {
+      ASSERT_EQ(list[i].Form(), expected[i]) << c.what << " " << i;
+      ASSERT_EQ(list[i].Infinitive(), "hablar") << c.what << " " << i;
+      ASSERT_EQ(list[i].Translation(), "to speak") << c.what << " " << i;
+    }
+    EXPECT_EQ(list.back().Form(), "como") << c.what;
+    EXPECT_EQ(list.back().Infinitive(), "comer") << c.what;
+  }
 }
 
 TEST(TVerb, ClassAndEndingFromInfinitive) {
