@@ -124,7 +124,7 @@ void BM_RecordOneAnswer(benchmark::State& state) {
     TFileMan results(path);
     for (auto _ : state) {
       results.ResultLines.push_back("hablamos,hablar,7,1,0,10,3");
-      if (!results.SaveNew()) state.SkipWithError(results.SaveError().c_str());
+      if (!results.SaveNew()) state.SkipWithError(results.SaveStatus().message().c_str());
     }
     state.counters["lines"] = static_cast<double>(results.ResultLines.size());
   }

@@ -51,7 +51,7 @@ bool TFileMan::Close() {
 
 void TFileMan::OpenFile() {
   if (!Missing(fileName_)) return;
-  loadError_ = WriteFileAtomically(fileName_, [](std::ostream&) {}).message();
+  loadStatus_ = WriteFileAtomically(fileName_, [](std::ostream&) {});
 }
 
 void TFileMan::Load() {
@@ -67,9 +67,9 @@ bool TFileMan::ReadLines(std::vector<std::string>& lines) {
   rewriteNeeded_ = false;
   if (Missing(fileName_)) return true;  // nothing to lose; the first save creates it
   std::string bytes;
-  if (const Status read = ReadWholeFile(fileName_, bytes); !read) {
+  if (Status read = ReadWholeFile(fileName_, bytes); !read) {
     unreadable_ = true;
-    loadError_ = read.message();
+    loadStatus_ = std::move(read);
     return false;
   }
   std::string cutShort;
@@ -82,17 +82,17 @@ bool TFileMan::ReadLines(std::vector<std::string>& lines) {
   return true;
 }
 
-bool TFileMan::Saved(std::string error) {
-  if (error.empty()) savedCount_ = ResultLines.size();
-  saveFailedNewly_ = !error.empty() && saveError_.empty();
-  saveError_ = std::move(error);
-  return saveError_.empty();
+bool TFileMan::Saved(Status saved) {
+  if (saved) savedCount_ = ResultLines.size();
+  saveFailedNewly_ = !saved && saveStatus_;
+  saveStatus_ = std::move(saved);
+  return saveStatus_.ok();
 }
 
 bool TFileMan::SaveNew() {
   // A file that vanished while the program ran gets all the lines, not only the new.
   if (unreadable_ || rewriteNeeded_ || (savedCount_ > 0 && Missing(fileName_))) return Save();
-  if (savedCount_ >= ResultLines.size()) return Saved("");
+  if (savedCount_ >= ResultLines.size()) return Saved(Status::Ok());
   std::string bytes;
   for (std::size_t i = savedCount_; i < ResultLines.size(); ++i) bytes += ResultLines[i] + "\r\n";
   const AppendResult appended = AppendLinesDurably(fileName_, bytes);
@@ -106,7 +106,7 @@ bool TFileMan::SaveNew() {
 }
 
 bool TFileMan::Save() {
-  std::string error;
+  Status saved;
   if (unreadable_) {
     // Only this run's lines are in memory: writing them would destroy the file.
     std::vector<std::string> earlier;
@@ -114,16 +114,17 @@ bool TFileMan::Save() {
       ResultLines.insert(ResultLines.begin(), earlier.begin(), earlier.end());
       savedCount_ = earlier.size();
     } else {
-      error = loadError_ + "; it is left as it is and this run's results are kept in memory";
+      saved = Status::Error(loadStatus_.message() +
+                            "; it is left as it is and this run's results are kept in memory");
     }
   }
-  if (error.empty()) {
-    error = WriteFileAtomically(fileName_, [this](std::ostream& out) { WriteLinesCrLf(out, ResultLines); }).message();
+  if (saved) {
+    saved = WriteFileAtomically(fileName_, [this](std::ostream& out) { WriteLinesCrLf(out, ResultLines); });
     // After a failure the file may or may not hold the lines (the folder flush comes
     // after the rename): the next attempt writes it whole again, never appends.
-    rewriteNeeded_ = !error.empty();
+    rewriteNeeded_ = !saved;
   }
-  return Saved(std::move(error));
+  return Saved(std::move(saved));
 }
 
 std::vector<std::string> TFileMan::UnsavedLines() const {
@@ -132,7 +133,7 @@ std::vector<std::string> TFileMan::UnsavedLines() const {
           ResultLines.end()};
 }
 
-std::string TFileMan::WriteUnsavedLines(const std::tm& now, std::string* error) {
+TFileMan::UnsavedLinesFile TFileMan::WriteUnsavedLines(const std::tm& now) {
   char stamp[32];
   std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &now);
   const std::size_t slash = fileName_.find_last_of('/');
@@ -140,10 +141,9 @@ std::string TFileMan::WriteUnsavedLines(const std::tm& now, std::string* error) 
   std::string path = folder + "Results-unsaved-" + stamp + ".txt";
   for (int n = 2; n < 100 && !Missing(path); ++n) path = folder + "Results-unsaved-" + stamp + "-" + std::to_string(n) + ".txt";
   const std::vector<std::string> lines = UnsavedLines();
-  const Status written = WriteFileAtomically(path, [&lines](std::ostream& out) { WriteLinesCrLf(out, lines); });
-  if (written) return path;
-  if (error) *error = written.message();
-  return "";
+  Status written = WriteFileAtomically(path, [&lines](std::ostream& out) { WriteLinesCrLf(out, lines); });
+  if (!written) return {std::move(written), ""};
+  return {Status::Ok(), std::move(path)};
 }
 
 void TFileMan::BuildTestedIndex() {

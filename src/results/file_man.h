@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "status.h"
 #include "token_reader.h"
 
 namespace parlavo {
@@ -35,8 +36,8 @@ class TFileMan {
   void OpenFile();
   // Replaces ResultLines with the file's complete lines (CR LF and LF both end a
   // line; a last line cut short is left out, see LoadNote). A file that cannot be
-  // read leaves ResultLines empty and LoadError() set; it is then protected from
-  // being overwritten (see Save).
+  // read leaves ResultLines empty and LoadStatus() an error; it is then protected
+  // from being overwritten (see Save).
   void Load();
   // Puts the lines appended to ResultLines since the last successful save on the
   // disk, appended behind the file's lines and flushed, so the cost does not grow
@@ -57,18 +58,22 @@ class TFileMan {
 
   // The lines that are in memory only: this run's answers not yet in the file.
   std::vector<std::string> UnsavedLines() const;
+  struct UnsavedLinesFile {
+    Status status;
+    std::string path;  // the file written; "" when it could not be
+  };
   // Writes UnsavedLines into a new file beside the results file, named after the
   // local time `now` ("Results-unsaved-YYYYMMDD-HHMMSS.txt", "-2" and on when that
-  // name is taken), in the results file's line format. Returns the path written, or
-  // "" with the reason in *error.
-  std::string WriteUnsavedLines(const std::tm& now, std::string* error);
+  // name is taken), in the results file's line format.
+  UnsavedLinesFile WriteUnsavedLines(const std::tm& now);
 
-  // The error of the start-up load ("" when it went well), for one report.
-  const std::string& LoadError() const { return loadError_; }
-  // What the start-up load left out ("" when nothing): a last line cut short.
+  // The outcome of the start-up load (creating a missing file, reading it), for one report.
+  const Status& LoadStatus() const { return loadStatus_; }
+  // What the start-up load left out ("" when nothing): a last line cut short. Not
+  // an error: every complete line was read.
   const std::string& LoadNote() const { return loadNote_; }
-  // The error of the last save ("" when it succeeded).
-  const std::string& SaveError() const { return saveError_; }
+  // The outcome of the last save.
+  const Status& SaveStatus() const { return saveStatus_; }
   // True when the last save failed after a success (or as the first save), so
   // the window reports a lasting failure once rather than at every answer.
   bool SaveFailedNewly() const { return saveFailedNewly_; }
@@ -87,20 +92,20 @@ class TFileMan {
   bool HasMoreTokens() const { return tokens_.HasMoreTokens(); }
 
  private:
-  // Reads the file's lines into `lines`; false (and loadError_) when unreadable.
+  // Reads the file's lines into `lines`; false (and loadStatus_) when unreadable.
   bool ReadLines(std::vector<std::string>& lines);
-  bool Saved(std::string error);
+  bool Saved(Status saved);
 
   std::string fileName_;
   std::vector<std::string> testedIndex_;
   TokenReader tokens_;
-  std::string loadError_;
+  Status loadStatus_;
   std::string loadNote_;
   bool unreadable_ = false;     // the file exists but its lines are not in memory
   bool rewriteNeeded_ = false;  // the file ends with a line cut short
   std::size_t savedCount_ = 0;  // ResultLines[0, savedCount_) are in the file
   bool closed_ = false;
-  std::string saveError_;
+  Status saveStatus_;
   bool saveFailedNewly_ = false;
 };
 

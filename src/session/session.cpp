@@ -31,8 +31,8 @@ Session::~Session() = default;
 Notices Session::OpenResults() {
   Notices notices;
   results_ = std::make_unique<TFileMan>(files_.results);
-  if (!results_->LoadError().empty())
-    notices.push_back(Error(results_->LoadError() +
+  if (!results_->LoadStatus())
+    notices.push_back(Error(results_->LoadStatus().message() +
                             "\n\nThe file is not overwritten. Results of this run are kept and saved as soon "
                             "as the file can be read again."));
   if (!results_->LoadNote().empty())
@@ -91,11 +91,11 @@ bool Session::SaveResults(Notices& notices) {
     return true;
   }
   // A file unreadable since start-up was reported then; its saves fail alike.
-  const std::string& loadError = results_->LoadError();
-  const bool knownUnreadable = !loadError.empty() && results_->SaveError().rfind(loadError, 0) == 0;
+  const Status& load = results_->LoadStatus();
+  const std::string& saveError = results_->SaveStatus().message();
+  const bool knownUnreadable = !load && saveError.rfind(load.message(), 0) == 0;
   if (results_->SaveFailedNewly() && !knownUnreadable)
-    notices.push_back(
-        Error(results_->SaveError() + "\n\nYour answers are kept and are saved as soon as the file can be written."));
+    notices.push_back(Error(saveError + "\n\nYour answers are kept and are saved as soon as the file can be written."));
   return false;
 }
 
@@ -116,15 +116,15 @@ void Session::SaveUnsavedResults(Notices& notices) {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   ::localtime_r(&now, &local);
-  std::string error;
-  const std::string written = results_->WriteUnsavedLines(local, &error);
-  if (!written.empty()) {
-    notices.push_back(Error(count + " of this session could not be saved in '" + file + "' (" +
-                            results_->SaveError() + ").\n\nThey have been saved in '" + written + "' instead."));
+  const TFileMan::UnsavedLinesFile written = results_->WriteUnsavedLines(local);
+  const std::string& saveError = results_->SaveStatus().message();
+  if (written.status) {
+    notices.push_back(Error(count + " of this session could not be saved in '" + file + "' (" + saveError +
+                            ").\n\nThey have been saved in '" + written.path + "' instead."));
     return;
   }
-  notices.push_back(Error(count + " of this session could not be saved in '" + file + "' (" + results_->SaveError() +
-                          "), nor in a file of their own (" + error + ").\n\nThey are lost."));
+  notices.push_back(Error(count + " of this session could not be saved in '" + file + "' (" + saveError +
+                          "), nor in a file of their own (" + written.status.message() + ").\n\nThey are lost."));
 }
 
 void Session::CheckSettingsWrite(Notices& notices) {

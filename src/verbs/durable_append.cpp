@@ -14,7 +14,7 @@ namespace parlavo {
 namespace {
 
 AppendResult Failed(const std::string& path, int error) {
-  return {AppendStatus::kFailed, "Cannot write '" + path + "': " + std::strerror(error)};
+  return {AppendStatus::kFailed, Status::Error("Cannot write '" + path + "': " + std::strerror(error))};
 }
 
 int DataSync(int fd) {
@@ -62,7 +62,7 @@ AppendResult AppendLinesDurably(const std::string& path, std::string_view bytes)
     }
     if (last != '\n') {
       ::close(fd);
-      return {AppendStatus::kUnterminated, ""};
+      return {AppendStatus::kUnterminated, Status::Ok()};
     }
   }
 
@@ -80,7 +80,7 @@ AppendResult AppendLinesDurably(const std::string& path, std::string_view bytes)
   if (created) {
     if (const int folderError = SyncFolder(path); folderError != 0) return Failed(path, folderError);
   }
-  return {AppendStatus::kAppended, ""};
+  return {AppendStatus::kAppended, Status::Ok()};
 }
 
 }  // namespace parlavo

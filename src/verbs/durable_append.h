@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "status.h"
+
 namespace parlavo {
 
 enum class AppendStatus {
@@ -16,7 +18,7 @@ enum class AppendStatus {
 
 struct AppendResult {
   AppendStatus status = AppendStatus::kFailed;
-  std::string error;  // with kFailed: names the file and the system's reason
+  Status error;  // with kFailed: names the file and the system's reason
   // With kFailed: the file could not be cut back to its old length, so it may hold
   // some or all of the bytes; only a rewrite of the whole file is safe then.
   bool fileChanged = false;

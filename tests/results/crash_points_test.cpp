@@ -14,6 +14,7 @@
 #include "fault_injection.h"
 #include "file_man.h"
 #include "stale_temporaries.h"
+#include "status_failure.h"
 #include "temp_files.h"
 
 namespace parlavo {
@@ -80,11 +81,11 @@ TEST_P(CrashPointTest, NextStartFindsWholeLinesAndClearsTheLitter) {
   TFileMan results(path);
   const Lines expected = point.newLineSurvives ? Lines{kOld, kNew} : Lines{kOld};
   EXPECT_EQ(results.ResultLines, expected);
-  EXPECT_EQ(results.LoadError(), "");
+  EXPECT_EQ(results.LoadStatus(), Status::Ok());
 
   // The next answer lands behind whole lines, whatever the crash left.
   results.ResultLines.push_back(kNext);
-  ASSERT_TRUE(results.SaveNew()) << results.SaveError();
+  ASSERT_TRUE(results.SaveNew()) << results.SaveStatus();
   std::string bytes;
   for (const std::string& line : expected) bytes += line + "\r\n";
   EXPECT_EQ(ReadBytes(path), bytes + kNext + "\r\n");
@@ -178,8 +179,9 @@ TEST_P(DiskFaultTest, FileStaysWholeAndTheAnswerIsWrittenOnceLater) {
   fault::Disarm();
   EXPECT_EQ(fault::Strikes(), 1);
   EXPECT_TRUE(results.SaveFailedNewly());
-  EXPECT_NE(results.SaveError().find(path), std::string::npos) << results.SaveError();
-  EXPECT_NE(results.SaveError().find(GetParam().reason), std::string::npos) << results.SaveError();
+  const std::string error = FailureMessage(results.SaveStatus());
+  EXPECT_NE(error.find(path), std::string::npos) << error;
+  EXPECT_NE(error.find(GetParam().reason), std::string::npos) << error;
   EXPECT_EQ(ReadBytes(path), kOld + "\r\n");
   EXPECT_EQ(results.UnsavedLines(), Lines{kNew});
 
@@ -207,7 +209,8 @@ TEST(FolderFlush, AFailureIsReportedAndTheNextSaveWritesEachLineOnce) {
   fault::Arm(Plan{Call::kFileSync, 1, false, EIO});
   EXPECT_FALSE(results.Save());
   fault::Disarm();
-  EXPECT_NE(results.SaveError().find("flush the folder of '" + path + "'"), std::string::npos) << results.SaveError();
+  EXPECT_NE(FailureMessage(results.SaveStatus()).find("flush the folder of '" + path + "'"), std::string::npos)
+      << results.SaveStatus();
   results.ResultLines.push_back(kNext);
   ASSERT_TRUE(results.SaveNew());
   EXPECT_EQ(ReadBytes(path), kOld + "\r\n" + kNew + "\r\n" + kNext + "\r\n");

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "status_failure.h"
 #include "temp_files.h"
 
 namespace parlavo {
@@ -20,7 +21,7 @@ TEST_F(FileManTest, MissingFileIsCreatedEmptyAndStaysEmpty) {
     TFileMan results(path_);
     EXPECT_TRUE(std::filesystem::exists(path_));
     EXPECT_TRUE(results.ResultLines.empty());
-    EXPECT_EQ(results.LoadError(), "");
+    EXPECT_EQ(results.LoadStatus(), Status::Ok());
     EXPECT_TRUE(results.Save());
   }
   EXPECT_EQ(ReadBytes(path_), "");
@@ -126,15 +127,15 @@ TEST_P(FileManSaveFailure, KeepsThePreviousFileAndTheLinesAndReportsOnce) {
     if (!failing.Works()) GTEST_SKIP() << "this user can write into read-only folders";
     EXPECT_FALSE(results.Save());
     EXPECT_TRUE(results.SaveFailedNewly());
-    EXPECT_NE(results.SaveError().find(path), std::string::npos) << results.SaveError();
+    EXPECT_NE(FailureMessage(results.SaveStatus()).find(path), std::string::npos) << results.SaveStatus();
     EXPECT_FALSE(results.Save());
     EXPECT_FALSE(results.SaveFailedNewly()) << "a lasting failure is reported once";
-    EXPECT_NE(results.SaveError(), "");
+    EXPECT_NE(FailureMessage(results.SaveStatus()), "");
   }
   EXPECT_EQ(ReadBytes(path), "hablo,hablar,1,1,0,10,4\r\n");
   EXPECT_EQ(results.ResultLines.size(), 2u);
   EXPECT_TRUE(results.Save());
-  EXPECT_EQ(results.SaveError(), "");
+  EXPECT_EQ(results.SaveStatus(), Status::Ok());
   EXPECT_EQ(ReadBytes(path), "hablo,hablar,1,1,0,10,4\r\ncomo,comer,1,1,0,9,3\r\n");
 }
 
@@ -145,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, FileManSaveFailure,
 TEST_F(FileManTest, UnreadableFileIsNeverOverwrittenAndIsMergedOnceReadable) {
   std::filesystem::create_directory(path_);  // stands for a file that cannot be read
   auto results = std::make_unique<TFileMan>(path_);
-  EXPECT_NE(results->LoadError().find(path_), std::string::npos) << results->LoadError();
+  EXPECT_NE(FailureMessage(results->LoadStatus()).find(path_), std::string::npos) << results->LoadStatus();
   EXPECT_TRUE(results->ResultLines.empty());
   results->ResultLines.push_back("como,comer,1,1,0,9,3");
 
@@ -181,17 +182,19 @@ TEST(UnsavedAnswers, GoToAFileOfTheirOwnBesideTheResults) {
   now.tm_hour = 14;
   now.tm_min = 5;
   now.tm_sec = 9;
-  std::string error;
-  const std::string first = results.WriteUnsavedLines(now, &error);
-  EXPECT_EQ(first, dir.File("Results-unsaved-20261210-140509.txt")) << error;
-  EXPECT_EQ(ReadBytes(first), "hablo,hablar,1,1,0,10,4\r\ncomo,comer,1,1,0,9,3\r\n");
-  EXPECT_EQ(results.WriteUnsavedLines(now, &error), dir.File("Results-unsaved-20261210-140509-2.txt"))
+  const TFileMan::UnsavedLinesFile first = results.WriteUnsavedLines(now);
+  EXPECT_EQ(first.status, Status::Ok());
+  EXPECT_EQ(first.path, dir.File("Results-unsaved-20261210-140509.txt"));
+  EXPECT_EQ(ReadBytes(first.path), "hablo,hablar,1,1,0,10,4\r\ncomo,comer,1,1,0,9,3\r\n");
+  EXPECT_EQ(results.WriteUnsavedLines(now).path, dir.File("Results-unsaved-20261210-140509-2.txt"))
       << "an earlier file of the same second is kept";
 
   FailingWrites failing(WriteFailure::kReadOnlyFolder, dir.Path());
   if (failing.Works()) {  // root writes into read-only folders
     now.tm_sec = 10;
-    EXPECT_EQ(results.WriteUnsavedLines(now, &error), "");
+    const TFileMan::UnsavedLinesFile failed = results.WriteUnsavedLines(now);
+    EXPECT_EQ(failed.path, "");
+    const std::string error = FailureMessage(failed.status);
     EXPECT_NE(error.find("Results-unsaved-20261210-140510.txt"), std::string::npos) << error;
   }
 }
