@@ -9,7 +9,7 @@
 namespace parlavo {
 
 THistoryFile::THistoryFile(std::string fileName) : fileName_(std::move(fileName)) {
-  if (Read()) loadMessage_ = DamagedHistoryMessage(history_, fileName_);
+  if (Read()) loadNote_ = DamagedHistoryMessage(history_, fileName_);
 }
 
 bool THistoryFile::Read() {
@@ -20,7 +20,7 @@ bool THistoryFile::Read() {
   std::string bytes;
   if (const Status read = ReadWholeFile(fileName_, bytes); !read) {
     unreadable_ = true;
-    loadMessage_ = read.message() + "; it is left as it is, and earlier answers count as long ago.";
+    loadStatus_ = Status::Error(read.message() + "; it is left as it is, and earlier answers count as long ago.");
     return false;
   }
   lines_ = SplitLines(bytes);
@@ -36,17 +36,17 @@ std::vector<HistoryEntry> THistoryFile::EntriesWith(const HistoryEntry& run) con
 
 bool THistoryFile::Save(const HistoryEntry& run) {
   if (run.count <= 0) {
-    saveError_.clear();
+    saveStatus_ = Status::Ok();
     return true;
   }
   if (unreadable_ && !Read()) {
-    saveError_ = "\"" + fileName_ + "\" could not be read, so it is left as it is";
+    saveStatus_ = Status::Error("\"" + fileName_ + "\" could not be read, so it is left as it is");
     return false;
   }
   std::vector<std::string> lines = lines_;
   lines.push_back(FormatHistoryLine(run));
-  saveError_ = WriteFileAtomically(fileName_, [&](std::ostream& out) { WriteLinesCrLf(out, lines); }).message();
-  return saveError_.empty();
+  saveStatus_ = WriteFileAtomically(fileName_, [&](std::ostream& out) { WriteLinesCrLf(out, lines); });
+  return saveStatus_.ok();
 }
 
 }  // namespace parlavo

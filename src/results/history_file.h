@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "history.h"
+#include "status.h"
 
 namespace parlavo {
 
@@ -22,17 +23,20 @@ class THistoryFile {
   // Those and `run` (when it holds answers): what dates the results during a run.
   std::vector<HistoryEntry> EntriesWith(const HistoryEntry& run) const;
 
-  // What to tell the learner once about the load: damaged lines skipped, or a file
-  // that could not be read ("" when all went well).
-  const std::string& LoadMessage() const { return loadMessage_; }
+  // The outcome of the load, for one report: an error when the file could not be
+  // read (it is then left alone and earlier answers count as long ago).
+  const Status& LoadStatus() const { return loadStatus_; }
+  // The damaged lines the load skipped ("" when none). Not an error: they are kept
+  // and written back as they were.
+  const std::string& LoadNote() const { return loadNote_; }
 
   // Writes the lines read at start-up and then the line of `run`, which replaces
   // the one an earlier save of this run wrote. A run without answers writes
   // nothing. A file unreadable at start-up is read again first and left untouched
   // while it stays unreadable. Returns whether the file now holds the run's line.
   bool Save(const HistoryEntry& run);
-  // The error of the last Save ("" when it succeeded).
-  const std::string& SaveError() const { return saveError_; }
+  // The outcome of the last Save.
+  const Status& SaveStatus() const { return saveStatus_; }
 
  private:
   bool Read();
@@ -41,8 +45,9 @@ class THistoryFile {
   std::vector<std::string> lines_;  // as read, to be written back unchanged
   HistoryLines history_;
   bool unreadable_ = false;
-  std::string loadMessage_;
-  std::string saveError_;
+  Status loadStatus_;
+  std::string loadNote_;
+  Status saveStatus_;
 };
 
 }  // namespace parlavo

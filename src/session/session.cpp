@@ -39,8 +39,11 @@ Notices Session::OpenResults() {
     notices.push_back({"Information", results_->LoadNote(), NoticeKind::kInformation});
   history_ = std::make_unique<THistoryFile>(files_.history);
   runStart_ = LocalNow();
-  if (!history_->LoadMessage().empty())
-    notices.push_back({"Information", history_->LoadMessage(), NoticeKind::kInformation});
+  // Told as information, not as an error: the answers of this run are safe either way.
+  if (!history_->LoadStatus())
+    notices.push_back({"Information", history_->LoadStatus().message(), NoticeKind::kInformation});
+  if (!history_->LoadNote().empty())
+    notices.push_back({"Information", history_->LoadNote(), NoticeKind::kInformation});
   loop_ = std::make_unique<QuestionLoop>(options_, &results_->ResultLines, clock_);
   return notices;
 }
@@ -101,9 +104,9 @@ bool Session::SaveResults(Notices& notices) {
 
 void Session::SaveHistory(Notices& notices) {
   if (!history_ || !results_ || answersThisRun_ == 0) return;
-  const bool failedBefore = !history_->SaveError().empty();
+  const bool failedBefore = !history_->SaveStatus();
   if (!history_->Save(RunEntry(runStart_, results_->ResultLines, answersThisRun_)) && !failedBefore)
-    notices.push_back(Error(history_->SaveError() +
+    notices.push_back(Error(history_->SaveStatus().message() +
                             "\n\nYour answers are safe in the results file; only the days they were given may be "
                             "missing from the review."));
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "history_file.h"
+#include "status_failure.h"
 #include "temp_files.h"
 
 namespace parlavo {
@@ -125,7 +126,8 @@ class HistoryFileTest : public ScratchFileTest {
 TEST_F(HistoryFileTest, MissingFileIsAnEmptyHistoryAndARunAddsItsLine) {
   THistoryFile history(path_);
   EXPECT_TRUE(history.Entries().empty());
-  EXPECT_EQ(history.LoadMessage(), "");
+  EXPECT_EQ(history.LoadStatus(), Status::Ok());
+  EXPECT_EQ(history.LoadNote(), "");
   EXPECT_FALSE(std::filesystem::exists(path_));  // nothing written before answers
 
   EXPECT_TRUE(history.Save({{kDec10, 3600}, 1, 0, 0, 0}));  // a run without answers
@@ -144,8 +146,8 @@ TEST_F(HistoryFileTest, DamagedLinesAreReportedOnceAndWrittenBackAsTheyWere) {
       "2026-12-09T10:00:00,3,3,1,7.00\n");
   THistoryFile history(path_);
   EXPECT_EQ(history.Entries().size(), 2u);
-  EXPECT_NE(history.LoadMessage().find("line 2 is damaged"), std::string::npos)
-      << history.LoadMessage();
+  EXPECT_EQ(history.LoadStatus(), Status::Ok()) << "damaged lines are no read error";
+  EXPECT_NE(history.LoadNote().find("line 2 is damaged"), std::string::npos) << history.LoadNote();
   EXPECT_EQ(history.EntriesWith(run_).size(), 3u);
   EXPECT_EQ(history.EntriesWith({}).size(), 2u);
 
@@ -158,9 +160,9 @@ TEST_F(HistoryFileTest, DamagedLinesAreReportedOnceAndWrittenBackAsTheyWere) {
 TEST_F(HistoryFileTest, UnreadableFileIsLeftAloneUntilItCanBeRead) {
   std::filesystem::create_directory(path_);  // stands for a file that cannot be read
   THistoryFile history(path_);
-  EXPECT_NE(history.LoadMessage().find("long ago"), std::string::npos) << history.LoadMessage();
+  EXPECT_NE(FailureMessage(history.LoadStatus()).find("long ago"), std::string::npos) << history.LoadStatus();
   EXPECT_FALSE(history.Save(run_));
-  EXPECT_NE(history.SaveError(), "");
+  EXPECT_NE(FailureMessage(history.SaveStatus()), "");
   EXPECT_TRUE(std::filesystem::is_directory(path_));
 
   std::filesystem::remove(path_);
@@ -176,10 +178,10 @@ TEST_F(HistoryFileTest, AFailedWriteKeepsTheOldFile) {
     FailingWrites failing(WriteFailure::kDiskFull, dir_.Path());
     EXPECT_FALSE(history.Save(run_));
   }
-  EXPECT_NE(history.SaveError(), "");
+  EXPECT_NE(FailureMessage(history.SaveStatus()), "");
   EXPECT_EQ(ReadBytes(path_), "2026-12-08T10:00:00,1,2,2,10.00\r\n");
   EXPECT_TRUE(history.Save(run_));
-  EXPECT_EQ(history.SaveError(), "");
+  EXPECT_EQ(history.SaveStatus(), Status::Ok());
 }
 
 }  // namespace

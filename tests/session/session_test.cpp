@@ -99,6 +99,33 @@ TEST_F(SessionTest, DamagedFilesAreToldInOrderAndKept) {
   EXPECT_EQ(ReadBytes(dir_.File("History.txt")), "not a history line\r\n") << "read only";
 }
 
+// The answers of the run are safe in the results file, so an unreadable history is
+// information at the start; its failed save is told once; the file is never overwritten.
+TEST_F(SessionTest, UnreadableHistoryIsToldAsInformationAndLeftAlone) {
+  PutVerbs();
+  std::filesystem::create_directory(dir_.File("History.txt"));  // cannot be read as a file
+  Session session(Files(), [] { return 0.5; });
+  const Notices notices = Start(session);
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0], (Notice{"Information",
+                                "Cannot read '" + dir_.File("History.txt") +
+                                    "': Is a directory; it is left as it is, and earlier answers count as long ago.",
+                                NoticeKind::kInformation}));
+  AnswerOne(session);
+  Notices saving;
+  EXPECT_TRUE(session.SaveResults(saving)) << "the answers are in the results file";
+  ASSERT_EQ(saving.size(), 1u);
+  EXPECT_EQ(saving[0].kind, NoticeKind::kError);
+  EXPECT_EQ(saving[0].text.rfind("\"" + dir_.File("History.txt") + "\" could not be read, so it is left as it is\n\n", 0),
+            0u)
+      << saving[0].text;
+  AnswerOne(session);
+  saving.clear();
+  EXPECT_TRUE(session.SaveResults(saving));
+  EXPECT_TRUE(saving.empty()) << "told once";
+  EXPECT_TRUE(std::filesystem::is_directory(dir_.File("History.txt")));
+}
+
 TEST_F(SessionTest, UnreadableResultsAreToldAndNeverOverwritten) {
   PutVerbs();
   std::filesystem::create_directory(dir_.File("Results.txt"));  // cannot be read as a file
