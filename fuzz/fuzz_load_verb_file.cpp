@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   parlavo::TVerbMaker maker;
   const bool ok = maker.LoadVerbBytes(bytes, items);
   if (items.size() % parlavo::kItemsPerVerb != 0) std::abort();
-  if (ok != maker.LastError.empty()) std::abort();
+  // A failed load always says why; a good one says nothing.
+  if (ok != maker.LoadStatus().ok() || ok != maker.LoadStatus().message().empty()) std::abort();
   for (const parlavo::TVerb& item : items) {
     if (item.Form().empty() || !parlavo::ItemExists(item.Tense, item.Person)) std::abort();
     item.DisplayLine();

@@ -26,7 +26,7 @@ int RunExportCommand(ExportKind kind, std::ostream& err, const std::string& verb
   TVerbMaker maker;
   if (!maker.LoadVerbFile(verbFile, items, &collector)) {
     // The window's message, then why: a script's user can mend the file.
-    err << "No verb datafile found.  Unable to continue\n" << maker.LastError << '\n';
+    err << "No verb datafile found.  Unable to continue\n" << maker.LoadStatus().message() << '\n';
     return 1;
   }
   const bool all = kind == ExportKind::AllVerbs;

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <stdexcept>
 
 #include "atomic_file.h"
 #include "scramble.h"
@@ -127,7 +126,7 @@ std::string TVerbMaker::NextField(char separator) {
   return field;
 }
 
-void TVerbMaker::ParseVerbBlock(std::size_t headerIndex) {
+Status TVerbMaker::ParseVerbBlock(std::size_t headerIndex) {
   const std::string& header = FileLines[headerIndex];
   const std::size_t semicolon = header.find(';');
   std::string infinitive, translation;
@@ -145,14 +144,15 @@ void TVerbMaker::ParseVerbBlock(std::size_t headerIndex) {
     if (line.empty() || line[0] == '@') break;
     long long code = 0;
     if (!ParseSignedDecimal(std::string_view(line).substr(0, 2), code))
-      throw std::runtime_error("line " + std::to_string(i + 1) + ": the tense code " +
-                               Quoted(line.substr(0, 2)) + " is not a number");
+      return Status::Error("line " + std::to_string(i + 1) + ": the tense code " + Quoted(line.substr(0, 2)) +
+                           " is not a number");
     if (code < -2 || code > 7) continue;
     FieldBuffer = line.size() > 3 ? line.substr(3) : std::string();
     formRowUsed_[code + 2] = true;
     for (std::string& cell : forms_[code + 2]) cell = NextField(',');
   }
   if (verbList_) BuildVerbItems(infinitive, translation, forms_, *verbList_);
+  return Status::Ok();
 }
 
 void TVerbMaker::ResetForms() {
@@ -172,27 +172,33 @@ bool TVerbMaker::CheckIntegrity(long long expected) {
   std::vector<std::string> problems;
   const bool openingOk = FileLines.front() == kVerbFileMarker;
   if (!openingOk) problems.push_back("line 1 is not the opening marker");
-  // Tested in this order; a count that is no number fails the load unless the
+  // Tested in this order; a count that is no number stops the load unless the
   // opening marker has already decided the result.
   if (!numeric) {
-    if (openingOk) throw std::runtime_error(countLineName + " holds no number");
+    if (openingOk) return Fail(countLineName + " holds no number");
     problems.push_back(countLineName + " holds no number");
   } else if (found != expected) {
     problems.push_back("count mismatch: expected " + std::to_string(expected) + ", found " +
                        std::to_string(found));
   }
   if (FileLines.back() != kVerbFileMarker) problems.push_back("the last line is not the closing marker");
-  for (const std::string& problem : problems) LastError += (LastError.empty() ? "" : "; ") + problem;
-  return problems.empty();
+  for (const std::string& problem : problems) Fail(problem);
+  return true;
+}
+
+bool TVerbMaker::Fail(const std::string& problem) {
+  const std::string& before = loadStatus_.message();
+  loadStatus_ = Status::Error(before.empty() ? problem : before + "; " + problem);
+  return false;
 }
 
 bool TVerbMaker::LoadVerbFile(const std::string& fileName, VerbList& list, LoadObserver* observer) {
   std::string bytes;
-  if (const Status read = ReadWholeFile(fileName, bytes); !read) {
+  if (Status read = ReadWholeFile(fileName, bytes); !read) {
     LoadObserver& watch = observer ? *observer : Quiet();
     watch.LoadStarted();
     watch.SetLoadPosition(0);
-    LastError = read.message();
+    loadStatus_ = std::move(read);
     return false;
   }
   return LoadVerbBytes(bytes, list, observer);
@@ -204,18 +210,20 @@ bool TVerbMaker::LoadVerbBytes(std::string_view bytes, VerbList& list, LoadObser
   verbList_ = &list;
   watch.LoadStarted();
   watch.SetLoadPosition(0);
-  LastError.clear();
+  loadStatus_ = Status::Ok();
+  // Nothing below throws for bad data; this catch only keeps a failed allocation
+  // (a huge file on a small machine) from leaving the loader: it becomes the reason.
   try {
     VerbFileLines file = SplitVerbFileLines(bytes);
     const long long expected = ExpectedCount(file);
     FileLines = std::move(file.lines);
-    if (FileLines.empty()) throw std::runtime_error("the file is empty");
+    if (FileLines.empty()) return Fail("the file is empty");
     for (std::size_t i = 0; i < FileLines.size(); ++i)
       if (FileLines[i].size() > kLongestVerbFileLine)
-        throw std::runtime_error("line " + std::to_string(i + 1) + " is longer than " +
-                                 std::to_string(kLongestVerbFileLine) + " characters");
+        return Fail("line " + std::to_string(i + 1) + " is longer than " + std::to_string(kLongestVerbFileLine) +
+                    " characters");
     const std::size_t n = FileLines.size();
-    const bool valid = CheckIntegrity(expected);
+    if (!CheckIntegrity(expected)) return false;
 
     watch.SetFinalPosition(static_cast<int>(4 * n));
     std::size_t headers = 0;
@@ -224,12 +232,12 @@ bool TVerbMaker::LoadVerbBytes(std::string_view bytes, VerbList& list, LoadObser
     for (std::size_t i = 0; i < n; ++i) {
       watch.SetLoadPosition(static_cast<int>(i));
       watch.ProcessPendingMessages();
-      if (IsVerbHeader(FileLines[i])) ParseVerbBlock(i);
+      if (!IsVerbHeader(FileLines[i])) continue;
+      if (const Status parsed = ParseVerbBlock(i); !parsed) return Fail(parsed.message());
     }
-    return valid;
+    return loadStatus_.ok();
   } catch (const std::exception& e) {
-    LastError = LastError.empty() ? e.what() : LastError + "; " + e.what();
-    return false;
+    return Fail(e.what());
   }
 }
 

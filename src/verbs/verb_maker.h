@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "load_observer.h"
+#include "status.h"
 #include "verb.h"
 #include "verb_list.h"
 
@@ -49,15 +50,16 @@ class TVerbMaker {
   // ---- Loader ----
   // Loads the whole file, appending items to `list` (never cleared). True only
   // when the file was read without error, both markers and the count agree and no
-  // line is longer than kLongestVerbFileLine (such a file loads no verb at all).
+  // line is longer than kLongestVerbFileLine (such a file loads no verb at all);
+  // otherwise LoadStatus() says why.
   bool LoadVerbFile(const std::string& fileName, VerbList& list, LoadObserver* observer = nullptr);
   // The same for file bytes already in memory (scrambled, as stored).
   bool LoadVerbBytes(std::string_view bytes, VerbList& list, LoadObserver* observer = nullptr);
 
   static bool IsVerbHeader(std::string_view line);
   // Reads the block whose header is FileLines[headerIndex] and builds its items.
-  // Throws std::runtime_error on a non-numeric tense code.
-  void ParseVerbBlock(std::size_t headerIndex);
+  // A tense code that is no number is an error, and the block builds no items.
+  Status ParseVerbBlock(std::size_t headerIndex);
   // Takes the next field off FieldBuffer.
   std::string NextField(char separator);
   static unsigned char Unscramble(unsigned char byte);
@@ -65,8 +67,9 @@ class TVerbMaker {
   std::string LastAuxiliary;
   std::vector<std::string> FileLines;
   std::string FieldBuffer;
-  // Why the last load returned false ("" after a good load), for tools and logs.
-  std::string LastError;
+  // Why the last load returned false (ok after a good load), for tools and logs:
+  // every problem found, joined by "; ".
+  const Status& LoadStatus() const { return loadStatus_; }
 
  private:
   // AuxiliaryOf without handing back a copy.
@@ -78,9 +81,14 @@ class TVerbMaker {
   FormTable forms_ = EmptyFormTable();
   std::array<bool, 10> formRowUsed_{};  // rows that no longer hold "ERROR" alone
   std::string word_, form_;  // scratch of the item builder, reused from verb to verb
-  // Markers and count; records every problem in LastError. Throws when the count
-  // line holds no number.
+  // Markers and count; adds every problem to the load's status. False when the
+  // load must stop before any verb is read: the count line holds no number in a
+  // file that opens with its marker.
   bool CheckIntegrity(long long expected);
+  // Adds `problem` to the load's status, after those found before; returns false.
+  bool Fail(const std::string& problem);
+
+  Status loadStatus_;
 
   VerbList* verbList_ = nullptr;
   LoadObserver* observer_ = nullptr;

@@ -105,7 +105,7 @@ TEST_F(VerbDataTest, CompiledFileLoadsAndRoundTrips) {
   const std::string stored = Read("verb.ini");
   VerbList items;
   TVerbMaker maker;
-  ASSERT_TRUE(maker.LoadVerbBytes(stored, items)) << maker.LastError;
+  ASSERT_TRUE(maker.LoadVerbBytes(stored, items)) << maker.LoadStatus();
   EXPECT_EQ(items.size(), 4u * 153u);
   EXPECT_EQ(items[3 * 153].Infinitive(), "re\xEDr");
   const std::string plain = Unscramble(stored);

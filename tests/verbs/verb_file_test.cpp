@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "scramble.h"
+#include "status_failure.h"
 #include "verb_fixtures.h"
 
 namespace parlavo {
@@ -180,6 +181,19 @@ TEST(LoadVerbFile, TenseCodeErrorKeepsItemsBuiltBefore) {
   EXPECT_EQ(items.size(), 153u);
 }
 
+// One maker, several loads: the status tells every problem of the last load in the
+// order found, and nothing once a load goes well.
+TEST(LoadVerbFile, StatusTellsTheLastLoadOnly) {
+  TVerbMaker maker;
+  VerbList items;
+  EXPECT_FALSE(maker.LoadVerbBytes(Scramble(PlainFile(CrLf({"@ser;to be", "zz:x", ""}), 1)), items));
+  const std::string error = FailureMessage(maker.LoadStatus());
+  EXPECT_EQ(error.rfind("count mismatch: expected ", 0), 0u) << error;
+  EXPECT_NE(error.find("; line 3: the tense code 'zz' is not a number"), std::string::npos) << error;
+  EXPECT_TRUE(maker.LoadVerbBytes(Scramble(PlainFile(kTwoVerbs)), items));
+  EXPECT_EQ(maker.LoadStatus(), Status::Ok());
+}
+
 TEST(LoadVerbFile, WrongOpeningMarkerDoesNotParseTheCount) {
   // The opening marker decides the result first, so a bad count no longer stops the load.
   std::string plain = PlainFile(kTwoVerbs, 0, 'x');
@@ -261,7 +275,7 @@ TEST(LoadVerbFile, AppendsAndReadsFromDisk) {
   EXPECT_TRUE(maker.LoadVerbFile(path, items));  // a second load appends a second copy
   EXPECT_EQ(items.size(), 612u);
   EXPECT_FALSE(maker.LoadVerbFile(path + ".missing", items));
-  EXPECT_NE(maker.LastError.find("verb_file_test.ini.missing"), std::string::npos);
+  EXPECT_NE(maker.LoadStatus().message().find("verb_file_test.ini.missing"), std::string::npos) << maker.LoadStatus();
   EXPECT_FALSE(maker.LoadVerbFile(::testing::TempDir(), items));  // a folder is no file
   EXPECT_EQ(items.size(), 612u);
   std::remove(path.c_str());

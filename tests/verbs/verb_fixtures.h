@@ -23,7 +23,7 @@ inline VerbList Load(std::string_view stored, bool& ok, std::string* error = nul
   VerbList items;
   TVerbMaker maker;
   ok = maker.LoadVerbBytes(stored, items);
-  if (error) *error = maker.LastError;
+  if (error) *error = maker.LoadStatus().message();
   return items;
 }
 

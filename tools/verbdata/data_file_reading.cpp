@@ -17,7 +17,7 @@ DataFileReading ReadDataFile(const std::string& path) {
   VerbList items;
   TVerbMaker maker;
   reading.valid = maker.LoadVerbBytes(bytes, items);
-  reading.problems = maker.LastError;
+  reading.problems = maker.LoadStatus().message();
   reading.file = SplitVerbFileLines(bytes);
   // Why a file broke is worth saying; a good file with junk after the byte is fine as the program sees it.
   if (!reading.valid && reading.file.byteCount < bytes.size()) {
