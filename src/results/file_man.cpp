@@ -76,8 +76,10 @@ bool TFileMan::ReadLines(std::vector<std::string>& lines) {
   lines = ResultLinesFromBytes(bytes, &cutShort);
   if (!cutShort.empty()) {
     rewriteNeeded_ = true;
+    // clang-format off
     loadNote_ = "The last line of '" + fileName_ + "' was not complete (the program was stopped while writing "
                 "it) and is left out: " + cutShort;
+    // clang-format on
   }
   return true;
 }

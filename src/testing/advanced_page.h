@@ -15,6 +15,7 @@ namespace parlavo {
 enum class RadioChoice : std::uint8_t { None, All, Common, Specific };
 
 // Item captions, in list order, Windows-1252.
+// clang-format off
 inline constexpr std::array<std::string_view, 7> kCommonTenseCaptions = {
     "Present ", "Past (Simple/Imperfecto)", "Past (All)", "Future/Conditional",
     "Imperative", "All Indicative", "All Subjunctive"};
@@ -29,6 +30,7 @@ inline constexpr std::array<std::string_view, 7> kSpecificPeopleCaptions = {
     "Yo", "T\xFA", "Vos", "\xC9l, Ella, Usted", "Nosotros", "Vosotros", "Ustedes, Ellos, Ellas"};
 inline constexpr std::array<std::string_view, 5> kVerbTypeCaptions = {
     "Regular Verbs", "Irregular Verbs", "AR Verbs", "ER Verbs", "IR Verbs"};
+// clang-format on
 
 // The tense lists (cbSpecificTense, cbTenses) show tenses in display order, which is
 // not code order: item i stands for Tenses slot kDisplayTenseSlots[i].

@@ -32,11 +32,13 @@ const std::vector<Preset>& Presets() {
       for (Endings e : {kAr, kErIr, kAll}) p.push_back({{kSimplePast}, e, irreg});
     p.push_back({{kSimplePast}, kAll, 2});
     // 16..42: one tense group each, regular, irregular, all verbs.
+    // clang-format off
     for (const std::vector<int>& tenses :
          std::vector<std::vector<int>>{{kImperfect}, {kPerfect}, {kPluperfect}, past,
                                        {kFuture}, {kFuturePerfect}, {kConditional},
                                        {kCondPerfect}, {kImperative}})
       for (std::uint8_t irreg : {0, 1, 2}) p.push_back({tenses, kAll, irreg});
+    // clang-format on
     // 43..46: each subjunctive tense, all verbs.
     for (int tense : subjunctive) p.push_back({{tense}, kAll, 2});
     // 47..52: all subjunctive tenses, then all compound tenses.

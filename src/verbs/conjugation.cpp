@@ -20,6 +20,7 @@ enum Row { kRowYo, kRowTu, kRowEl, kRowNosotros, kRowVosotros, kRowEllos, kRowCo
 // Row of a person in the tables (vos takes the Tu row; Present and Imperative
 // give vos its own ending separately). -1 outside 1..11.
 int RowOf(int person) {
+  // clang-format off
   switch (person) {
     case kYo: return kRowYo;
     case kTu: case kVos: return kRowTu;
@@ -29,12 +30,14 @@ int RowOf(int person) {
     case kEllos: case kEllas: case kUstedes: return kRowEllos;
     default: return -1;
   }
+  // clang-format on
 }
 
 using ClassTable = string_view[3][kRowCount];  // [verb class][row]
 using SharedTable = string_view[kRowCount];
 
 // A null view marks a cell without an ending.
+// clang-format off
 constexpr ClassTable kPresentEndings = {
     {"o", "as", "a", "amos", "\xE1is", "an"},
     {"o", "es", "e", "emos", "\xE9is", "en"},
@@ -85,6 +88,7 @@ constexpr SharedTable kAuxCondPerfect = {"habr\xED" "a", "habr\xED" "as", "habr\
                                          "habr\xED" "amos", "habr\xED" "ais", "habr\xED" "an"};
 constexpr SharedTable kAuxFuturePerfect = {"habr\xE9", "habr\xE1s", "habr\xE1", "habremos",
                                            "habr\xE9is", "habr\xE1n"};
+// clang-format on
 
 const SharedTable* AuxiliaryTable(int tense) {
   switch (tense) {
@@ -182,6 +186,7 @@ void TVerbMaker::SetAuxiliary(int tense, int person) {
 }
 
 int TVerbMaker::PersonColumn(int person) {
+  // clang-format off
   switch (person) {
     case kYo: return 1;
     case kTu: case kVos: return 2;
@@ -191,6 +196,7 @@ int TVerbMaker::PersonColumn(int person) {
     case kVosotros: return 6;
     default: return 0;
   }
+  // clang-format on
 }
 
 int TVerbMaker::FileTenseCode(int tense) {

@@ -45,12 +45,14 @@ bool IsFrontVowel(unsigned char c) {
 Vowel VowelAt(std::string_view word, std::size_t i) {
   const auto c = static_cast<unsigned char>(Lower(static_cast<unsigned char>(word[i])));
   switch (c) {
+    // clang-format off
     case 'a': case 'e': case 'o': case 0xE1: case 0xE9: case 0xF3:
       return Vowel::kStrong;
     case 0xED: case 0xFA:
       return Vowel::kAccentedWeak;
     case 'i': case 0xFC:
       return Vowel::kWeak;
+    // clang-format on
     case 'u': {
       // The u of gue, gui, que, qui only marks the sound of the consonant.
       const bool afterGQ = i > 0 && (Lower(static_cast<unsigned char>(word[i - 1])) == 'g' ||

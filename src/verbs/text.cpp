@@ -22,10 +22,12 @@ constexpr std::array<unsigned char, 256> MakeFoldTable() {
   for (int c = 'a'; c <= 'z'; ++c) t[c] = static_cast<unsigned char>(c - 32);
   for (int c = 0xE0; c <= 0xFE; ++c)
     if (c != 0xF7) t[c] = static_cast<unsigned char>(c - 32);  // 0xF7 is the division sign
+  // clang-format off
   t[0x9A] = 0x8A;  // š
   t[0x9C] = 0x8C;  // œ
   t[0x9E] = 0x8E;  // ž
   t[0xFF] = 0x9F;  // ÿ
+  // clang-format on
   return t;
 }
 constexpr std::array<unsigned char, 256> kFold = MakeFoldTable();
@@ -51,11 +53,13 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& cp) {
   const unsigned char b0 = static_cast<unsigned char>(text[i]);
   std::size_t len;
   char32_t min;
+  // clang-format off
   if (b0 < 0x80) { cp = b0; return 1; }
   if ((b0 & 0xE0) == 0xC0) { len = 2; cp = b0 & 0x1F; min = 0x80; }
   else if ((b0 & 0xF0) == 0xE0) { len = 3; cp = b0 & 0x0F; min = 0x800; }
   else if ((b0 & 0xF8) == 0xF0) { len = 4; cp = b0 & 0x07; min = 0x10000; }
   else return 0;
+  // clang-format on
   if (i + len > text.size()) return 0;
   for (std::size_t k = 1; k < len; ++k) {
     const unsigned char b = static_cast<unsigned char>(text[i + k]);

@@ -15,8 +15,10 @@ struct UnusedTense {
 };
 
 inline constexpr UnusedTense kUnusedTenses[] = {
+    // clang-format off
     {"soler", kFuture},   {"soler", kConditional}, {"soler", kImperative},
     {"haber", kImperative},
+    // clang-format on
 };
 
 // Whether the item is one of the unused ones above: selection leaves it out, the

@@ -6,6 +6,7 @@ namespace parlavo {
 
 namespace {
 
+// clang-format off
 constexpr std::string_view kPersonNames[] = {
     "Yo", "T\xFA", "Vos", "\xC9l", "Ella", "Usted", "Nosotros", "Vosotros", "Ellos", "Ellas", "Ustedes"};
 
@@ -13,6 +14,7 @@ constexpr std::string_view kTenseNames[] = {
     "Present", "Simple Past", "Imperfect", "Perfect", "Pluperfect", "Future", "Conditional",
     "Imperative", "Subjunctive - Present", "Subjunctive - Imperfect", "Subjunctive - Perfect",
     "Subjunctive - Pluperfect", "Conditional - Perfect", "Future - Perfect", "Gerund"};
+// clang-format on
 
 constexpr std::string_view kIrregularTag = "\t(Irregular)";
 

@@ -14,11 +14,13 @@ inline constexpr int kPersonCount = 11;
 inline constexpr int kItemsPerVerb = 153;  // 13 tenses x 11 + Imperative 9 + Gerund 1
 
 // Tense codes, in item order.
+// clang-format off
 enum Tense : std::uint8_t {
   kPresent = 1, kSimplePast, kImperfect, kPerfect, kPluperfect, kFuture, kConditional,
   kImperative, kSubjPresent, kSubjImperfect, kSubjPerfect, kSubjPluperfect,
   kCondPerfect, kFuturePerfect, kGerund
 };
+// clang-format on
 
 // Person codes.
 enum Person : std::uint8_t {

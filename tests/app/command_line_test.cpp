@@ -33,8 +33,10 @@ class CommandLineTest : public QObject {
   void exportsWithoutAWindow_data() {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("file");
+    // clang-format off
     QTest::newRow("special") << "--export-special" << "SpecialVerbs.txt";
     QTest::newRow("all") << "--export-all" << "AllVerbs.txt";
+    // clang-format on
   }
   void exportsWithoutAWindow() {
     QFETCH(QString, option);

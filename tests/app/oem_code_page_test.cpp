@@ -19,6 +19,7 @@ TEST_P(OemCodePageTest, MapsTheLocaleCharacterSet) {
   EXPECT_EQ(OemCodePageOfCharset(GetParam().charset), GetParam().codePage) << GetParam().charset;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Charsets, OemCodePageTest,
     ::testing::Values(Case{"ANSI_X3.4-1968", 437},  // the C locale
@@ -34,6 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
         if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
       return name;
     });
+// clang-format on
 
 }  // namespace
 }  // namespace parlavo

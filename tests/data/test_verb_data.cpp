@@ -71,11 +71,13 @@ TEST_F(VerbData, LoadsAsTheProgramLoadsIt) {
 TEST_F(VerbData, HasAtLeastAThousandVerbs) { EXPECT_GE(verbs_->size(), 1000u); }
 
 TEST_F(VerbData, HasEverySingleVerbButtonVerb) {
+  // clang-format off
   const char* const buttons[] = {
       "abrir",  "bailar", "beber", "cantar",  "cenar", "comer",    "correr", "dejar",  "esperar",
       "ganar",  "llamar", "mirar", "olvidar", "tomar", "trabajar", "vender", "viajar", "vivir",
       "dar",    "decir",  "estar", "haber",   "hacer", "ir",       "mentir", "pedir",  "pensar",
       "perder", "querer", "saber", "ser",     "tener", "traer",    "venir",  "ver",    "volver"};
+  // clang-format on
   std::set<std::string> have;
   for (const LoadedVerb& v : *verbs_) have.insert(v.infinitive());
   for (const char* verb : buttons) EXPECT_TRUE(have.count(verb)) << verb;

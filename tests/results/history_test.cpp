@@ -103,6 +103,7 @@ TEST(ResultDays, FromHistories) {
     std::vector<HistoryEntry> history;
     std::vector<Day> days;
   } cases[] = {
+      // clang-format off
       {"no history: all long ago", 3, {}, {u, u, u}},
       {"two runs, a gap before them", 5, {Entry(d1, 0, 2, 3), Entry(d2, 0, 4, 5)}, {u, d1, d1, d2, d2}},
       {"lines out of order in the file", 4, {Entry(d2, 0, 3, 4), Entry(d1, 0, 1, 2)}, {d1, d1, d2, d2}},
@@ -114,6 +115,7 @@ TEST(ResultDays, FromHistories) {
        3, {Entry(d3, 0, 1, 2), Entry(d1, 0, 1, 3)}, {d3, d3, d1}},
       {"a run just before midnight loses to one just after",
        2, {Entry(d2, 60, 2, 2), Entry(d1, 86340, 1, 2)}, {d1, d2}},
+      // clang-format on
   };
   for (const auto& c : cases) EXPECT_EQ(ResultDays(c.results, c.history), c.days) << c.name;
 }

@@ -36,10 +36,12 @@ TEST(ReviewBox, DueAfterZeroOneThreeSevenOrTwentyOneDays) {
     int age;  // days since the last answer
     bool due;
   } cases[] = {
+      // clang-format off
       {1, 0, true},   {2, 0, false}, {2, 1, true},   {3, 2, false}, {3, 3, true},
       {4, 6, false},  {4, 7, true},  {5, 20, false}, {5, 21, true}, {5, 400, true},
       {2, -3, false},  // dated after today: counts as today
       {1, -3, true},
+      // clang-format on
   };
   for (const auto& c : cases)
     EXPECT_EQ(IsDue(c.box, today - c.age, today), c.due) << "box " << c.box << " age " << c.age;

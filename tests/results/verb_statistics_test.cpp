@@ -17,12 +17,14 @@ const Day kDec10 = DayOf(2026, 12, 10);
 
 TEST(VerbStatistics, WeakestFirstWithCountAveragesLastDayAndComment) {
   const Lines lines = {
+      // clang-format off
       "hablo,hablar,1,1,0,10,3",  // undated: before the history
       "como,comer,1,1,0,7,9",     "comes,comer,2,1,0,7,5",
       "vivo,vivir,1,1,0,7,12",    "vives,vivir,2,1,0,7,8",
       "tengo,tener,1,1,1,-10,30",
       "hablas,hablar,2,1,0,10,4",
       "abro,abrir,1,1,0,7,9",     "abres,abrir,2,1,0,7,5",
+      // clang-format on
   };
   const std::vector<HistoryEntry> history = {{{kDec10 - 2, 0}, 2, 6, 5, 4.0},
                                              {{kDec10, 0}, 8, 9, 2, 7.0}};

@@ -40,6 +40,7 @@ TEST_F(IniFileTest, FindsSectionsAndKeysIgnoringCaseAndBlanks) {
       "Broken line without equals\n"
       "[options]\r\n"
       "beep=9\r\n");
+  // clang-format off
   ExpectReads(ini, {
       {"Options", "exact", "0"},
       {"OPTIONS", "EXACT", "0"},
@@ -50,6 +51,7 @@ TEST_F(IniFileTest, FindsSectionsAndKeysIgnoringCaseAndBlanks) {
       {"Nowhere", "exact", "<none>"},
       {"Filter", "Broken line without equals", "<none>"},
   });
+  // clang-format on
 }
 
 TEST_F(IniFileTest, MissingFileReadsAsEmptyAndFirstWriteCreatesIt) {
@@ -107,11 +109,13 @@ TEST_F(IniFileTest, FileThatCannotBeReadIsNeverOverwritten) {
 }
 
 TEST_F(IniFileTest, OddContentIsKeptAndNeverBreaksReadsOrWrites) {
+  // clang-format off
   const std::string odd[] = {
       std::string("\0[Other]\0\r\nexact=\0\r\n", 20),
       "[", "]", "=", "[]=x\r\n", "[Options\r\nexact=0", "\xEF\xBB\xBF[Options]\r\n",
       std::string(100000, 'x'), "\r\r\r\n\n",
   };
+  // clang-format on
   for (const std::string& bytes : odd) {
     IniFile ini = WithContent(bytes);
     EXPECT_EQ(ini.Read("Options", "exact", "none"), "none");
@@ -132,6 +136,7 @@ TEST_F(IniFileTest, OddContentIsKeptAndNeverBreaksReadsOrWrites) {
 // Lines a hand (or an earlier build that stored any filter name) could leave in the
 // file: only a line that is a header as a whole opens a section.
 TEST_F(IniFileTest, OnlyWholeHeaderLinesOpenSections) {
+  // clang-format off
   const IniFile ini = WithContent(
       "[Filter]\r\n"
       "[Options]PEOPLE=True,False\r\n"  // a filter named "[Options]"
@@ -152,6 +157,7 @@ TEST_F(IniFileTest, OnlyWholeHeaderLinesOpenSections) {
       {"a=b", "exact", "<none>"},
       {"Default", "beep", "<none>"},
   });
+  // clang-format on
 }
 
 // The case that used to hijack the options: a filter key line that looks like the

@@ -45,6 +45,7 @@ TEST_F(IniManageTest, OptionsFallBackToTheirDefaultsOneByOne) {
     const char* options;
     std::function<void(TOptions&)> expect;  // changes from the defaults
   } cases[] = {
+      // clang-format off
       {"empty section", "", [](TOptions&) {}},
       {"exact only", "exact=0", [](TOptions& o) { o.exact = false; }},
       {"keys in other case", "EXACT=0\r\nBeEp=0", [](TOptions& o) { o.exact = o.beep = false; }},
@@ -65,6 +66,7 @@ TEST_F(IniManageTest, OptionsFallBackToTheirDefaultsOneByOne) {
          o.exact = o.showerr = o.letters = o.beep = o.random = o.pause = o.move = o.excel = false;
          o.word = o.eng = o.span = o.adv = o.untested = true;
        }},
+      // clang-format on
   };
   for (const auto& c : cases) {
     TIniManage ini = WithContent(std::string("[Options]\r\n") + c.options + "\r\n");
@@ -173,6 +175,7 @@ TEST_F(IniManageTest, WritesTheExactTextOfOptionsFiltersAndList) {
   ASSERT_TRUE(ini.WriteOptions(options));
   ASSERT_TRUE(ini.WriteFilter("Mine", filter));
   ASSERT_TRUE(ini.AppendSavedFilterName("Mine"));
+  // clang-format off
   EXPECT_EQ(ReadBytes(path_),
             "[Options]\r\n"
             "simplemod=12\r\nexact=1\r\nshowerr=1\r\nword=1\r\nletters=1\r\nbeep=1\r\n"
@@ -187,6 +190,7 @@ TEST_F(IniManageTest, WritesTheExactTextOfOptionsFiltersAndList) {
             "MineIRREG=JREG\r\n"
             "MineEXTRA=ir\r\n"
             "List=Mine\r\n");
+  // clang-format on
   EXPECT_EQ(ini.ReadOptions(), options);
   EXPECT_EQ(ini.ReadFilter("MINE"), filter);
 }

@@ -22,6 +22,7 @@ struct TokenCase {
 
 TEST(TokenReader, WalksListsTheWayTheFilesAreRead) {
   const TokenCase cases[] = {
+      // clang-format off
       {"", {}},
       {"   ", {""}},                                      // blanks are not yet an empty buffer
       {"True,False", {"True", "False"}},
@@ -34,6 +35,7 @@ TEST(TokenReader, WalksListsTheWayTheFilesAreRead) {
       {"a,b,", {"a", "b"}},
       {"\tx\r\n", {"x"}},                                // every code up to 32 is a blank
       {"\xC9l,\xC1rbol", {"\xC9l", "\xC1rbol"}},
+      // clang-format on
   };
   for (const TokenCase& c : cases) EXPECT_EQ(AllTokens(c.text), c.tokens) << '"' << c.text << '"';
 }

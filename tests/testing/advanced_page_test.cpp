@@ -38,6 +38,7 @@ TEST_P(CommonTenseGroups, SelectTheGroupsTensesAndMarkTheGroup) {
   EXPECT_EQ(TensesOf(Select(f, verbs)), c.tenses);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     AllGroups, CommonTenseGroups,
     ::testing::Values(
@@ -54,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                             kSubjPluperfect},
                         23}),
     [](const auto& info) { return "Group" + std::to_string(info.param.item); });
+// clang-format on
 
 TEST(BuildFilterFromControls, OnlyTheFirstTickedCommonGroupCounts) {
   AdvancedPage page = ClearedAdvancedPage();

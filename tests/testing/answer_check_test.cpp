@@ -60,6 +60,7 @@ TEST_P(CheckLettersTable, ColoursAndCap) {
 }
 
 const Rgb K = kBlack, T = kTeal, R = kRed;
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Modes, CheckLettersTable,
     ::testing::Values(
@@ -77,6 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         LetterCase{"silent_prefix", Silent(), "ten", "tengo", {K, K, K}, 7},
         LetterCase{"silent_empty", Silent(), "", "tengo", {}, 7}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(CheckLetters, RunsMergeNeighboursOfOneColour) {
   const LetterCheck check = CheckLetters("tXXgo", "tengo", Letters());
@@ -88,10 +90,12 @@ TEST(ApplyDisplayMode, LabelsForTheLanguageOptions) {
     bool eng, span;
     bool verb, hidden, trans, noTran;
   };
+  // clang-format off
   for (const Case& c : {Case{false, false, true, false, true, false},
                         Case{true, false, false, true, true, false},
                         Case{false, true, true, false, false, true},
                         Case{true, true, false, true, true, false}}) {
+    // clang-format on
     TOptions o;
     o.eng = c.eng;
     o.span = c.span;
@@ -124,6 +128,7 @@ TEST(ApplyTypedAccent, PairsTypedAfterTheirLetter) {
     const char* after;  // nullptr: unchanged
     int caretAfter;
   } cases[] = {
+      // clang-format off
       {"habl", "habla'", 6, nullptr, 0},  // two characters came at once (a paste)
       {"habla", "habla'", 6, "habl\xE1", 5},
       {"est", "est'", 4, nullptr, 0},  // no vowel before the apostrophe
@@ -145,6 +150,7 @@ TEST(ApplyTypedAccent, PairsTypedAfterTheirLetter) {
       {"a'", "a'", 2, nullptr, 0},  // no change
       {"ab'", "a'", 1, nullptr, 0},  // a deletion that brings a pair together
       {"ab", "a'b", 3, nullptr, 0},  // caret not after the typed character
+      // clang-format on
   };
   for (const auto& c : cases) {
     const auto result = ApplyTypedAccent(c.before, c.text, c.caret);

@@ -76,6 +76,7 @@ constexpr ClassFlags kIr = {false, false, true};
 constexpr ClassFlags kErIr = {false, true, true};
 constexpr ClassFlags kAll = {true, true, true};
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     AllRows, PresetTable,
     ::testing::Values(
@@ -133,6 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
         PresetCase{51, "All Compound Verbs - (Irregular)", {kPerfect, kPluperfect, kSubjPerfect, kSubjPluperfect, kCondPerfect, kFuturePerfect}, kAll, 1},
         PresetCase{52, "All Compound Verbs - (ALL VERBS)", {kPerfect, kPluperfect, kSubjPerfect, kSubjPluperfect, kCondPerfect, kFuturePerfect}, kAll, 2}),
     [](const auto& info) { return "Preset" + std::to_string(info.param.n); });
+// clang-format on
 
 TEST(InstalledPresetNames, AreTheFiftyThreePresets) { EXPECT_EQ(InstalledPresetNames().size(), 53u); }
 
@@ -241,6 +243,7 @@ TEST(StartSingleVerbTest, OneVerbOneTenseTheCountrysPersons) {
     int tense;
     std::set<int> people;
   };
+  // clang-format off
   for (const Case& c :
        {Case{0, kSpain, kPresent, AllPeopleBut({kVos})},
         Case{1, kArgentina, kSimplePast, AllPeopleBut({kTu, kVosotros})},
@@ -248,6 +251,7 @@ TEST(StartSingleVerbTest, OneVerbOneTenseTheCountrysPersons) {
         Case{9, kLatinAmerica, kImperative, AllPeopleBut({kYo, kNosotros, kVos, kVosotros})},
         Case{14, kSpain, kGerund, {kYo}},
         Case{-1, kAllCountries, kPresent, kAllPeople}}) {
+    // clang-format on
     const TestList test = Select(StartSingleVerbTest("Tener", c.position, c.country), verbs);
     EXPECT_EQ(InfinitivesOf(test), std::set<std::string>{"tener"}) << c.position;
     EXPECT_EQ(TensesOf(test), std::set<int>{c.tense}) << c.position;

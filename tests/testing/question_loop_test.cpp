@@ -19,10 +19,12 @@ class QuestionLoopTest : public ::testing::Test {
  protected:
   QuestionLoopTest() {
     options.pause = false;  // most cases look at what happens once the answer is in
+    // clang-format off
     AddItem(items, "tener", "tengo", true, kYo, kPresent, "to have");
     AddItem(items, "tener", "ten\xED" "a", false, kYo, kImperfect, "to have");
     AddItem(items, "ser", "soy", true, kYo, kPresent, "to be");
     AddItem(items, "hablar", "ha hablado", false, kEl, kPerfect, "to speak");
+    // clang-format on
   }
 
   // Starts a test of the given rows of `items` (all of them by default).
@@ -95,8 +97,10 @@ TEST_F(QuestionLoopTest, MissingAccentCostsOnePoint) {
             (std::vector<ColourRun>{{0, 3, kBlack}, {3, 1, kTeal}, {4, 1, kBlack}}));
   EXPECT_EQ(update.score, 9);
   loop->TextChanged("ten");
+  // clang-format off
   EXPECT_TRUE(Type("\xED" "a").correct);
   EXPECT_EQ(lines, (std::vector<std::string>{"ten\xED" "a,tener,1,3,0,9,0"}));
+  // clang-format on
 }
 
 TEST_F(QuestionLoopTest, CapitalLetterIsWrongUntilCorrected) {
@@ -115,12 +119,14 @@ TEST_F(QuestionLoopTest, RecordedScoreByModeAndWayOfTyping) {
     bool word, showerr, pasted;
     int recorded;
   };
+  // clang-format off
   for (const Case& c : {Case{"letters typed", false, true, false, 10},
                         Case{"letters pasted", false, true, true, 10},
                         Case{"whole word typed", true, true, false, 7},
                         Case{"whole word pasted", true, true, true, 7},
                         Case{"errors hidden typed", false, false, false, 7},
                         Case{"errors hidden pasted", false, false, true, 7}}) {
+    // clang-format on
     options.word = c.word;
     options.letters = !c.word;
     options.showerr = c.showerr;
@@ -364,10 +370,12 @@ TEST_F(QuestionLoopTest, EveryNewQuestionStartsAtTenWithItsOwnClock) {
     const char* way;
     std::function<void(QuestionLoop&, VerbList&)> reach;  // reaches "soy"
   } ways[] = {
+      // clang-format off
       {"row click", [](QuestionLoop& l, VerbList&) { l.RowClicked(1); }},
       {"click on the selected row", [](QuestionLoop& l, VerbList&) { l.RowClicked(0); }},
       {"new test (GO, Randomise)", [](QuestionLoop& l, VerbList& i) { l.StartTest({&i[2], &i[0]}); }},
       {"Next->", [](QuestionLoop& l, VerbList&) { l.MoveQuestion(+1); }},
+      // clang-format on
   };
   for (const auto& help : {std::string("Answer"), std::string("Next Letter")}) {
     for (const auto& way : ways) {
@@ -478,7 +486,9 @@ TEST_F(QuestionLoopTest, RandomiseKeepsTheQuestionOnDisplay) {
   Start({0, 1, 2});
   loop->MoveQuestion(+1);
   loop->ReplaceRows({&items[3], &items[2]});
+  // clang-format off
   EXPECT_EQ(loop->ExpectedForm(), "ten\xED" "a");
+  // clang-format on
   EXPECT_EQ(loop->View().currentRow, 0);
   loop->MoveQuestion(+1);  // counts from row 0 of the new list
   EXPECT_EQ(loop->ExpectedForm(), "soy");
@@ -497,7 +507,9 @@ TEST_F(QuestionLoopTest, AccentButtonsInsertAtTheCaret) {
   loop->TextChanged("tenXa");
   update = loop->InsertAccent("\xED", 3, 1);  // replaces the selected X
   EXPECT_TRUE(update.correct);
+  // clang-format off
   EXPECT_EQ(lines.back(), "ten\xED" "a,tener,1,3,0,7,0");
+  // clang-format on
 
   Start({1});
   loop->TextChanged("te");
@@ -519,7 +531,9 @@ TEST_F(QuestionLoopTest, AccentTypedAfterItsLetter) {
       EXPECT_EQ(update.score, 10) << typed;
     }
     ASSERT_FALSE(lines.empty());
+    // clang-format off
     EXPECT_EQ(lines.back(), "ten\xED" "a,tener,1,3,0,10,0") << exact;
+    // clang-format on
   }
   // Typed with the caret at the end, one character at a time; the recorded score.
   auto typeAnswer = [this](const std::string& keys) {
@@ -536,6 +550,7 @@ TEST_F(QuestionLoopTest, AccentTypedAfterItsLetter) {
     return lines.empty() ? std::string("nothing recorded") : lines.back();
   };
   options.exact = true;
+  // clang-format off
   AddItem(items, "avergonzar", "averg\xFC" "enzo", true, kYo, kPresent, "to shame");
   Start({4});
   EXPECT_EQ(typeAnswer("avergu:enzo"), "averg\xFC" "enzo,avergonzar,1,1,1,10,0") << "u: is \xFC";
@@ -543,6 +558,7 @@ TEST_F(QuestionLoopTest, AccentTypedAfterItsLetter) {
   EXPECT_EQ(typeAnswer("tenia<<\xED" "a"), "ten\xED" "a,tener,1,3,0,9,0") << "no mark came: the i costs";
   Start({1});
   EXPECT_EQ(typeAnswer("tenx<i'a"), "ten\xED" "a,tener,1,3,0,7,0") << "a wrong letter still costs";
+  // clang-format on
 }
 
 // With the exact length a character beyond the answer is cut off before the check,

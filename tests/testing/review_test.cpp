@@ -38,6 +38,7 @@ class ReviewTest : public ::testing::Test {
 
 TEST_F(ReviewTest, FormsGotWrongAreThoseWhoseLatestAnswerWasBelowTenNewestFirst) {
   results = {
+      // clang-format off
       "hablo,hablar,1,1,0,7,3",    // put right later
       "como,comer,1,1,0,10,3",
       "hablo,hablar,1,1,0,10,3",
@@ -49,6 +50,7 @@ TEST_F(ReviewTest, FormsGotWrongAreThoseWhoseLatestAnswerWasBelowTenNewestFirst)
       "bad,line,one,1,0,7,3",      // unreadable
       "com\xE9s,comer,3,1,0,7,3",  // Vos
       "como,comer,1,1,0,7,3",      // wrong at last
+      // clang-format on
   };
   const TVerb* comoYo = Item("comer", kPresent, kYo);
   const TVerb* comesTu = Item("comer", kPresent, kTu);
@@ -75,6 +77,7 @@ TEST_F(ReviewTest, FormsGotWrongAreThoseWhoseLatestAnswerWasBelowTenNewestFirst)
 // the history began.
 TEST_F(ReviewTest, DueItemsFollowTheBoxRuleLowestBoxFirstThenOldest) {
   results = {
+      // clang-format off
       "come,comer,4,1,0,10,3",                                    // 1: undated, box 2
       "tengo,tener,1,1,1,10,3", "tengo,tener,1,1,1,10,3",         // 2-5: box 5, 21 days
       "tengo,tener,1,1,1,10,3", "tengo,tener,1,1,1,10,3",
@@ -96,6 +99,7 @@ TEST_F(ReviewTest, DueItemsFollowTheBoxRuleLowestBoxFirstThenOldest) {
                       Item("hablar", kPresent, kTu),    // box 2, yesterday, line 13
                       Item("comer", kPresent, kYo),     // box 3, 3 days
                       Item("tener", kPresent, kYo)}));  // box 5, 21 days
+  // clang-format on
 
   // Without "History.txt" every answer is long ago, so every item is due,
   // lowest box first and in the order of the file within a box.

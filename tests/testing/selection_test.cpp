@@ -146,6 +146,7 @@ TEST_F(UntestedOnly, ResultsOfThisRunCountAtTheNextSelection) {
 }
 
 TEST_F(UntestedOnly, AgreesWithTheResultsIndexOnEveryKindOfLetter) {
+  // clang-format off
   results_->ResultLines = {"TEN\xCD" "A,tener,1,3,0,10,1", "HA HABLADO,hablar,4,4,0,9,2",
                            "\x8A" "x,x,1,1,0,10,1", "\x9F" "y,x,1,1,0,10,1",
                            "  sol  ,x,1,1,0,10,1", "caf\xC9,x,1,1,0,10,1"};
@@ -154,6 +155,7 @@ TEST_F(UntestedOnly, AgreesWithTheResultsIndexOnEveryKindOfLetter) {
                            "\xFF" "Y", "\xFF" "x", "sol", " sol", "caf\xE9", "cafe", "caf\xC8",
                            "tengo"})
     testing::AddItem(candidates, "tener", form, false, kYo, kPresent);
+  // clang-format on
   const TestList test = SelectTest(ResetFilter(true), candidates, results_.get(), true);
   const std::set<const TVerb*> kept(test.begin(), test.end());
   for (const TVerb& item : candidates)

@@ -22,9 +22,11 @@ enum class Act { kRight, kWrongThenRight, kAnswerThenType, kNext, kPrevious, kCl
 class TestProgressTest : public ::testing::Test {
  protected:
   TestProgressTest() {
+    // clang-format off
     AddItem(items, "tener", "tengo", true, kYo, kPresent, "to have");
     AddItem(items, "tener", "ten\xED" "a", false, kYo, kImperfect, "to have");
     AddItem(items, "ser", "soy", true, kYo, kPresent, "to be");
+    // clang-format on
     rows = {&items[0], &items[1], &items[2]};
   }
 
@@ -93,6 +95,7 @@ TEST_F(TestProgressTest, DoneOnceEveryQuestionIsRecorded) {
     std::vector<Act> script;
     int doneAt;  // index of the action that completes the test, -1 for none
   } cases[] = {
+      // clang-format off
       {"in order", false, {kRight, kRight, kRight}, 2},
       {"two of three are not done", false, {kRight, kRight}, -1},
       {"wraps round: the skipped one is still missing", false,
@@ -112,6 +115,7 @@ TEST_F(TestProgressTest, DoneOnceEveryQuestionIsRecorded) {
        {kRight, kPauseEnds, kRight, kPauseEnds, kRight, kClick1}, 5},
       {"a new test during the last pause shows no summary", true,
        {kRight, kPauseEnds, kRight, kPauseEnds, kRight, kNewTest}, -1},
+      // clang-format on
   };
   for (const auto& c : cases) {
     Start(c.pause);
@@ -138,11 +142,13 @@ TEST_F(TestProgressTest, StepsEndWithTestDoneAfterTheNextQuestionIsUp) {
 
 TEST_F(TestProgressTest, SummaryOfATestWithMissedForms) {
   Start(false);
+  // clang-format off
   Do(Act::kRight, 4);           // tengo: 10 at the first try
   Do(Act::kWrongThenRight, 6);  // tenía: 7
   Do(Act::kPrevious);
   Do(Act::kRight, 2);           // tenía again: 10, still a missed form
   EXPECT_TRUE(HasDone(Do(Act::kAnswerThenType, 8)));  // soy: -10
+  // clang-format on
 
   const TestSummary summary = loop->Summary();
   EXPECT_EQ(summary.questions, 3u);
@@ -161,8 +167,10 @@ TEST_F(TestProgressTest, SummaryOfATestWithMissedForms) {
             (std::vector<std::string>{"Questions: 3", "Right at the first try: 1 of 3",
                                       "Average score: 4.2", "Average time: 5.0 s",
                                       "Total time: 20 s"}));
+  // clang-format off
   EXPECT_EQ(MissedFormText(summary.missed[0]),
             "tener : Imperfect , Yo  -  ten\xED" "a  (best score 10)");
+  // clang-format on
 
   std::mt19937 random(7);
   EXPECT_EQ(MissedTest(summary, false, random), (TestList{&items[1], &items[2]}));

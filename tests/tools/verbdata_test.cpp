@@ -145,6 +145,7 @@ TEST_F(VerbDataTest, CheckNamesEveryProblem) {
   EXPECT_EQ(Check(ComposeVerbFile(body), 0), "valid\n");
   struct Case { std::string stored; std::string message; };
   const Case cases[] = {
+      // clang-format off
       {file("*CHECKOK987654321.12345678", "#" + good, marker), "line 1 is not the opening marker"},
       {file(marker, "#" + good, marker + " "), "the last line is not the closing marker"},
       {file(marker, "#1", marker), "count mismatch: expected " + good + ", found 1"},
@@ -154,6 +155,7 @@ TEST_F(VerbDataTest, CheckNamesEveryProblem) {
       {ComposeVerbFile("@ser;to be\r\n"), "line 3: the tense code '#"},
       {"", "the file is empty"},
       {ComposeVerbFile(body).substr(0, 20) + "\x1A" + ComposeVerbFile(body).substr(20), "raw end-of-file byte at offset 20"},
+      // clang-format on
   };
   for (const Case& c : cases) {
     const std::string out = Check(c.stored, 1);

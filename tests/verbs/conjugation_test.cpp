@@ -11,6 +11,7 @@ using testing::ItemsOf;
 TEST(Conjugate, RegularFormsWithStem) {
   struct Case { const char* infinitive; int tense; int person; const char* form; };
   const Case cases[] = {
+      // clang-format off
       {"hablar", kPresent, kYo, "hablo"},
       {"hablar", kPresent, kVos, "habl\xE1s"},
       {"hablar", kPresent, kVosotros, "habl\xE1is"},
@@ -44,6 +45,7 @@ TEST(Conjugate, RegularFormsWithStem) {
       {"hablar", kPresent, 12, "hablERROR"},
       {"hablar", 16, kYo, "hablERROR"},
       {"hablar", kFuture, 0, "hablaERROR"},         // the theme vowel stays
+      // clang-format on
   };
   for (const Case& c : cases) {
     TVerbMaker maker;
@@ -63,7 +65,9 @@ TEST(Conjugate, BareEndingsAndAuxiliary) {
   EXPECT_EQ(maker.LastAuxiliary, "hubieras");
   EXPECT_EQ(maker.AuxiliaryOf(kPresent, kYo), "");
   EXPECT_EQ(maker.LastAuxiliary, "");
+  // clang-format off
   EXPECT_EQ(maker.AuxiliaryOf(kPluperfect, kVosotros), "hab\xED" "ais");
+  // clang-format on
 }
 
 TEST(BuildVerbItems, OneVerbGives153ItemsInTenseThenPersonOrder) {
@@ -99,6 +103,7 @@ struct ItemCase {
 
 TEST(BuildVerbItems, MergesFileFormsAndSpecialCases) {
   const ItemCase cases[] = {
+      // clang-format off
       {{"@hablar;to speak"}, kPerfect, kNosotros, "hemos hablado", false},
       {{"@comer;to eat"}, kFuturePerfect, kEllos, "habr\xE1n comido", false},
       {{"@hablar;to speak"}, kSubjPluperfect, kVos, "hubieras hablado", false},
@@ -141,6 +146,7 @@ TEST(BuildVerbItems, MergesFileFormsAndSpecialCases) {
       // the file giving the regular form still marks the item irregular
       {{"@hablar;to speak", "01:hablo"}, kPresent, kYo, "hablo", true},
       {{"@lavarse;to wash oneself"}, kPresent, kYo, "lavo", false},
+      // clang-format on
   };
   for (const ItemCase& c : cases) {
     const VerbList items = ItemsOf(c.block);

@@ -49,9 +49,11 @@ TEST(IsSingleSyllable, CountsSpellingNuclei) {
 TEST(DropLastAccent, TakesOffTheLastAccentOnly) {
   struct Case { const char* in; const char* out; };
   const Case cases[] = {
+      // clang-format off
       {"d\xE1s", "das"}, {"v\xE9", "ve"}, {"hu\xED", "hui"}, {"t\xFA", "tu"},
       {"\xF3", "o"}, {"D\xC1S", "DAS"}, {"\xE1" "rbol\xE9", "\xE1" "rbole"},
       {"plain", "plain"}, {"", ""}, {"ping\xFC" "ino", "ping\xFC" "ino"},
+      // clang-format on
   };
   for (const Case& c : cases) {
     std::string word = c.in;

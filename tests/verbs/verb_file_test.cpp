@@ -40,6 +40,7 @@ class LoaderObserver : public LoadObserver {
 
 TEST(SplitVerbFileLines, AssemblesLinesLikeTheReader) {
   struct Case { std::string plain; std::vector<std::string> lines; };
+  // clang-format off
   const Case cases[] = {
       {"ab\r\ncd\r\n", {"ab", "cd"}},
       {"ab\ncd", {"ab\n", "cd"}},                 // lone LF stays in its line
@@ -49,6 +50,7 @@ TEST(SplitVerbFileLines, AssemblesLinesLikeTheReader) {
       {"a\r\r\n", {"a\r\r", "\n"}},
       {"", {}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     const VerbFileLines file = SplitVerbFileLines(Scramble(c.plain));
     EXPECT_EQ(file.lines, c.lines) << c.plain;
@@ -207,6 +209,7 @@ TEST(LoadVerbFile, WrongOpeningMarkerDoesNotParseTheCount) {
 
 TEST(LoadVerbFile, BlockParsing) {
   struct Case { std::vector<std::string> block; const char* infinitive; const char* translation; int tense; int person; const char* form; bool irregular; };
+  // clang-format off
   const Case cases[] = {
       {{"@ser;to be", "01:,,,,,sois"}, "ser", "to be", kPresent, kVosotros, "sois", true},
       {{"@ser;to be", "01:,,,,,sois"}, "ser", "to be", kPresent, kYo, "so", false},
@@ -224,6 +227,7 @@ TEST(LoadVerbFile, BlockParsing) {
       {{"@ser;to be", "01"}, "ser", "to be", kPresent, kYo, "so", false},
       {{"@ser;to be", "1"}, "ser", "to be", kPresent, kYo, "so", false},
   };
+  // clang-format on
   for (const Case& c : cases) {
     const VerbList items = testing::ItemsOf(c.block);
     ASSERT_EQ(items.size(), 153u) << c.block.back();
@@ -304,10 +308,12 @@ TEST(IsVerbHeader, TrimmedLineStartsWithAt) {
 
 TEST(ParseSignedDecimal, AcceptsSignAndDigitsOnly) {
   struct Case { const char* text; bool ok; long long value; };
+  // clang-format off
   const Case cases[] = {{"01", true, 1}, {"-2", true, -2}, {"+7", true, 7}, {"00", true, 0},
                         {"", false, 0}, {"-", false, 0}, {" 1", false, 0}, {"1:", false, 0},
                         {"9223372036854775807", true, 9223372036854775807LL},
                         {"9223372036854775808", false, 0}, {"1e3", false, 0}};
+  // clang-format on
   for (const Case& c : cases) {
     long long v = 0;
     EXPECT_EQ(ParseSignedDecimal(c.text, v), c.ok) << c.text;

@@ -15,9 +15,11 @@ TEST(FindInfinitive, TrimmedAndInAnyCase) {
     const char* typed;
     const char* found;
   } cases[] = {
+      // clang-format off
       {"hablar", "hablar"},     {"Hablar", "hablar"},   {" hablar ", "hablar"}, {"HABLAR\t", "hablar"},
       {"RE\xCDR", "re\xEDr"},  {"Re\xEDr", "re\xEDr"}, {"IR", "ir"},           {"hablr", ""},
       {"reir", ""},             {"", ""},               {"   ", ""},            {"habla", ""},
+      // clang-format on
   };
   for (const auto& c : cases) EXPECT_EQ(FindInfinitive(items, c.typed), c.found) << '"' << c.typed << '"';
 }

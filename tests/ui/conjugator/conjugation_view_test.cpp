@@ -221,12 +221,14 @@ class ConjugationViewTest : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("found");
+    // clang-format off
     QTest::newRow("capital letter") << "Hablar" << "Verb Conjugations for : HABLAR" << true;
     QTest::newRow("blanks around") << " hablar " << "Verb Conjugations for : HABLAR" << true;
     QTest::newRow("all capitals, accent") << "REÍR" << "Verb Conjugations for : REíR" << true;
     QTest::newRow("typing error") << "hablr" << "Verb Conjugations for : HABLR" << false;
     QTest::newRow("accent kept in upper case") << "reír" << "Verb Conjugations for : REíR" << true;
     QTest::newRow("exact") << "hablar" << "Verb Conjugations for : HABLAR" << true;
+    // clang-format on
   }
   void lookupIgnoresCaseAndBlanks() {
     QFETCH(QString, typed);

@@ -81,6 +81,7 @@ class NumEditTest : public QObject {
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
+    // clang-format off
     QTest::newRow("int letters") << Kind::Int << "abcXYZ" << "";
     QTest::newRow("real letters") << Kind::Real << "abcXYZ" << "";
     QTest::newRow("int blank and comma") << Kind::Int << "1 ,2" << "12";
@@ -91,6 +92,7 @@ class NumEditTest : public QObject {
     QTest::newRow("real signs and points anywhere") << Kind::Real << "..-1.+" << "..-1.+";
     QTest::newRow("int accented and beyond one byte") << Kind::Int << QString::fromUtf8("é€7") << "7";
     QTest::newRow("base takes everything") << Kind::Base << QString::fromUtf8("a b,ñ.1") << QString::fromUtf8("a b,ñ.1");
+    // clang-format on
   }
   void typedCharacters() {
     QFETCH(Kind, kind);
@@ -121,12 +123,14 @@ class NumEditTest : public QObject {
     for (Kind kind : {Kind::Int, Kind::Real}) {
       const QByteArray name = kind == Kind::Int ? "int " : "real ";
       // The field holds "12" with the caret between 1 and 2; the clipboard holds "99".
+      // clang-format off
       QTest::newRow(name + "Delete") << kind << "Delete" << "1" << "99";
       QTest::newRow(name + "Backspace") << kind << "Backspace" << "2" << "99";
       QTest::newRow(name + "Ctrl+V") << kind << "Ctrl+V" << "1992" << "99";
       QTest::newRow(name + "Ctrl+A Delete") << kind << "Ctrl+A Delete" << "" << "99";
       QTest::newRow(name + "Ctrl+A Ctrl+X") << kind << "Ctrl+A Ctrl+X" << "" << "12";
       QTest::newRow(name + "Delete Ctrl+Z") << kind << "Delete Ctrl+Z" << "12" << "99";
+      // clang-format on
     }
   }
   void editingKeysEdit() {
@@ -330,6 +334,7 @@ class NumEditTest : public QObject {
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("message");  // empty: valid
     const QString none;
+    // clang-format off
     QTest::newRow("upper bound passes") << Kind::Int << "1000" << none << "";
     QTest::newRow("lower bound passes") << Kind::Int << "0" << none << "";
     QTest::newRow("above max") << Kind::Int << "1001" << none << "Maximum value is 1000";
@@ -346,6 +351,7 @@ class NumEditTest : public QObject {
     QTest::newRow("real below min") << Kind::Real << "-0.5" << none << "Minimum value is 0";
     QTest::newRow("real within") << Kind::Real << "999.99" << none << "";
     QTest::newRow("real unreadable") << Kind::Real << "1.2.3" << none << "\"1.2.3\" is not a numeric entry";
+    // clang-format on
   }
   void validate() {
     QFETCH(Kind, kind);
@@ -403,6 +409,7 @@ class NumEditTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("message");
+    // clang-format off
     QTest::newRow("zero refused") << false << true << "0" << "" << "Zero is not allowed";
     QTest::newRow("zero refused, described") << false << true << "0" << "Count" << "Count must not be zero";
     QTest::newRow("zero allowed") << true << true << "0" << "" << "";
@@ -413,6 +420,7 @@ class NumEditTest : public QObject {
     QTest::newRow("typed no-value mark is negative too") << true << false << "-29999" << ""
                                                          << "Negative values are not allowed";
     QTest::newRow("negative zero is zero") << false << false << "-0" << "" << "Zero is not allowed";
+    // clang-format on
   }
   void zeroAndNegativeChecks() {
     QFETCH(bool, zeroAllowed);

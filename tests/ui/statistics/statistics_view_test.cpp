@@ -116,8 +116,10 @@ class StatisticsViewTest : public QObject {
   void badLineIsNamedOncePerVisitAndLeftOut_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("fault");
+    // clang-format off
     QTest::newRow("word for a score") << "hablo,hablar,1,1,0,ten,3" << "'ten' is not a valid integer value";
     QTest::newRow("missing fields") << "hablo,hablar,1" << "'' is not a valid integer value";
+    // clang-format on
   }
   void badLineIsNamedOncePerVisitAndLeftOut() {
     QFETCH(QString, line);

@@ -398,9 +398,11 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("firstLine");
+    // clang-format off
     QTest::newRow("all verbs") << "bnVerbToFile" << "AllVerbs.txt" << QByteArray(64, '*');
     QTest::newRow("special") << "bnSpecialOutput" << "SpecialVerbs.txt"
                              << QByteArray(R"("Count","Verb","Translation","Tense","Conjugation","Irregular","Person")");
+    // clang-format on
   }
   void exportsWriteTheirFilesAndConfirm() {
     QFETCH(QString, button);

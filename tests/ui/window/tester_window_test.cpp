@@ -50,11 +50,13 @@ QString Colours(const QTextEdit* box) {
   for (int i = 1; i <= box->toPlainText().size(); ++i) {
     cursor.setPosition(i);
     const QColor colour = cursor.charFormat().foreground().color();
+    // clang-format off
     if (colour == QColor(0, 0, 0)) letters += 'k';
     else if (colour == QColor(0, 128, 128)) letters += 't';
     else if (colour == QColor(255, 0, 0)) letters += 'r';
     else if (colour == QColor(0, 128, 0)) letters += 'g';
     else letters += '?';
+    // clang-format on
   }
   return letters;
 }
@@ -131,6 +133,7 @@ class TesterWindowTest : public QObject {
     QTest::addColumn<int>("tense");
     QTest::addColumn<QString>("form");
     QTest::addColumn<bool>("wholeWord");
+    // clang-format off
     QTest::addColumn<QString>("firstTyping");    // typed first
     QTest::addColumn<QString>("firstColours");   // the box's colours after it
     QTest::addColumn<int>("scoreAfterFirst");
@@ -146,6 +149,7 @@ class TesterWindowTest : public QObject {
                                     << QByteArray("tengo,tener,1,1,1,7,10");
     QTest::newRow("whole word caps at 7") << kPresentRow << "tengo" << true << "ten" << "rrr" << 7 << 0 << "go"
                                           << QByteArray("tengo,tener,1,1,1,7,10");
+    // clang-format on
   }
   void typedAnswersAreColouredScoredAndRecorded() {
     QFETCH(int, tense);
@@ -187,9 +191,11 @@ class TesterWindowTest : public QObject {
     QTest::addColumn<QString>("clicks");  // N Next Letter, A Answer
     QTest::addColumn<QString>("typed");   // after the clicks, to complete "tengo"
     QTest::addColumn<QByteArray>("line");
+    // clang-format off
     QTest::newRow("next letter") << "N" << "engo" << QByteArray("tengo,tener,1,1,1,-5,0");
     QTest::newRow("answer") << "A" << "tengo" << QByteArray("tengo,tener,1,1,1,-10,0");
     QTest::newRow("answer, then next letter") << "AN" << "engo" << QByteArray("tengo,tener,1,1,1,-5,0");
+    // clang-format on
   }
   void helpButtonsSetTheRecordedScore() {
     QFETCH(QString, clicks);
@@ -224,7 +230,9 @@ class TesterWindowTest : public QObject {
     QCOMPARE(Child<QTextEdit>(w_, "reVerb")->textCursor().position(), 3);
     Click(Child<QPushButton>(w_, "Button10"));  // í
     QVERIFY(w_->Session().Loop().Answered());
+    // clang-format off
     QCOMPARE(w_->Session().Loop().LastText(), std::string("ten" "\xED" "a"));
+    // clang-format on
     QVERIFY(Child<QTextEdit>(w_, "reVerb")->hasFocus());
   }
 
@@ -253,7 +261,9 @@ class TesterWindowTest : public QObject {
     Type(Child<QTextEdit>(w_, "reVerb"), "a");
     EndPause();
     QCOMPARE(w_->Session().Results()->ResultLines.size(), std::size_t(1));
+    // clang-format off
     QCOMPARE(QByteArray::fromStdString(w_->Session().Results()->ResultLines[0]), QByteArray("ten\xED" "a,tener,1,3,0,10,0"));
+    // clang-format on
   }
 
   void withoutMoveOnNothingIsRecorded() {
