@@ -30,8 +30,8 @@ std::vector<std::string> MakeResultLines(int count) {
   lines.reserve(count);
   for (int i = 0; i < count; ++i) {
     lines.push_back("form" + std::to_string(i % 3000) + ",verbo" + std::to_string(i % 400) + "r," +
-                    std::to_string(1 + i % 11) + "," + std::to_string(1 + i % 15) + "," +
-                    std::to_string(i % 2) + "," + kScores[i % 5] + "," + std::to_string(i % 31));
+                    std::to_string(1 + i % 11) + "," + std::to_string(1 + i % 15) + "," + std::to_string(i % 2) + "," +
+                    kScores[i % 5] + "," + std::to_string(i % 31));
   }
   return lines;
 }
@@ -50,9 +50,8 @@ BENCHMARK(BM_BuildStatistics)
     ->Unit(benchmark::kMillisecond);
 
 void BM_BuildTestedIndex(benchmark::State& state) {
-  const std::string path = (std::filesystem::temp_directory_path() /
-                            ("parlavo-bench-" + std::to_string(::getpid()) + ".txt"))
-                               .string();
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("parlavo-bench-" + std::to_string(::getpid()) + ".txt")).string();
   {
     TFileMan results(path);
     results.ResultLines = MakeResultLines(kLines);

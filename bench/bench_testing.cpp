@@ -62,8 +62,7 @@ void BM_SelectTest_EverythingWithProgress(benchmark::State& state) {
   const TFilter criteria = ResetFilter(true);
   std::size_t steps = 0;
   const SelectionProgress progress = [&](std::size_t, std::size_t) { ++steps; };
-  for (auto _ : state)
-    benchmark::DoNotOptimize(SelectTest(criteria, verbs, nullptr, false, progress));
+  for (auto _ : state) benchmark::DoNotOptimize(SelectTest(criteria, verbs, nullptr, false, progress));
   benchmark::DoNotOptimize(steps);
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(verbs.size()));
 }

@@ -30,7 +30,8 @@ std::string SyntheticBody() {
       body += "-2:" + stem + "echo\r\n";
       body += "01:" + stem + "oy,,,,," + stem + "\xE9is\r\n";
       body += "03:" + stem + "e,,," + stem + "imos,\r\n";
-      body += "06:" + stem + "ga," + stem + "gas," + stem + "ga," + stem + "gamos," + stem + "gan," + stem + "g\xE1is\r\n";
+      body +=
+          "06:" + stem + "ga," + stem + "gas," + stem + "ga," + stem + "gamos," + stem + "gan," + stem + "g\xE1is\r\n";
     }
     body += "\r\n";
   }

@@ -189,8 +189,8 @@ int main(int argc, char** argv) {
       }
       std::string name = settings.programs[p];
       name = name.substr(name.find_last_of('/') + 1);
-      std::printf("%-16s %8.1f %10.1f %11.2fx %13.2fx %10.1f %8.2fx\n", name.c_str(), minMs, medianMs,
-                  minMs / baseMin, medianMs / baseTime, medianMb, medianMb / baseRss);
+      std::printf("%-16s %8.1f %10.1f %11.2fx %13.2fx %10.1f %8.2fx\n", name.c_str(), minMs, medianMs, minMs / baseMin,
+                  medianMs / baseTime, medianMb, medianMb / baseRss);
     }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "startup_timer: %s\n", e.what());

@@ -46,8 +46,9 @@ AppFolders DecideAppFolders(const QString& programFolder) {
   folders.shippedSettings = shipped("Parlavo.ini");
   folders.files.settingsFile = folders.configFolder + "Parlavo.ini";
   folders.files.dataFolder = PerUserFolder(QStandardPaths::GenericDataLocation);
-  folders.files.verbFile = IsFile("verb.ini") ? QString("verb.ini")
-                                              : FirstExisting({folders.files.dataFolder + "verb.ini", shipped("verb.ini")});
+  folders.files.verbFile = IsFile("verb.ini")
+                               ? QString("verb.ini")
+                               : FirstExisting({folders.files.dataFolder + "verb.ini", shipped("verb.ini")});
   folders.files.helpFile = shipped("Parlavo.hlp");
   return folders;
 }
@@ -69,11 +70,13 @@ QString PrepareAppFolders(const AppFolders& folders) {
 
 QString DescribeAppFolders(const AppFolders& folders) {
   if (folders.mode == FolderMode::Portable)
-    return QString("Parlavo runs as a portable program: its settings are kept beside it in '%1', and the verb data, "
-                   "results and exported lists in the folder it was started from.")
+    return QString(
+               "Parlavo runs as a portable program: its settings are kept beside it in '%1', and the verb data, "
+               "results and exported lists in the folder it was started from.")
         .arg(QDir::toNativeSeparators(folders.files.settingsFile));
-  return QString("Your settings are kept in '%1'. Your results and exported lists are kept in the folder '%2'. "
-                 "The verb data is read from '%3'.")
+  return QString(
+             "Your settings are kept in '%1'. Your results and exported lists are kept in the folder '%2'. "
+             "The verb data is read from '%3'.")
       .arg(QDir::toNativeSeparators(folders.files.settingsFile),
            QDir::toNativeSeparators(QDir::cleanPath(folders.files.dataFolder)),
            QDir::toNativeSeparators(QFileInfo(folders.files.verbFile).absoluteFilePath()));

@@ -18,7 +18,9 @@ void DesktopPlatform::Beep() { QApplication::beep(); }
 
 double DesktopPlatform::TimeOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 86400000.0; }
 
-void DesktopPlatform::ShowHelp(int context) { ShowHelpTopic(folders_.files.helpFile, context, DescribeAppFolders(folders_)); }
+void DesktopPlatform::ShowHelp(int context) {
+  ShowHelpTopic(folders_.files.helpFile, context, DescribeAppFolders(folders_));
+}
 
 bool DesktopPlatform::OpenWebPage(const QString& address) {
   if (address.isEmpty()) return false;
@@ -27,8 +29,7 @@ bool DesktopPlatform::OpenWebPage(const QString& address) {
 
 QString DesktopPlatform::ProgramFolder() { return ExecutableFolder(); }
 
-std::unique_ptr<QMessageBox> DesktopPlatform::MessageBox(const QString& title, const QString& text,
-                                                        MessageIcon icon) {
+std::unique_ptr<QMessageBox> DesktopPlatform::MessageBox(const QString& title, const QString& text, MessageIcon icon) {
   QMessageBox::Icon shown = QMessageBox::NoIcon;
   if (icon == MessageIcon::Information) shown = QMessageBox::Information;
   if (icon == MessageIcon::Exclamation) shown = QMessageBox::Warning;

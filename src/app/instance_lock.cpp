@@ -31,8 +31,9 @@ InstanceLock::InstanceLock(const QStringList& folders) {
 }
 
 QString AlreadyRunningMessage(const QString& folder) {
-  return QString("Parlavo is already running on the files in '%1'.\n\nUse the window that is open; this "
-                 "one closes without touching any file.")
+  return QString(
+             "Parlavo is already running on the files in '%1'.\n\nUse the window that is open; this "
+             "one closes without touching any file.")
       .arg(QDir::toNativeSeparators(folder));
 }
 

@@ -134,7 +134,8 @@ int main(int argc, char** argv) {
 
   if (exportAll || exportSpecial) {
     QCoreApplication core(argc, argv);  // only to find the program's folder
-    const std::string verbFile = parlavo::FilePath(parlavo::DecideAppFolders(parlavo::ExecutableFolder()).files.verbFile);
+    const std::string verbFile =
+        parlavo::FilePath(parlavo::DecideAppFolders(parlavo::ExecutableFolder()).files.verbFile);
     int status = 0;
     if (exportAll) status = parlavo::RunExportCommand(parlavo::ExportKind::AllVerbs, std::cerr, verbFile);
     if (status == 0 && exportSpecial)

@@ -40,11 +40,10 @@ bool WriteLines(const QString& path, const std::vector<std::string>& lines) {
 bool LayOutSampleResults(const QString& folder) {
   // form, infinitive, person, tense, irregular: a few Present and Preterite forms.
   static const char* const kForms[] = {
-      "tengo,tener,1,1,1",  "tienes,tener,2,1,1",  "tiene,tener,4,1,1",   "soy,ser,1,1,1",
-      "eres,ser,2,1,1",     "somos,ser,7,1,1",     "voy,ir,1,1,1",        "vamos,ir,7,1,1",
-      "hablo,hablar,1,1,0", "hablamos,hablar,7,1,0", "como,comer,1,1,0",  "comieron,comer,9,3,0",
-      "vivo,vivir,1,1,0",   "vivimos,vivir,7,1,0", "hice,hacer,1,3,1",    "hizo,hacer,4,3,1",
-      "pude,poder,1,3,1",   "dije,decir,1,3,1",    "dijeron,decir,9,3,1", "fui,ir,1,3,1"};
+      "tengo,tener,1,1,1", "tienes,tener,2,1,1",   "tiene,tener,4,1,1", "soy,ser,1,1,1",       "eres,ser,2,1,1",
+      "somos,ser,7,1,1",   "voy,ir,1,1,1",         "vamos,ir,7,1,1",    "hablo,hablar,1,1,0",  "hablamos,hablar,7,1,0",
+      "como,comer,1,1,0",  "comieron,comer,9,3,0", "vivo,vivir,1,1,0",  "vivimos,vivir,7,1,0", "hice,hacer,1,3,1",
+      "hizo,hacer,4,3,1",  "pude,poder,1,3,1",     "dije,decir,1,3,1",  "dijeron,decir,9,3,1", "fui,ir,1,3,1"};
   constexpr int kFormCount = static_cast<int>(std::size(kForms));
   std::vector<std::string> results, history;
   unsigned seed = 7;
@@ -104,7 +103,9 @@ bool TakeScreenshots(TfrmVerbTester& window, const QString& dir) {
   window.UpdateNavigationButtons();
   const int shown = window.findChild<QTabWidget*>("pcDisplay")->currentIndex();
   window.findChild<QTabWidget*>("pcDisplay")->setCurrentIndex(1 - shown);
-  ok = Save(window, dir + "/tsVerb-" + window.findChild<QTabWidget*>("pcDisplay")->currentWidget()->objectName() + ".png") && ok;
+  ok = Save(window,
+            dir + "/tsVerb-" + window.findChild<QTabWidget*>("pcDisplay")->currentWidget()->objectName() + ".png") &&
+       ok;
   window.findChild<QTabWidget*>("pcDisplay")->setCurrentIndex(shown);
 
   // The summary of a done test of 12 questions, two of them missed.

@@ -24,8 +24,7 @@ struct Sum {
 
 }  // namespace
 
-std::vector<DayFigures> AnswersByDay(const std::vector<std::string>& resultLines,
-                                     const std::vector<Day>& days) {
+std::vector<DayFigures> AnswersByDay(const std::vector<std::string>& resultLines, const std::vector<Day>& days) {
   std::map<Day, Sum> sums;
   ResultFields fields;
   const std::size_t count = std::min(resultLines.size(), days.size());
@@ -39,21 +38,19 @@ std::vector<DayFigures> AnswersByDay(const std::vector<std::string>& resultLines
   return byDay;
 }
 
-DayFigures AnswersOn(Day day, const std::vector<std::string>& resultLines,
-                     const std::vector<Day>& days) {
+DayFigures AnswersOn(Day day, const std::vector<std::string>& resultLines, const std::vector<Day>& days) {
   Sum sum;
   ResultFields fields;
   const std::size_t count = std::min(resultLines.size(), days.size());
   for (std::size_t i = 0; i < count; ++i)
-    if (days[i] == day && day != kUndated && ParseResultFields(resultLines[i], fields))
-      sum.Add(fields.score);
+    if (days[i] == day && day != kUndated && ParseResultFields(resultLines[i], fields)) sum.Add(fields.score);
   return sum.Figures(day);
 }
 
 std::string TodayText(const DayFigures& today) {
   if (today.answers == 0) return "Today: 0 answers";
-  return "Today: " + std::to_string(today.answers) + (today.answers == 1 ? " answer" : " answers") +
-         ", average " + FormatFixed(today.averageScore, 1);
+  return "Today: " + std::to_string(today.answers) + (today.answers == 1 ? " answer" : " answers") + ", average " +
+         FormatFixed(today.averageScore, 1);
 }
 
 int StreakDays(const std::vector<DayFigures>& byDay, Day today) {
@@ -71,8 +68,6 @@ int StreakDays(const std::vector<DayFigures>& byDay, Day today) {
   return streak;
 }
 
-std::string StreakText(int days) {
-  return days >= 2 ? std::to_string(days) + "-day streak" : "";
-}
+std::string StreakText(int days) { return days >= 2 ? std::to_string(days) + "-day streak" : ""; }
 
 }  // namespace parlavo

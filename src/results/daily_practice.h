@@ -21,11 +21,9 @@ struct DayFigures {
 
 // One entry per day that has answers, oldest first. Undated lines and lines that
 // do not parse are left out. `days` holds the day of each line (ResultDays).
-std::vector<DayFigures> AnswersByDay(const std::vector<std::string>& resultLines,
-                                     const std::vector<Day>& days);
+std::vector<DayFigures> AnswersByDay(const std::vector<std::string>& resultLines, const std::vector<Day>& days);
 // The same for one day only, without a pass over the other days' lines' text.
-DayFigures AnswersOn(Day day, const std::vector<std::string>& resultLines,
-                     const std::vector<Day>& days);
+DayFigures AnswersOn(Day day, const std::vector<std::string>& resultLines, const std::vector<Day>& days);
 
 // "Today: 12 answers, average 8.5"; "Today: 1 answer, average 10.0"; with none
 // "Today: 0 answers".

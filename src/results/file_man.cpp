@@ -116,8 +116,7 @@ bool TFileMan::Save() {
       ResultLines.insert(ResultLines.begin(), earlier.begin(), earlier.end());
       savedCount_ = earlier.size();
     } else {
-      saved = Status::Error(loadStatus_.message() +
-                            "; it is left as it is and this run's results are kept in memory");
+      saved = Status::Error(loadStatus_.message() + "; it is left as it is and this run's results are kept in memory");
     }
   }
   if (saved) {
@@ -141,7 +140,8 @@ TFileMan::UnsavedLinesFile TFileMan::WriteUnsavedLines(const std::tm& now) {
   const std::size_t slash = fileName_.find_last_of('/');
   const std::string folder = slash == std::string::npos ? "" : fileName_.substr(0, slash + 1);
   std::string path = folder + "Results-unsaved-" + stamp + ".txt";
-  for (int n = 2; n < 100 && !Missing(path); ++n) path = folder + "Results-unsaved-" + stamp + "-" + std::to_string(n) + ".txt";
+  for (int n = 2; n < 100 && !Missing(path); ++n)
+    path = folder + "Results-unsaved-" + stamp + "-" + std::to_string(n) + ".txt";
   const std::vector<std::string> lines = UnsavedLines();
   Status written = WriteFileAtomically(path, [&lines](std::ostream& out) { WriteLinesCrLf(out, lines); });
   if (!written) return {std::move(written), ""};
@@ -156,20 +156,16 @@ void TFileMan::BuildTestedIndex() {
     reader.Buffer = line;
     testedIndex_.push_back(reader.NextToken(','));
   }
-  auto less = [](const std::string& a, const std::string& b) {
-    return CompareIgnoringCase(a, b) < 0;
-  };
+  auto less = [](const std::string& a, const std::string& b) { return CompareIgnoringCase(a, b) < 0; };
   std::stable_sort(testedIndex_.begin(), testedIndex_.end(), less);
   auto same = [](const std::string& a, const std::string& b) { return EqualsIgnoringCase(a, b); };
-  testedIndex_.erase(std::unique(testedIndex_.begin(), testedIndex_.end(), same),
-                     testedIndex_.end());
+  testedIndex_.erase(std::unique(testedIndex_.begin(), testedIndex_.end(), same), testedIndex_.end());
 }
 
 bool TFileMan::IsTested(std::string_view form) const {
-  const auto it = std::lower_bound(testedIndex_.begin(), testedIndex_.end(), form,
-                                   [](const std::string& entry, std::string_view key) {
-                                     return CompareIgnoringCase(entry, key) < 0;
-                                   });
+  const auto it = std::lower_bound(
+      testedIndex_.begin(), testedIndex_.end(), form,
+      [](const std::string& entry, std::string_view key) { return CompareIgnoringCase(entry, key) < 0; });
   return it != testedIndex_.end() && CompareIgnoringCase(*it, form) == 0;
 }
 

@@ -23,10 +23,8 @@ std::optional<std::int64_t> ParseCount(std::string_view text) {
 
 std::optional<double> ParseAverage(std::string_view text) {
   double value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                         std::chars_format::fixed);
-  if (text.empty() || ec != std::errc{} || end != text.data() + text.size() ||
-      !(value >= -10 && value <= 10))
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+  if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !(value >= -10 && value <= 10))
     return std::nullopt;
   return value;
 }
@@ -34,9 +32,8 @@ std::optional<double> ParseAverage(std::string_view text) {
 }  // namespace
 
 std::string FormatHistoryLine(const HistoryEntry& entry) {
-  return FormatDateTime(entry.start) + "," + std::to_string(entry.firstLine) + "," +
-         std::to_string(entry.lastLine) + "," + std::to_string(entry.count) + "," +
-         FormatFixed(entry.average, 2);
+  return FormatDateTime(entry.start) + "," + std::to_string(entry.firstLine) + "," + std::to_string(entry.lastLine) +
+         "," + std::to_string(entry.count) + "," + FormatFixed(entry.average, 2);
 }
 
 std::optional<HistoryEntry> ParseHistoryLine(std::string_view line) {
@@ -53,8 +50,7 @@ std::optional<HistoryEntry> ParseHistoryLine(std::string_view line) {
   const auto first = ParseCount(fields[1]), last = ParseCount(fields[2]);
   const auto count = ParseCount(fields[3]);
   const auto average = ParseAverage(fields[4]);
-  if (!start || !first || !last || !count || !average || *first < 1 || *last < *first ||
-      *count < 0)
+  if (!start || !first || !last || !count || !average || *first < 1 || *last < *first || *count < 0)
     return std::nullopt;
   return HistoryEntry{*start, *first, *last, *count, *average};
 }
@@ -75,17 +71,15 @@ HistoryLines ParseHistory(const std::vector<std::string>& lines) {
 
 std::string DamagedHistoryMessage(const HistoryLines& history, const std::string& fileName) {
   if (history.damaged == 0) return "";
-  const std::string lines = history.damaged == 1
-                                ? "line " + std::to_string(history.firstDamaged) + " is"
-                                : std::to_string(history.damaged) + " lines (the first is line " +
-                                      std::to_string(history.firstDamaged) + ") are";
+  const std::string lines = history.damaged == 1 ? "line " + std::to_string(history.firstDamaged) + " is"
+                                                 : std::to_string(history.damaged) + " lines (the first is line " +
+                                                       std::to_string(history.firstDamaged) + ") are";
   return "\"" + fileName + "\": " + lines +
          " damaged and left out, so some answers may count as long ago. The file keeps "
          "them as they are.";
 }
 
-HistoryEntry RunEntry(const LocalDateTime& start, const std::vector<std::string>& resultLines,
-                      std::size_t runCount) {
+HistoryEntry RunEntry(const LocalDateTime& start, const std::vector<std::string>& resultLines, std::size_t runCount) {
   runCount = std::min(runCount, resultLines.size());
   HistoryEntry entry;
   entry.start = start;

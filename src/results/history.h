@@ -47,8 +47,7 @@ std::string DamagedHistoryMessage(const HistoryLines& history, const std::string
 
 // The entry of a run that started at `start` and wrote the last `runCount` lines
 // of `resultLines` (lines that do not parse add nothing to the average).
-HistoryEntry RunEntry(const LocalDateTime& start, const std::vector<std::string>& resultLines,
-                      std::size_t runCount);
+HistoryEntry RunEntry(const LocalDateTime& start, const std::vector<std::string>& resultLines, std::size_t runCount);
 
 // The day of each of `resultCount` result lines. Where entries overlap (a
 // "Results.txt" that was emptied or restored and written again), the entry that

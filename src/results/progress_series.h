@@ -21,8 +21,7 @@ inline constexpr std::string_view kNoProgressYet =
 
 // The last `days` days with answers, oldest first; undated answers are not part of it.
 std::vector<DayFigures> ProgressSeries(const std::vector<std::string>& resultLines,
-                                       const std::vector<HistoryEntry>& history,
-                                       std::size_t days = kProgressDays);
+                                       const std::vector<HistoryEntry>& history, std::size_t days = kProgressDays);
 
 // The label of a day under its bar: "10 Dec".
 std::string DayAxisLabel(Day day);

@@ -21,8 +21,8 @@ bool ParseResultFields(std::string_view line, ResultFields& out, std::string& er
   while (!rest.empty()) {
     out.answer = NextTokenView(rest, ',');
     out.infinitive = NextTokenView(rest, ',');
-    if (!integer(out.person) || !integer(out.tense) || !integer(out.irregular) ||
-        !integer(out.score) || !integer(out.seconds))
+    if (!integer(out.person) || !integer(out.tense) || !integer(out.irregular) || !integer(out.score) ||
+        !integer(out.seconds))
       return false;
   }
   return true;

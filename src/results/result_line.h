@@ -9,7 +9,7 @@
 namespace parlavo {
 
 struct ResultFields {
-  std::string_view answer;      // the form asked
+  std::string_view answer;  // the form asked
   std::string_view infinitive;
   std::int32_t person = 0;
   std::int32_t tense = 0;

@@ -18,9 +18,7 @@ inline constexpr int kReviewBoxes = 5;
 inline constexpr std::array<int, kReviewBoxes> kDueAfterDays = {0, 1, 3, 7, 21};
 
 // The box after an answer scored `score` in box `box`.
-inline int NextBox(int box, int score) {
-  return score == 10 ? std::clamp(box + 1, 1, kReviewBoxes) : 1;
-}
+inline int NextBox(int box, int score) { return score == 10 ? std::clamp(box + 1, 1, kReviewBoxes) : 1; }
 // Whether an item in `box` last answered on `lastAnswer` is due on `today`. An
 // answer dated after today (a clock put back) counts as given today.
 inline bool IsDue(int box, Day lastAnswer, Day today) {
@@ -33,8 +31,8 @@ inline bool IsDue(int box, Day lastAnswer, Day today) {
 struct ReviewState {
   bool answered = false;
   std::int8_t box = 1;
-  bool lastWrong = false;       // the latest answer scored below 10
-  std::uint32_t lastLine = 0;   // index in the results of the latest answer
+  bool lastWrong = false;      // the latest answer scored below 10
+  std::uint32_t lastLine = 0;  // index in the results of the latest answer
   Day lastDay = kUndated;
 
   void Answer(std::size_t line, int score, Day day) {

@@ -71,8 +71,13 @@ bool InRange(std::int32_t code, int last) { return code >= 1 && code <= last; }
 bool ParseResultLine(std::string_view line, TOutData& out, std::string& error) {
   ResultFields fields;
   const bool ok = ParseResultFields(line, fields, error);
-  out = TOutData{std::string(fields.answer), std::string(fields.infinitive), fields.person,
-                 fields.tense, fields.irregular, fields.score, fields.seconds};
+  out = TOutData{std::string(fields.answer),
+                 std::string(fields.infinitive),
+                 fields.person,
+                 fields.tense,
+                 fields.irregular,
+                 fields.score,
+                 fields.seconds};
   return ok;
 }
 
@@ -91,9 +96,7 @@ double RowAverage(float sum, float count) {
   return (static_cast<double>(sum) + 0.0000001) / (static_cast<double>(count) + 0.0000001);
 }
 
-std::string RowAverageText(float sum, float count) {
-  return count != 0 ? RoundedText(RowAverage(sum, count)) : kNA;
-}
+std::string RowAverageText(float sum, float count) { return count != 0 ? RoundedText(RowAverage(sum, count)) : kNA; }
 
 std::string CommentText(int minCount, float count, float sumScore, float sumSeconds) {
   if (count <= static_cast<float>(minCount)) return "More Data Needed";
@@ -150,17 +153,15 @@ StatisticsGrid DoubleGrid(const std::vector<TOutData>& records) {
       const Accumulator& cell = cells[tense][person];
       totals.Add(cell);
       grid[tense][person] = RoundHalfEven(cell.Count) > 0
-                                ? RoundedText(cell.Count) + "/" +
-                                      RoundedText(RowAverage(cell.SumScore, cell.Count)) + "/" +
-                                      RoundedText(RowAverage(cell.SumSeconds, cell.Count))
+                                ? RoundedText(cell.Count) + "/" + RoundedText(RowAverage(cell.SumScore, cell.Count)) +
+                                      "/" + RoundedText(RowAverage(cell.SumSeconds, cell.Count))
                                 : kNA;
     }
     const float count = static_cast<float>(totals.Count);
-    grid[kTenses + 1][person] = (totals.Count == 0 || totals.Score == 0 || totals.Time == 0)
-                                    ? kNA
-                                    : std::to_string(totals.Count) + "/" +
-                                          RatioText(totals.Score, count) + "/" +
-                                          RatioText(totals.Time, count);
+    grid[kTenses + 1][person] =
+        (totals.Count == 0 || totals.Score == 0 || totals.Time == 0)
+            ? kNA
+            : std::to_string(totals.Count) + "/" + RatioText(totals.Score, count) + "/" + RatioText(totals.Time, count);
   }
   return grid;
 }
@@ -176,8 +177,7 @@ std::string BadLineReport::Message(std::string_view fileName) const {
   std::string message =
       "Line " + std::to_string(firstIndex_ + 1) + " of \"" + std::string(fileName) + "\": " + firstFault_;
   if (bad_ == 1) return message + "\nThe statistics leave this line out.";
-  return message + "\nThe statistics leave out this line and " + std::to_string(bad_ - 1) +
-         " more that are not valid.";
+  return message + "\nThe statistics leave out this line and " + std::to_string(bad_ - 1) + " more that are not valid.";
 }
 
 StatisticsTable BuildStatistics(const std::vector<std::string>& resultLines, StatisticsKind kind,
@@ -196,15 +196,9 @@ StatisticsTable BuildStatistics(const std::vector<std::string>& resultLines, Sta
   }
   table.Error = bad.Message(fileName);
   switch (kind) {
-    case StatisticsKind::kPerson:
-      table.Cells = PersonGrid(records);
-      break;
-    case StatisticsKind::kTense:
-      table.Cells = TenseGrid(records);
-      break;
-    case StatisticsKind::kDouble:
-      table.Cells = DoubleGrid(records);
-      break;
+    case StatisticsKind::kPerson: table.Cells = PersonGrid(records); break;
+    case StatisticsKind::kTense: table.Cells = TenseGrid(records); break;
+    case StatisticsKind::kDouble: table.Cells = DoubleGrid(records); break;
   }
   return table;
 }

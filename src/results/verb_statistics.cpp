@@ -9,8 +9,8 @@
 
 namespace parlavo {
 
-std::vector<VerbRow> VerbRows(const std::vector<std::string>& resultLines,
-                              const std::vector<Day>& days, BadLineReport& bad) {
+std::vector<VerbRow> VerbRows(const std::vector<std::string>& resultLines, const std::vector<Day>& days,
+                              BadLineReport& bad) {
   std::unordered_map<std::string_view, VerbRow> byVerb;
   ResultFields fields;
   std::string fault;
@@ -47,9 +47,9 @@ StatisticsGrid VerbGrid(const std::vector<VerbRow>& rows) {
   grid.push_back({"Verb", "#Tested", "Ave.Score", "Ave.Time", "Last Practised", "Comments"});
   for (const VerbRow& row : rows) {
     const Accumulator& t = row.totals;
-    grid.push_back({row.infinitive, std::to_string(std::llround(t.Count)),
-                    RowAverageText(t.SumScore, t.Count), RowAverageText(t.SumSeconds, t.Count),
-                    FormatDay(row.lastDay), CommentText(1, t.Count, t.SumScore, t.SumSeconds)});
+    grid.push_back({row.infinitive, std::to_string(std::llround(t.Count)), RowAverageText(t.SumScore, t.Count),
+                    RowAverageText(t.SumSeconds, t.Count), FormatDay(row.lastDay),
+                    CommentText(1, t.Count, t.SumScore, t.SumSeconds)});
   }
   return grid;
 }

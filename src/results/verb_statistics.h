@@ -13,16 +13,16 @@ namespace parlavo {
 
 struct VerbRow {
   std::string infinitive;
-  Accumulator totals;     // summed like the other grids' rows
-  Day lastDay = kUndated; // the latest day the verb was answered, when known
+  Accumulator totals;      // summed like the other grids' rows
+  Day lastDay = kUndated;  // the latest day the verb was answered, when known
 };
 
 // Every verb with results, weakest first: lowest average score, then slowest
 // average time, then by infinitive. `days` holds the day of each line
 // (ResultDays). Lines that do not parse are left out and counted in `bad`, as the
 // other grids leave them out.
-std::vector<VerbRow> VerbRows(const std::vector<std::string>& resultLines,
-                              const std::vector<Day>& days, BadLineReport& bad);
+std::vector<VerbRow> VerbRows(const std::vector<std::string>& resultLines, const std::vector<Day>& days,
+                              BadLineReport& bad);
 
 // Row 0 "Verb", "#Tested", "Ave.Score", "Ave.Time", "Last Practised", "Comments";
 // then one row per verb, the day as "2026-12-10" or "-", the comment by the rule

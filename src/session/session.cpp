@@ -35,15 +35,13 @@ Notices Session::OpenResults() {
     notices.push_back(Error(results_->LoadStatus().message() +
                             "\n\nThe file is not overwritten. Results of this run are kept and saved as soon "
                             "as the file can be read again."));
-  if (!results_->LoadNote().empty())
-    notices.push_back({"Information", results_->LoadNote(), NoticeKind::kInformation});
+  if (!results_->LoadNote().empty()) notices.push_back({"Information", results_->LoadNote(), NoticeKind::kInformation});
   history_ = std::make_unique<THistoryFile>(files_.history);
   runStart_ = LocalNow();
   // Told as information, not as an error: the answers of this run are safe either way.
   if (!history_->LoadStatus())
     notices.push_back({"Information", history_->LoadStatus().message(), NoticeKind::kInformation});
-  if (!history_->LoadNote().empty())
-    notices.push_back({"Information", history_->LoadNote(), NoticeKind::kInformation});
+  if (!history_->LoadNote().empty()) notices.push_back({"Information", history_->LoadNote(), NoticeKind::kInformation});
   loop_ = std::make_unique<QuestionLoop>(options_, &results_->ResultLines, clock_);
   return notices;
 }
@@ -164,14 +162,12 @@ bool Session::SaveFilter(const std::string& name, const TFilter& filter, Notices
       notices.push_back({"Error - No Filter Name", "Please enter a name for your new filter", NoticeKind::kPlain});
       return false;
     case FilterNameVerdict::kUnsafeCharacters:
-      notices.push_back(
-          {std::string(kUnsafeFilterNameTitle), std::string(kUnsafeFilterNameText), NoticeKind::kPlain});
+      notices.push_back({std::string(kUnsafeFilterNameTitle), std::string(kUnsafeFilterNameText), NoticeKind::kPlain});
       return false;
     case FilterNameVerdict::kDuplicate:
       notices.push_back({"Duplicate Name Error", "Please enter a unique name for your new filter", NoticeKind::kPlain});
       return false;
-    case FilterNameVerdict::kAccepted:
-      break;
+    case FilterNameVerdict::kAccepted: break;
   }
   // A name is listed only once its filter is stored.
   if (settings_->WriteFilter(checked.name, filter)) settings_->AppendSavedFilterName(checked.name);

@@ -64,8 +64,7 @@ struct SectionSpan {
   std::size_t end;
 };
 
-std::optional<SectionSpan> FindSection(const std::vector<std::string>& lines,
-                                       std::string_view section) {
+std::optional<SectionSpan> FindSection(const std::vector<std::string>& lines, std::string_view section) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const auto name = SectionOf(lines[i]);
     if (!name || !EqualsIgnoringCase(*name, section)) continue;
@@ -76,8 +75,7 @@ std::optional<SectionSpan> FindSection(const std::vector<std::string>& lines,
   return std::nullopt;
 }
 
-std::optional<std::size_t> FindKey(const std::vector<std::string>& lines, SectionSpan span,
-                                   std::string_view key) {
+std::optional<std::size_t> FindKey(const std::vector<std::string>& lines, SectionSpan span, std::string_view key) {
   for (std::size_t i = span.header + 1; i < span.end; ++i) {
     const auto name = KeyOf(lines[i]);
     if (name && EqualsIgnoringCase(*name, key)) return i;
@@ -100,8 +98,7 @@ Status Load(const std::string& path, std::vector<std::string>& lines) {
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 
-std::string IniSnapshot::Read(std::string_view section, std::string_view key,
-                              std::string_view fallback) const {
+std::string IniSnapshot::Read(std::string_view section, std::string_view key, std::string_view fallback) const {
   const auto span = FindSection(lines_, Trim(section));
   if (!span) return std::string(fallback);
   const auto at = FindKey(lines_, *span, Trim(key));
@@ -114,8 +111,7 @@ IniSnapshot IniFile::Snapshot() const {
   return IniSnapshot(std::move(lines));
 }
 
-std::string IniFile::Read(std::string_view section, std::string_view key,
-                          std::string_view fallback) const {
+std::string IniFile::Read(std::string_view section, std::string_view key, std::string_view fallback) const {
   return Snapshot().Read(section, key, fallback);
 }
 

@@ -21,8 +21,7 @@ class IniSnapshot {
   IniSnapshot() = default;
   explicit IniSnapshot(std::vector<std::string> lines) : lines_(std::move(lines)) {}
   // `fallback` when the section or the key is missing.
-  std::string Read(std::string_view section, std::string_view key,
-                   std::string_view fallback = "") const;
+  std::string Read(std::string_view section, std::string_view key, std::string_view fallback = "") const;
 
  private:
   std::vector<std::string> lines_;
@@ -35,8 +34,7 @@ class IniFile {
   const std::string& Path() const { return path_; }
 
   // Reads the file afresh, so nothing goes stale; `fallback` when the key is missing.
-  std::string Read(std::string_view section, std::string_view key,
-                   std::string_view fallback = "") const;
+  std::string Read(std::string_view section, std::string_view key, std::string_view fallback = "") const;
   // Reads the file once; a missing or unreadable file reads as empty.
   IniSnapshot Snapshot() const;
 

@@ -27,14 +27,12 @@ std::string BoolText(bool value) { return value ? "1" : "0"; }
 // The keys of section "Options" in the order they are written and read.
 using OptionField = std::variant<std::int32_t TOptions::*, bool TOptions::*, float TOptions::*>;
 const std::pair<std::string_view, OptionField> kOptionKeys[] = {
-    {"simplemod", &TOptions::simplemod}, {"exact", &TOptions::exact},
-    {"showerr", &TOptions::showerr},     {"word", &TOptions::word},
-    {"letters", &TOptions::letters},     {"beep", &TOptions::beep},
-    {"random", &TOptions::random},       {"pause", &TOptions::pause},
-    {"pausetime", &TOptions::pausetime}, {"move", &TOptions::move},
-    {"excel", &TOptions::excel},         {"eng", &TOptions::eng},
-    {"span", &TOptions::span},           {"adv", &TOptions::adv},
-    {"untested", &TOptions::untested},   {"country", &TOptions::country},
+    {"simplemod", &TOptions::simplemod}, {"exact", &TOptions::exact},     {"showerr", &TOptions::showerr},
+    {"word", &TOptions::word},           {"letters", &TOptions::letters}, {"beep", &TOptions::beep},
+    {"random", &TOptions::random},       {"pause", &TOptions::pause},     {"pausetime", &TOptions::pausetime},
+    {"move", &TOptions::move},           {"excel", &TOptions::excel},     {"eng", &TOptions::eng},
+    {"span", &TOptions::span},           {"adv", &TOptions::adv},         {"untested", &TOptions::untested},
+    {"country", &TOptions::country},
 };
 
 template <class... Ts>
@@ -63,14 +61,10 @@ void DecodeFlags(std::string_view text, bool* flags, std::size_t count) {
 
 std::string EncodeIrreg(std::uint8_t irreg) {
   switch (irreg) {
-    case 0:
-      return "JREG";
-    case 1:
-      return "JIREG";
-    case 2:
-      return "ALL";
-    default:
-      return std::string(kError);
+    case 0: return "JREG";
+    case 1: return "JIREG";
+    case 2: return "ALL";
+    default: return std::string(kError);
   }
 }
 
@@ -87,19 +81,16 @@ void TIniManage::ReadOptions(TOptions& options) {
   const IniSnapshot ini = file_.Snapshot();
   for (const auto& [key, field] : kOptionKeys) {
     const std::string text = ini.Read(kOptions, key);
-    std::visit(
-        Overloaded{
-            [&](std::int32_t TOptions::*f) {
-              options.*f = ParseInteger(text).value_or(defaults.*f);
-            },
-            [&](bool TOptions::*f) {
-              const auto value = ParseInteger(text);
-              options.*f = value ? *value != 0 : defaults.*f;
-            },
-            // An unreadable pause falls back to the default rather than to nothing.
-            [&](float TOptions::*f) { options.*f = ParseDecimal(text).value_or(defaults.*f); },
-        },
-        field);
+    std::visit(Overloaded{
+                   [&](std::int32_t TOptions::*f) { options.*f = ParseInteger(text).value_or(defaults.*f); },
+                   [&](bool TOptions::*f) {
+                     const auto value = ParseInteger(text);
+                     options.*f = value ? *value != 0 : defaults.*f;
+                   },
+                   // An unreadable pause falls back to the default rather than to nothing.
+                   [&](float TOptions::*f) { options.*f = ParseDecimal(text).value_or(defaults.*f); },
+               },
+               field);
   }
 }
 
@@ -112,13 +103,12 @@ TOptions TIniManage::ReadOptions() {
 bool TIniManage::WriteOptions(const TOptions& options) {
   std::vector<IniFile::Entry> entries;
   for (const auto& [key, field] : kOptionKeys) {
-    std::string text =
-        std::visit(Overloaded{
-                       [&](std::int32_t TOptions::*f) { return std::to_string(options.*f); },
-                       [&](bool TOptions::*f) { return BoolText(options.*f); },
-                       [&](float TOptions::*f) { return FormatSingle(options.*f); },
-                   },
-                   field);
+    std::string text = std::visit(Overloaded{
+                                      [&](std::int32_t TOptions::*f) { return std::to_string(options.*f); },
+                                      [&](bool TOptions::*f) { return BoolText(options.*f); },
+                                      [&](float TOptions::*f) { return FormatSingle(options.*f); },
+                                  },
+                                  field);
     entries.emplace_back(std::string(key), std::move(text));
   }
   return Record(file_.Write(kOptions, entries));
@@ -127,12 +117,9 @@ bool TIniManage::WriteOptions(const TOptions& options) {
 void TIniManage::ReadFilter(std::string_view name, TFilter& filter) {
   // A local reader, so a caller walking a list through ReadValue keeps its place.
   const IniSnapshot ini = file_.Snapshot();
-  DecodeFlags(Trim(ini.Read(kFilter, Key(name, "PEOPLE"))), filter.People.data(),
-              filter.People.size());
-  DecodeFlags(Trim(ini.Read(kFilter, Key(name, "TENSES"))), filter.Tenses.data(),
-              filter.Tenses.size());
-  DecodeFlags(Trim(ini.Read(kFilter, Key(name, "VERBS"))), filter.Verbs.data(),
-              filter.Verbs.size());
+  DecodeFlags(Trim(ini.Read(kFilter, Key(name, "PEOPLE"))), filter.People.data(), filter.People.size());
+  DecodeFlags(Trim(ini.Read(kFilter, Key(name, "TENSES"))), filter.Tenses.data(), filter.Tenses.size());
+  DecodeFlags(Trim(ini.Read(kFilter, Key(name, "VERBS"))), filter.Verbs.data(), filter.Verbs.size());
   filter.Irreg = DecodeIrreg(ini.Read(kFilter, Key(name, "IRREG")));
   filter.Extra.Verb = ini.Read(kFilter, Key(name, "EXTRA"));
 }
@@ -144,14 +131,13 @@ TFilter TIniManage::ReadFilter(std::string_view name) {
 }
 
 bool TIniManage::WriteFilter(std::string_view name, const TFilter& f) {
-  return Record(
-      file_.Write(kFilter, {
-                               {Key(name, "PEOPLE"), EncodeFlags(f.People.data(), f.People.size())},
-                               {Key(name, "TENSES"), EncodeFlags(f.Tenses.data(), f.Tenses.size())},
-                               {Key(name, "VERBS"), EncodeFlags(f.Verbs.data(), f.Verbs.size())},
-                               {Key(name, "IRREG"), EncodeIrreg(f.Irreg)},
-                               {Key(name, "EXTRA"), f.Extra.Verb},
-                           }));
+  return Record(file_.Write(kFilter, {
+                                         {Key(name, "PEOPLE"), EncodeFlags(f.People.data(), f.People.size())},
+                                         {Key(name, "TENSES"), EncodeFlags(f.Tenses.data(), f.Tenses.size())},
+                                         {Key(name, "VERBS"), EncodeFlags(f.Verbs.data(), f.Verbs.size())},
+                                         {Key(name, "IRREG"), EncodeIrreg(f.Irreg)},
+                                         {Key(name, "EXTRA"), f.Extra.Verb},
+                                     }));
 }
 
 bool TIniManage::HasFilter(std::string_view name) {
@@ -163,8 +149,7 @@ std::string TIniManage::ReadValue(std::string_view section, std::string_view key
   return tokens_.Buffer;
 }
 
-bool TIniManage::WriteValue(std::string_view section, std::string_view key,
-                            std::string_view value) {
+bool TIniManage::WriteValue(std::string_view section, std::string_view key, std::string_view value) {
   return Record(file_.Write(section, key, value));
 }
 
@@ -186,10 +171,8 @@ std::vector<std::string> TIniManage::ReadPresetNames() {
   // A damaged Count must not fill the test list with millions of empty names.
   constexpr std::int32_t kMostPresets = 1000;
   const IniSnapshot ini = file_.Snapshot();
-  const std::int32_t count =
-      std::min(ParseInteger(ini.Read(kDefault, "Count")).value_or(0), kMostPresets);
-  for (std::int32_t k = 1; k <= count; ++k)
-    names.push_back(ini.Read(kDefault, std::to_string(k)));
+  const std::int32_t count = std::min(ParseInteger(ini.Read(kDefault, "Count")).value_or(0), kMostPresets);
+  for (std::int32_t k = 1; k <= count; ++k) names.push_back(ini.Read(kDefault, std::to_string(k)));
   return names;
 }
 

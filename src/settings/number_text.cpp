@@ -43,25 +43,22 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
 std::optional<float> ParseDecimal(std::string_view text) {
   if (!DropPlus(text)) return std::nullopt;
   float value = 0;
-  const auto [end, ec] =
-      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-  if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
-    return std::nullopt;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+  if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 
 std::string FormatSingle(float value) {
   char buffer[64];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
-                                       std::chars_format::general, 15);
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value), std::chars_format::general, 15);
   if (ec != std::errc{}) return "0";
   return std::string(buffer, end);
 }
 
 std::string FormatFixed(double value, int decimals) {
   char buffer[400];  // room for the widest double written in full
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::fixed, decimals);
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
   if (ec != std::errc{}) return "0";
   return std::string(buffer, end);
 }

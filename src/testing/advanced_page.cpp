@@ -22,8 +22,8 @@ const std::array<CommonTenseGroup, 7>& CommonTenseGroups() {
       {{kSimplePast, kImperfect, kPerfect, kPluperfect}, 19},
       {{kFuture, kConditional}, 20},
       {{kImperative}, 21},
-      {{kPresent, kSimplePast, kImperfect, kPerfect, kPluperfect, kFuture, kConditional,
-        kImperative, kCondPerfect, kFuturePerfect},
+      {{kPresent, kSimplePast, kImperfect, kPerfect, kPluperfect, kFuture, kConditional, kImperative, kCondPerfect,
+        kFuturePerfect},
        22},
       {{kImperative, kSubjPresent, kSubjImperfect, kSubjPerfect, kSubjPluperfect}, 23},
   }};
@@ -31,12 +31,10 @@ const std::array<CommonTenseGroup, 7>& CommonTenseGroups() {
 }
 
 // People slots of each cbSpecificPeople item.
-const std::array<std::vector<int>, 7> kSpecificPeopleSlots = {{
-    {0}, {1}, {2}, {3, 4, 5}, {6}, {7}, {8, 9, 10}}};
+const std::array<std::vector<int>, 7> kSpecificPeopleSlots = {{{0}, {1}, {2}, {3, 4, 5}, {6}, {7}, {8, 9, 10}}};
 
 // cbCommonPeople items in terms of the country option they mirror.
 constexpr std::array<int, 3> kCommonPeopleCountry = {kLatinAmerica, kArgentina, kSpain};
-
 
 template <std::size_t N>
 int FirstTicked(const std::array<bool, N>& ticks) {
@@ -72,9 +70,7 @@ TFilter BuildFilterFromControls(const AdvancedPage& page) {
   TFilter f = ResetFilter(false);
 
   switch (page.tenses) {
-    case RadioChoice::All:
-      f.Tenses.fill(true);
-      break;
+    case RadioChoice::All: f.Tenses.fill(true); break;
     case RadioChoice::Common:
       if (int g = FirstTicked(page.cbCommonTense); g >= 0) {
         const CommonTenseGroup& group = CommonTenseGroups()[g];
@@ -82,17 +78,12 @@ TFilter BuildFilterFromControls(const AdvancedPage& page) {
         f.Tenses[group.marker] = true;
       }
       break;
-    case RadioChoice::Specific:
-      SetSpecificTenses(page, f);
-      break;
-    case RadioChoice::None:
-      break;
+    case RadioChoice::Specific: SetSpecificTenses(page, f); break;
+    case RadioChoice::None: break;
   }
 
   switch (page.people) {
-    case RadioChoice::All:
-      f.People.fill(true);
-      break;
+    case RadioChoice::All: f.People.fill(true); break;
     case RadioChoice::Common: {
       int item = FirstTicked(page.cbCommonPeople);
       CountryPeople(item >= 0 ? kCommonPeopleCountry[item] : kAllCountries, f);
@@ -102,8 +93,7 @@ TFilter BuildFilterFromControls(const AdvancedPage& page) {
       f.People[kSpecificPeopleRadioSlot] = true;
       SetSpecificPeople(page, f);
       break;
-    case RadioChoice::None:
-      break;
+    case RadioChoice::None: break;
   }
 
   SetVerbTypes(page, f);

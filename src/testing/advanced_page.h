@@ -35,11 +35,11 @@ inline constexpr std::array<std::string_view, 5> kVerbTypeCaptions = {
 // The tense lists (cbSpecificTense, cbTenses) show tenses in display order, which is
 // not code order: item i stands for Tenses slot kDisplayTenseSlots[i].
 inline constexpr std::array<int, 15> kDisplayTenseSlots = {
-    TenseSlot(kPresent),      TenseSlot(kSimplePast),    TenseSlot(kImperfect),
-    TenseSlot(kPerfect),      TenseSlot(kPluperfect),    TenseSlot(kFuture),
-    TenseSlot(kFuturePerfect), TenseSlot(kConditional),  TenseSlot(kCondPerfect),
-    TenseSlot(kImperative),   TenseSlot(kSubjPresent),   TenseSlot(kSubjImperfect),
-    TenseSlot(kSubjPerfect),  TenseSlot(kSubjPluperfect), kGerundSlot};
+    TenseSlot(kPresent),       TenseSlot(kSimplePast),     TenseSlot(kImperfect),
+    TenseSlot(kPerfect),       TenseSlot(kPluperfect),     TenseSlot(kFuture),
+    TenseSlot(kFuturePerfect), TenseSlot(kConditional),    TenseSlot(kCondPerfect),
+    TenseSlot(kImperative),    TenseSlot(kSubjPresent),    TenseSlot(kSubjImperfect),
+    TenseSlot(kSubjPerfect),   TenseSlot(kSubjPluperfect), kGerundSlot};
 
 // Indices into AdvancedPage::cbVerbType.
 enum VerbTypeItem : int { kRegularVerbs, kIrregularVerbs, kArVerbs, kErVerbs, kIrVerbs };

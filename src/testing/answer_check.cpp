@@ -19,16 +19,14 @@ char FoldAccent(char c) {
 
 void AppendRun(std::vector<ColourRun>& runs, std::size_t start, std::size_t length, Rgb colour) {
   if (length == 0) return;
-  if (!runs.empty() && runs.back().colour == colour &&
-      runs.back().start + runs.back().length == start) {
+  if (!runs.empty() && runs.back().colour == colour && runs.back().start + runs.back().length == start) {
     runs.back().length += length;
     return;
   }
   runs.push_back({start, length, colour});
 }
 
-LetterCheck CheckLetters(std::string_view typed, std::string_view expected,
-                         const TOptions& options) {
+LetterCheck CheckLetters(std::string_view typed, std::string_view expected, const TOptions& options) {
   LetterCheck check;
   if (options.word && options.showerr) {
     check.scoreCap = 7;
@@ -68,8 +66,7 @@ constexpr MarkPair kMarkPairs[] = {
 
 }  // namespace
 
-DisplayMode ApplyDisplayMode(const TOptions& options, std::string_view text,
-                             std::size_t answerLength) {
+DisplayMode ApplyDisplayMode(const TOptions& options, std::string_view text, std::size_t answerLength) {
   DisplayMode mode;
   if (options.eng) {
     mode.lbVerbVisible = false;
@@ -122,9 +119,7 @@ int RecordedSeconds(double startTime, double answerTime) {
   return seconds > kLongest ? kLongest : static_cast<int>(seconds);
 }
 
-std::string_view FirstLine(std::string_view text) {
-  return text.substr(0, text.find_first_of("\r\n"));
-}
+std::string_view FirstLine(std::string_view text) { return text.substr(0, text.find_first_of("\r\n")); }
 
 std::string ShownTranslation(std::string_view translation) {
   constexpr std::size_t kShown = 32;

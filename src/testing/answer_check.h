@@ -40,8 +40,7 @@ struct LetterCheck {
   std::vector<ColourRun> colours;
   int scoreCap = 10;
 };
-LetterCheck CheckLetters(std::string_view typed, std::string_view expected,
-                         const TOptions& options);
+LetterCheck CheckLetters(std::string_view typed, std::string_view expected, const TOptions& options);
 
 // Adds a run, merging it into the last one when it continues it in the same colour.
 void AppendRun(std::vector<ColourRun>& runs, std::size_t start, std::size_t length, Rgb colour);
@@ -71,8 +70,7 @@ struct DisplayMode {
   int maxLength = kAnswerBoxMaxLength;
   std::string text;
 };
-DisplayMode ApplyDisplayMode(const TOptions& options, std::string_view text,
-                             std::size_t answerLength);
+DisplayMode ApplyDisplayMode(const TOptions& options, std::string_view text, std::size_t answerLength);
 
 // Seconds recorded for a question, from times of day as fractions of a day: the
 // difference in whole milliseconds (the clock's resolution), rounded to seconds with

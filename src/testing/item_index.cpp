@@ -59,8 +59,8 @@ const TVerb* ItemIndex::Find(std::string_view infinitive, int person, int tense)
   const std::span<const TVerb> items = verb->items;
   const auto key = [](const TVerb& item) { return item.Tense * 16 + item.Person; };
   const int wanted = tense * 16 + person;
-  const auto it = std::lower_bound(items.begin(), items.end(), wanted,
-                                   [&](const TVerb& item, int k) { return key(item) < k; });
+  const auto it =
+      std::lower_bound(items.begin(), items.end(), wanted, [&](const TVerb& item, int k) { return key(item) < k; });
   if (it != items.end() && it->Tense == tense && it->Person == person) return &*it;
   return nullptr;
 }

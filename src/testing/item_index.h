@@ -24,9 +24,7 @@ class ItemIndex {
   // Every item of one verb in file order (empty for a verb not in the data).
   std::span<const TVerb> ItemsOf(std::string_view infinitive) const;
   // The position of an item of the list in it.
-  std::size_t IndexOf(const TVerb& item) const {
-    return static_cast<std::size_t>(&item - verbs_->data());
-  }
+  std::size_t IndexOf(const TVerb& item) const { return static_cast<std::size_t>(&item - verbs_->data()); }
   const TVerb& At(std::size_t index) const { return (*verbs_)[index]; }
   std::size_t size() const { return verbs_->size(); }
 
@@ -41,9 +39,7 @@ class ItemIndex {
   // Looked up by a view of a result line's field without making a string of it.
   struct Hash {
     using is_transparent = void;
-    std::size_t operator()(std::string_view text) const {
-      return std::hash<std::string_view>{}(text);
-    }
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
   };
   // Each verb's items (its first block when listed twice). The infinitives are
   // copied into the table, so a lookup reads no item.

@@ -18,10 +18,9 @@ struct Preset {
 const std::vector<Preset>& Presets() {
   static const std::vector<Preset> presets = [] {
     const std::vector<int> past = {kSimplePast, kImperfect, kPerfect, kPluperfect};
-    const std::vector<int> subjunctive = {kSubjPresent, kSubjImperfect, kSubjPerfect,
-                                          kSubjPluperfect};
-    const std::vector<int> compound = {kPerfect, kPluperfect, kSubjPerfect, kSubjPluperfect,
-                                       kCondPerfect, kFuturePerfect};
+    const std::vector<int> subjunctive = {kSubjPresent, kSubjImperfect, kSubjPerfect, kSubjPluperfect};
+    const std::vector<int> compound = {kPerfect,        kPluperfect,  kSubjPerfect,
+                                       kSubjPluperfect, kCondPerfect, kFuturePerfect};
     std::vector<Preset> p;
     // 0..8: Present by ending, regular then irregular, then all verbs.
     for (std::uint8_t irreg : {0, 1})
@@ -54,9 +53,7 @@ const std::vector<Preset>& Presets() {
 void CountryPeople(int country, TFilter& filter) {
   filter.People.fill(true);
   switch (country) {
-    case kSpain:
-      filter.People[kVos - 1] = false;
-      break;
+    case kSpain: filter.People[kVos - 1] = false; break;
     case kLatinAmerica:
       filter.People[kVos - 1] = false;
       filter.People[kVosotros - 1] = false;
@@ -65,8 +62,7 @@ void CountryPeople(int country, TFilter& filter) {
       filter.People[kTu - 1] = false;
       filter.People[kVosotros - 1] = false;
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -85,8 +81,8 @@ bool SetPresetCriteria(int n, TFilter& filter) {
   return true;
 }
 
-TFilter ApplyPreset(int position, int firstPresetIndex, const std::string& boxText,
-                    const AdvancedPage& page, int country, const SavedFilterReader& readFilter) {
+TFilter ApplyPreset(int position, int firstPresetIndex, const std::string& boxText, const AdvancedPage& page,
+                    int country, const SavedFilterReader& readFilter) {
   if (position == 0) return BuildFilterFromControls(page);
   if (position < firstPresetIndex) {
     // A saved filter is the Advanced page it was saved from, and gives the test that

@@ -35,8 +35,8 @@ using SavedFilterReader = std::function<TFilter(const std::string& name)>;
 //   otherwise                 preset position - firstPresetIndex with the country's
 //                             persons (a preset beyond the last selects nothing).
 // The caller runs SelectTest on the result.
-TFilter ApplyPreset(int position, int firstPresetIndex, const std::string& boxText,
-                    const AdvancedPage& page, int country, const SavedFilterReader& readFilter);
+TFilter ApplyPreset(int position, int firstPresetIndex, const std::string& boxText, const AdvancedPage& page,
+                    int country, const SavedFilterReader& readFilter);
 
 // Tenses slot of a cbTenses position; anything but 0..14 (typed text) is Present.
 int TenseSlotOfPosition(int position);
@@ -47,10 +47,10 @@ TFilter StartSingleVerbTest(const std::string& caption, int tensesPosition, int 
 
 // Captions of the single-verb buttons on the "Regular" and "Irregular" pages.
 inline constexpr std::array<std::string_view, 18> kRegularVerbButtons = {
-    "Abrir", "Bailar", "Beber", "Cantar", "Cenar", "Comer", "Correr", "Dejar", "Esperar",
+    "Abrir", "Bailar", "Beber", "Cantar",  "Cenar", "Comer",    "Correr", "Dejar",  "Esperar",
     "Ganar", "Llamar", "Mirar", "Olvidar", "Tomar", "Trabajar", "Vender", "Viajar", "Vivir"};
 inline constexpr std::array<std::string_view, 18> kIrregularVerbButtons = {
-    "Dar", "Decir", "Estar", "Haber", "Hacer", "Ir", "Mentir", "Pedir", "Pensar",
-    "Perder", "Querer", "Saber", "Ser", "Tener", "Traer", "Venir", "Ver", "Volver"};
+    "Dar",    "Decir",  "Estar", "Haber", "Hacer", "Ir",    "Mentir", "Pedir", "Pensar",
+    "Perder", "Querer", "Saber", "Ser",   "Tener", "Traer", "Venir",  "Ver",   "Volver"};
 
 }  // namespace parlavo

@@ -27,13 +27,11 @@ double LocalTimeOfDay() {
   std::tm local{};
   localtime_r(&seconds, &local);
   const auto ms = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
-  const long long msOfDay =
-      ((local.tm_hour * 60LL + local.tm_min) * 60LL + local.tm_sec) * 1000LL + ms;
+  const long long msOfDay = ((local.tm_hour * 60LL + local.tm_min) * 60LL + local.tm_sec) * 1000LL + ms;
   return static_cast<double>(msOfDay) / 86'400'000.0;
 }
 
-QuestionLoop::QuestionLoop(const TOptions& options, std::vector<std::string>* resultLines,
-                           TimeOfDay clock)
+QuestionLoop::QuestionLoop(const TOptions& options, std::vector<std::string>* resultLines, TimeOfDay clock)
     : options_(&options), resultLines_(resultLines), clock_(std::move(clock)) {
   if (!clock_) clock_ = LocalTimeOfDay;
   startTime_ = answerTime_ = clock_();
@@ -127,12 +125,10 @@ LoopUpdate QuestionLoop::NextLetterClicked(int caretPosition) {
   return Done(std::move(update));
 }
 
-LoopUpdate QuestionLoop::InsertAccent(const std::string& caption, int selectionStart,
-                                      int selectionLength) {
+LoopUpdate QuestionLoop::InsertAccent(const std::string& caption, int selectionStart, int selectionLength) {
   const std::string& text = view_.boxText;
   const std::size_t start = std::clamp<std::size_t>(std::max(selectionStart, 0), 0, text.size());
-  const std::size_t length =
-      std::min<std::size_t>(std::max(selectionLength, 0), text.size() - start);
+  const std::size_t length = std::min<std::size_t>(std::max(selectionLength, 0), text.size() - start);
   const std::string changed = text.substr(0, start) + caption + text.substr(start + length);
   // The caret ends right after the inserted letter.
   caretPos_ = static_cast<int>(start + caption.size());
@@ -324,8 +320,7 @@ void QuestionLoop::EndPauseEarly(LoopUpdate& update) {
 void QuestionLoop::ShowCurrentQuestion(LoopUpdate& update) {
   SetBoxText("", update);
   answered_ = false;
-  if (view_.currentRow >= 0 && view_.currentRow < static_cast<int>(rows_.size()) &&
-      rows_[view_.currentRow]) {
+  if (view_.currentRow >= 0 && view_.currentRow < static_cast<int>(rows_.size()) && rows_[view_.currentRow]) {
     Show(*rows_[view_.currentRow], update);
     // A question shown anew is a new question, however it was reached (a row click,
     // a new test): help taken on the last one must not cost this one.
@@ -362,9 +357,7 @@ void QuestionLoop::ClearPanel() {
   view_.lbAnswerVisible = false;
 }
 
-void QuestionLoop::PlaceCaret() {
-  view_.caret = std::clamp(caretPos_, 0, static_cast<int>(view_.boxText.size()));
-}
+void QuestionLoop::PlaceCaret() { view_.caret = std::clamp(caretPos_, 0, static_cast<int>(view_.boxText.size())); }
 
 LoopUpdate QuestionLoop::Done(LoopUpdate update) const {
   update.score = score_;

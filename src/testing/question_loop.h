@@ -37,11 +37,11 @@ enum class Step : std::uint8_t {
 };
 
 struct LoopUpdate {
-  bool correct = false;             // this event completed the answer
-  int score = 10;                   // Score after the event
-  std::vector<ColourRun> colours;   // colours the user's text was checked with
+  bool correct = false;            // this event completed the answer
+  int score = 10;                  // Score after the event
+  std::vector<ColourRun> colours;  // colours the user's text was checked with
   std::vector<Step> steps;
-  int pauseMs = 0;                  // with Step::StartPause
+  int pauseMs = 0;                    // with Step::StartPause
   std::vector<std::string> recorded;  // lines appended to the results, in order
 };
 
@@ -51,11 +51,11 @@ struct QuestionView {
   bool lbVerbVisible = true, lbVerbHiddenVisible = false;
   bool lbTransVisible = true, lbNoTranVisible = false;
   bool lbAnswerVisible = false;
-  std::string boxText;               // reVerb's text (one line)
-  std::vector<ColourRun> boxColours; // colours of boxText
+  std::string boxText;                // reVerb's text (one line)
+  std::vector<ColourRun> boxColours;  // colours of boxText
   int maxLength = kAnswerBoxMaxLength;
-  int caret = 0;                     // where reVerb's caret goes
-  int currentRow = -1;               // selected row of lbVerbs, -1 for none
+  int caret = 0;        // where reVerb's caret goes
+  int currentRow = -1;  // selected row of lbVerbs, -1 for none
 };
 
 // Time of day as a fraction of a day (0 at midnight), millisecond resolution.
@@ -71,8 +71,7 @@ class QuestionLoop {
  public:
   // `options` is the window's record, read at every check; `resultLines` is
   // TFileMan::ResultLines (null: results are not kept). Both must outlive the loop.
-  QuestionLoop(const TOptions& options, std::vector<std::string>* resultLines,
-               TimeOfDay clock = LocalTimeOfDay);
+  QuestionLoop(const TOptions& options, std::vector<std::string>* resultLines, TimeOfDay clock = LocalTimeOfDay);
 
   // ---- Tests ----
   // A new test (SelectTest's end, "Randomise"): the rows replace the old ones; row 0

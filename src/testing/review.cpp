@@ -23,12 +23,9 @@ bool Askable(const TFilter& persons, const TVerb& item) {
 
 std::optional<ReviewKind> ReviewAtPosition(int position, int firstReviewPosition) {
   switch (position - firstReviewPosition) {
-    case 0:
-      return ReviewKind::kMissed;
-    case 1:
-      return ReviewKind::kDue;
-    default:
-      return std::nullopt;
+    case 0: return ReviewKind::kMissed;
+    case 1: return ReviewKind::kDue;
+    default: return std::nullopt;
   }
 }
 
@@ -36,8 +33,7 @@ TestList BuildReview(ReviewKind kind, const ItemIndex& items, const ReviewInput&
   static const std::vector<std::string> kNoLines;
   static const std::vector<HistoryEntry> kNoHistory;
   const std::vector<std::string>& lines = input.resultLines ? *input.resultLines : kNoLines;
-  const std::vector<Day> days =
-      ResultDays(lines.size(), input.history ? *input.history : kNoHistory);
+  const std::vector<Day> days = ResultDays(lines.size(), input.history ? *input.history : kNoHistory);
 
   TFilter persons;
   CountryPeople(input.country, persons);
@@ -49,9 +45,8 @@ TestList BuildReview(ReviewKind kind, const ItemIndex& items, const ReviewInput&
   std::vector<ReviewState> states(items.size());
   ResultFields fields;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (!ParseResultFields(lines[i], fields) || fields.person < 1 ||
-        fields.person > kPersonCount || !persons.People[fields.person - 1] ||
-        IsUnusedItem(fields.infinitive, fields.tense))
+    if (!ParseResultFields(lines[i], fields) || fields.person < 1 || fields.person > kPersonCount ||
+        !persons.People[fields.person - 1] || IsUnusedItem(fields.infinitive, fields.tense))
       continue;
     const TVerb* item = items.Find(fields.infinitive, fields.person, fields.tense);
     if (item) states[items.IndexOf(*item)].Answer(i, fields.score, days[i]);
@@ -76,8 +71,7 @@ TestList BuildReview(ReviewKind kind, const ItemIndex& items, const ReviewInput&
 
   // Only the rows the "Verbs in test" limit keeps need their order: those are
   // picked first, then sorted.
-  const std::size_t rows =
-      input.limit <= 0 ? 0 : std::min(chosen.size(), static_cast<std::size_t>(input.limit));
+  const std::size_t rows = input.limit <= 0 ? 0 : std::min(chosen.size(), static_cast<std::size_t>(input.limit));
   const auto end = chosen.begin() + static_cast<std::ptrdiff_t>(rows);
   auto order = [&](auto before) {
     if (end != chosen.end()) std::nth_element(chosen.begin(), end, chosen.end(), before);
@@ -96,8 +90,8 @@ TestList BuildReview(ReviewKind kind, const ItemIndex& items, const ReviewInput&
   return test;
 }
 
-TestList PractiseVerb(std::string_view infinitive, const ItemIndex& items,
-                      const std::vector<std::string>& resultLines, int country) {
+TestList PractiseVerb(std::string_view infinitive, const ItemIndex& items, const std::vector<std::string>& resultLines,
+                      int country) {
   TFilter persons;
   CountryPeople(country, persons);
   TestList all, missed;
@@ -105,8 +99,7 @@ TestList PractiseVerb(std::string_view infinitive, const ItemIndex& items,
     if (Askable(persons, item)) all.push_back(&item);
   ResultFields fields;
   for (const std::string& line : resultLines) {
-    if (!ParseResultFields(line, fields) || fields.score >= 10 || fields.infinitive != infinitive)
-      continue;
+    if (!ParseResultFields(line, fields) || fields.score >= 10 || fields.infinitive != infinitive) continue;
     const TVerb* item = items.Find(fields.infinitive, fields.person, fields.tense);
     if (item && Askable(persons, *item)) missed.push_back(item);
   }

@@ -22,8 +22,7 @@ enum class ReviewKind { kMissed, kDue };
 
 // The entries go after the presets in cbSimple, so that "simplemod" keeps naming
 // the test it named in settings files written before they existed.
-inline constexpr std::array<std::string_view, 2> kReviewCaptions = {
-    "Review - forms I got wrong", "Review - due today"};
+inline constexpr std::array<std::string_view, 2> kReviewCaptions = {"Review - forms I got wrong", "Review - due today"};
 
 // Which review entry `position` of cbSimple is, given the position of the first.
 std::optional<ReviewKind> ReviewAtPosition(int position, int firstReviewPosition);
@@ -44,8 +43,8 @@ TestList BuildReview(ReviewKind kind, const ItemIndex& items, const ReviewInput&
 // "Practise this verb": the items of `infinitive` answered below 10 at least
 // once, or all its items when none were, in file order and with the persons of
 // the country option; the caller fills the question list from them as for any test.
-TestList PractiseVerb(std::string_view infinitive, const ItemIndex& items,
-                      const std::vector<std::string>& resultLines, int country);
+TestList PractiseVerb(std::string_view infinitive, const ItemIndex& items, const std::vector<std::string>& resultLines,
+                      int country);
 
 // lbVerbTitle of a review: says that there is nothing to do instead of a bare 0.
 std::string ReviewTitle(std::size_t rows);

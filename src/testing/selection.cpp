@@ -18,8 +18,7 @@ namespace {
 // comparisons a lookup, this about one. Same answers as TFileMan::IsTested.
 class TestedForms {
  public:
-  explicit TestedForms(const std::vector<std::string>& testedIndex)
-      : forms_(testedIndex.begin(), testedIndex.end()) {}
+  explicit TestedForms(const std::vector<std::string>& testedIndex) : forms_(testedIndex.begin(), testedIndex.end()) {}
   bool Contains(std::string_view form) const { return forms_.contains(form); }
 
  private:
@@ -38,17 +37,15 @@ class TestedForms {
     }
   };
   struct Equal {
-    bool operator()(std::string_view a, std::string_view b) const {
-      return EqualsIgnoringCase(a, b);
-    }
+    bool operator()(std::string_view a, std::string_view b) const { return EqualsIgnoringCase(a, b); }
   };
   std::unordered_set<std::string_view, Hash, Equal> forms_;
 };
 
 }  // namespace
 
-TestList SelectTest(const TFilter& criteria, const VerbList& verbs, TFileMan* results,
-                    bool untestedOnly, const SelectionProgress& progress) {
+TestList SelectTest(const TFilter& criteria, const VerbList& verbs, TFileMan* results, bool untestedOnly,
+                    const SelectionProgress& progress) {
   if (results) results->BuildTestedIndex();
   const bool skipTested = untestedOnly && results;
   TestList test;
@@ -58,9 +55,7 @@ TestList SelectTest(const TFilter& criteria, const VerbList& verbs, TFileMan* re
   const TestedForms tested(skipTested ? results->TestedIndex() : kNoResults);
   for (const TVerb& item : verbs) {
     if (progress) progress(++done, total);
-    if (!item.MatchesFilter(criteria.People, criteria.Tenses, criteria.Verbs, criteria.Irreg,
-                            criteria.Extra))
-      continue;
+    if (!item.MatchesFilter(criteria.People, criteria.Tenses, criteria.Verbs, criteria.Irreg, criteria.Extra)) continue;
     if (IsUnusedItem(item.Infinitive(), item.Tense)) continue;
     if (skipTested && tested.Contains(item.Form())) continue;
     test.push_back(&item);
@@ -74,8 +69,8 @@ std::mt19937 ClockSeededGenerator() {
   return std::mt19937(seed);
 }
 
-TestList FillQuestionList(const TestList& testList, int limit, bool shuffle,
-                          std::mt19937& random, const SelectionProgress& progress) {
+TestList FillQuestionList(const TestList& testList, int limit, bool shuffle, std::mt19937& random,
+                          const SelectionProgress& progress) {
   const std::size_t n = testList.size();
   const std::size_t m = limit <= 0 ? 0 : std::min(n, static_cast<std::size_t>(limit));
   TestList rows;
@@ -98,8 +93,7 @@ TestList FillQuestionList(const TestList& testList, int limit, bool shuffle,
   return rows;
 }
 
-TestList FillQuestionList(const TestList& testList, int limit, bool shuffle,
-                          const SelectionProgress& progress) {
+TestList FillQuestionList(const TestList& testList, int limit, bool shuffle, const SelectionProgress& progress) {
   std::mt19937 random = ClockSeededGenerator();
   return FillQuestionList(testList, limit, shuffle, random, progress);
 }

@@ -26,8 +26,8 @@ using SelectionProgress = std::function<void(std::size_t done, std::size_t total
 // items (unused_items.h), which no test asks. `results` (may be
 // null) has its tested index rebuilt on every call; with `untestedOnly` an item whose
 // Form was answered before (ignoring case, any verb, person or tense) is left out.
-TestList SelectTest(const TFilter& criteria, const VerbList& verbs, TFileMan* results,
-                    bool untestedOnly, const SelectionProgress& progress = {});
+TestList SelectTest(const TFilter& criteria, const VerbList& verbs, TFileMan* results, bool untestedOnly,
+                    const SelectionProgress& progress = {});
 
 // A generator seeded from the clock, as each new fill of the list asks for.
 std::mt19937 ClockSeededGenerator();
@@ -36,11 +36,10 @@ std::mt19937 ClockSeededGenerator();
 // such as the -29999 of an unreadable reVIT field), either the first ones in file
 // order or, with `shuffle`, a uniform draw without replacement in draw order.
 // `progress` is called once per row.
-TestList FillQuestionList(const TestList& testList, int limit, bool shuffle,
-                          std::mt19937& random, const SelectionProgress& progress = {});
-// The same with a fresh clock-seeded generator.
-TestList FillQuestionList(const TestList& testList, int limit, bool shuffle,
+TestList FillQuestionList(const TestList& testList, int limit, bool shuffle, std::mt19937& random,
                           const SelectionProgress& progress = {});
+// The same with a fresh clock-seeded generator.
+TestList FillQuestionList(const TestList& testList, int limit, bool shuffle, const SelectionProgress& progress = {});
 
 // Text of one row of lbVerbs, "tener : Present , Yo" (Windows-1252).
 std::string RowText(const TVerb& item);

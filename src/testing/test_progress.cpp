@@ -12,8 +12,7 @@ namespace {
 std::string Duration(std::int64_t seconds) {
   if (seconds < 120) return std::to_string(seconds) + " s";
   const std::int64_t rest = seconds % 60;
-  return std::to_string(seconds / 60) + " min " + (rest < 10 ? "0" : "") + std::to_string(rest) +
-         " s";
+  return std::to_string(seconds / 60) + " min " + (rest < 10 ? "0" : "") + std::to_string(rest) + " s";
 }
 
 }  // namespace
@@ -51,16 +50,13 @@ TestSummary Summarise(const TestList& rows, const TestProgress& progress) {
   summary.answers = progress.Answers();
   summary.totalSeconds = progress.Seconds();
   if (summary.answers > 0) {
-    summary.averageScore =
-        static_cast<double>(progress.ScoreSum()) / static_cast<double>(summary.answers);
-    summary.averageSeconds =
-        static_cast<double>(progress.Seconds()) / static_cast<double>(summary.answers);
+    summary.averageScore = static_cast<double>(progress.ScoreSum()) / static_cast<double>(summary.answers);
+    summary.averageSeconds = static_cast<double>(progress.Seconds()) / static_cast<double>(summary.answers);
   }
   for (std::size_t row = 0; row < questions.size(); ++row) {
     const QuestionRecord& question = questions[row];
     if (question.answers > 0 && question.firstScore == 10) ++summary.rightFirstTime;
-    if (question.missed && row < rows.size() && rows[row])
-      summary.missed.push_back({rows[row], question.bestScore});
+    if (question.missed && row < rows.size() && rows[row]) summary.missed.push_back({rows[row], question.bestScore});
   }
   return summary;
 }
@@ -68,8 +64,7 @@ TestSummary Summarise(const TestList& rows, const TestProgress& progress) {
 std::vector<std::string> SummaryLines(const TestSummary& summary) {
   return {
       "Questions: " + std::to_string(summary.questions),
-      "Right at the first try: " + std::to_string(summary.rightFirstTime) + " of " +
-          std::to_string(summary.questions),
+      "Right at the first try: " + std::to_string(summary.rightFirstTime) + " of " + std::to_string(summary.questions),
       "Average score: " + FormatFixed(summary.averageScore, 1),
       "Average time: " + FormatFixed(summary.averageSeconds, 1) + " s",
       "Total time: " + Duration(summary.totalSeconds),

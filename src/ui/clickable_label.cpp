@@ -4,9 +4,7 @@
 
 namespace parlavo {
 
-ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
-  setCursor(Qt::PointingHandCursor);
-}
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) { setCursor(Qt::PointingHandCursor); }
 
 // Taking the press keeps it from reaching the strip behind, which would start a
 // window drag.

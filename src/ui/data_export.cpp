@@ -17,10 +17,11 @@ void ExportToDataFolder(Platform& platform, const char* fileName, const std::fun
   }
   // Beside a portable program the files are where the learner started it; elsewhere
   // the message names the folder, which a learner would not guess.
-  const QString where = folder.isEmpty() ? QString("the Parlavo directory")
-                                         : QString("the folder '%1'").arg(QDir::toNativeSeparators(QDir::cleanPath(folder)));
+  const QString where = folder.isEmpty()
+                            ? QString("the Parlavo directory")
+                            : QString("the folder '%1'").arg(QDir::toNativeSeparators(QDir::cleanPath(folder)));
   platform.ShowMessage("Complete", QString("The file '%1' can be found in %2.").arg(fileName, where),
-                        MessageIcon::Exclamation);
+                       MessageIcon::Exclamation);
 }
 
 }  // namespace parlavo

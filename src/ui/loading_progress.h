@@ -20,8 +20,7 @@ class TfrmLoading : public QWidget {
   // Shows the window with the title and the bar at `start` of `maximum`. With
   // counterText the title gains "<n> of <maximum>"; visibleAtFirstStep is the
   // window's visibility from the first StepProgress on.
-  void ShowProgress(const QString& title, int start, int maximum, bool counterText,
-                    bool visibleAtFirstStep);
+  void ShowProgress(const QString& title, int start, int maximum, bool counterText, bool visibleAtFirstStep);
   void StepProgress();
   // One tick of tmLoader: update the counter text and creep the bar forward.
   void tmLoaderTimer();

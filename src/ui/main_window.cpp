@@ -128,10 +128,12 @@ void TfrmVerbTester::Wire() {
   connect(tsStats, &StatisticsPage::practiseVerbRequested, this, &TfrmVerbTester::PractiseVerb);
   connect(tsOptions, &OptionsPage::exportAllClicked, this, [this] {
     const std::vector<std::string> infinitives = tsCommonVerbs->Infinitives();
-    ExportToDataFolder(platform_, "AllVerbs.txt", [&](std::ostream& out) { WriteAllVerbs(out, infinitives, session_->Verbs()); });
+    ExportToDataFolder(platform_, "AllVerbs.txt",
+                       [&](std::ostream& out) { WriteAllVerbs(out, infinitives, session_->Verbs()); });
   });
   connect(tsOptions, &OptionsPage::exportSpecialClicked, this, [this] {
-    ExportToDataFolder(platform_, "SpecialVerbs.txt", [&](std::ostream& out) { WriteSpecialVerbs(out, session_->Verbs()); });
+    ExportToDataFolder(platform_, "SpecialVerbs.txt",
+                       [&](std::ostream& out) { WriteSpecialVerbs(out, session_->Verbs()); });
   });
   WireSettings();
   WireTester();
@@ -149,8 +151,7 @@ void TfrmVerbTester::StartUp() {
   // Real numbers in the settings file use a point whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
   QLocale::setDefault(QLocale::c());
-  if (const std::optional<Notice> notice = parlavo::Session::CodePageNotice(platform_.OemCodePage()))
-    Tell({*notice});
+  if (const std::optional<Notice> notice = parlavo::Session::CodePageNotice(platform_.OemCodePage())) Tell({*notice});
 
   StartingUp = true;
   session_->ReadSettings();

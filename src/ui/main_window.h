@@ -91,17 +91,17 @@ class TfrmVerbTester : public QWidget {
   // ---- Options, settings and results (main_window_settings.cpp) ----
   void OptionsToControls();
   void OptionsFromControls();
-  void OptionClicked();          // any option check box or radio button
-  void AdvancedClicked();        // "Display advanced tab"
+  void OptionClicked();    // any option check box or radio button
+  void AdvancedClicked();  // "Display advanced tab"
   void SetAdvancedTabVisible(bool visible);
   // An option or the Advanced page changed: the settings are written shortly, a
   // burst of changes coalesced into one write.
   void SettingsChanged();
   void WriteSettingsNow();
   TFilter CurrentFilter() const;  // the Advanced page as the filter kept with the settings
-  void LoadCurrentFilter();      // "Current Filter" on the Advanced page, lists rebuilt
-  void RefreshFilterLists();     // the MULTI test list and the saved filters
-  void SaveFilterClicked();      // "Save"
+  void LoadCurrentFilter();       // "Current Filter" on the Advanced page, lists rebuilt
+  void RefreshFilterLists();      // the MULTI test list and the saved filters
+  void SaveFilterClicked();       // "Save"
   // Puts the answers not yet saved on the disk (after every recorded answer, and by
   // tmSaver); while they wait for the disk the saver tries again every few seconds.
   bool SaveResults();
@@ -109,7 +109,7 @@ class TfrmVerbTester : public QWidget {
   void Tell(const Notices& notices);
 
   // ---- Tests and the question loop (main_window_tests.cpp) ----
-  void ApplyPreset();            // builds the test chosen in the MULTI list
+  void ApplyPreset();  // builds the test chosen in the MULTI list
   void SelectTest(const TFilter& criteria);
   bool ApplyReview(int position);  // builds it when `position` is a review entry
   void PractiseVerb(const std::string& infinitive);
@@ -120,7 +120,7 @@ class TfrmVerbTester : public QWidget {
   void Randomise();
   void ApplyUpdate(const LoopUpdate& update);  // beeps, the pause timer, the save, then the view
   void ShowQuestionView();
-  void ShowTestSummary();        // the test is done
+  void ShowTestSummary();  // the test is done
   void UpdateToday();
   // The progress window of a test build, or null while starting up.
   std::unique_ptr<TfrmLoading> OpenProgress(const QString& title, int maximum, bool counterText);
@@ -138,8 +138,8 @@ class TfrmVerbTester : public QWidget {
   HelpPage* TabSheet2 = nullptr;
   ConjugatorPage* tsCommonVerbs = nullptr;
   StatisticsPage* tsStats = nullptr;
-  QTimer* tm500 = nullptr;      // the pause after a right answer
-  QTimer* tmSaver = nullptr;    // the safety net of the results' saves
+  QTimer* tm500 = nullptr;       // the pause after a right answer
+  QTimer* tmSaver = nullptr;     // the safety net of the results' saves
   QTimer* tmSettings = nullptr;  // coalesces settings changes into one write
 
   bool centred_ = false;

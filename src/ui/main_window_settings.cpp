@@ -34,9 +34,8 @@ void TfrmVerbTester::WireSettings() {
     Tell(notices);
     RefreshFilterLists();
   });
-  connect(tsSelection, &AdvancedTestsPage::savedFilterClicked, this, [this](const std::string& name) {
-    tsSelection->Show(FilterToControls(session_->ReadFilter(name)));
-  });
+  connect(tsSelection, &AdvancedTestsPage::savedFilterClicked, this,
+          [this](const std::string& name) { tsSelection->Show(FilterToControls(session_->ReadFilter(name))); });
   // The seven option check boxes re-check the answer at once, so a changed colour
   // option shows.
   connect(tsOptions, &OptionsPage::answerCheckChanged, this,

@@ -119,7 +119,8 @@ void TfrmVerbTester::FillQuestionList(bool shuffle) {
   {
     std::unique_ptr<TfrmLoading> progress =
         OpenProgress("Updating conjugation : ", static_cast<int>(session_->Test().size()), true);
-    rows = parlavo::FillQuestionList(session_->Test(), tsOptions->VerbsInTest(), shuffle, ProgressStepper(progress.get()));
+    rows =
+        parlavo::FillQuestionList(session_->Test(), tsOptions->VerbsInTest(), shuffle, ProgressStepper(progress.get()));
   }
   // The rows are only text: the question loop holds the items they stand for.
   std::vector<std::string> texts;

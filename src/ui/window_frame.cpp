@@ -45,8 +45,7 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   return QObject::eventFilter(watched, event);
 }

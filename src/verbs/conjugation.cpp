@@ -107,7 +107,8 @@ const SharedTable* AuxiliaryTable(int tense) {
 string_view RegularEnding(int tense, int person, int verbClass, string_view& theme) {
   const int row = RowOf(person);
   switch (tense) {
-    case kFuture: case kConditional:
+    case kFuture:
+    case kConditional:
       theme = kThemeVowel[verbClass];
       if (row < 0) return {};
       return tense == kFuture ? kFutureEndings[row] : kConditionalEndings[row];

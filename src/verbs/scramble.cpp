@@ -27,8 +27,7 @@ constexpr std::array<unsigned char, 256> MakeScrambleTable() {
   }
   std::array<unsigned char, 256> table{};
   n = 0;
-  for (int v = 0; v < 256; ++v)
-    table[v] = v == kEndOfFile ? kEndOfFile : pool[n++];
+  for (int v = 0; v < 256; ++v) table[v] = v == kEndOfFile ? kEndOfFile : pool[n++];
   return table;
 }
 
@@ -43,8 +42,7 @@ constexpr std::array<unsigned char, 256> kUnscramble = Invert(kScramble);
 
 std::string Map(std::string_view text, const std::array<unsigned char, 256>& table) {
   std::string out(text.size(), '\0');
-  for (std::size_t i = 0; i < text.size(); ++i)
-    out[i] = static_cast<char>(table[static_cast<unsigned char>(text[i])]);
+  for (std::size_t i = 0; i < text.size(); ++i) out[i] = static_cast<char>(table[static_cast<unsigned char>(text[i])]);
   return out;
 }
 

@@ -10,9 +10,7 @@ namespace {
 // mkstemp's replacement for "XXXXXX".
 constexpr std::size_t kSuffixLength = 6;
 
-bool IsSuffixChar(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
+bool IsSuffixChar(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
 }  // namespace
 
 bool IsTemporaryOf(const std::string& candidate, const std::string& name) {
@@ -27,8 +25,8 @@ std::vector<std::string> RemoveStaleTemporaries(const std::string& folder, const
   std::filesystem::directory_iterator it(folder.empty() ? "." : folder, ec);
   for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
     const std::string file = it->path().filename().string();
-    const bool ours = std::any_of(names.begin(), names.end(),
-                                  [&file](const std::string& name) { return IsTemporaryOf(file, name); });
+    const bool ours =
+        std::any_of(names.begin(), names.end(), [&file](const std::string& name) { return IsTemporaryOf(file, name); });
     std::error_code typeError;
     // A symbolic link is never followed: only what the write itself made goes.
     if (!ours || !it->is_regular_file(typeError) || it->is_symlink(typeError)) continue;

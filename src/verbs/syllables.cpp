@@ -64,8 +64,7 @@ Vowel VowelAt(std::string_view word, std::size_t i) {
       const bool wordEnd = i + 1 == word.size() || !IsLetter(static_cast<unsigned char>(word[i + 1]));
       return wordEnd ? Vowel::kWeak : Vowel::kNone;
     }
-    default:
-      return Vowel::kNone;
+    default: return Vowel::kNone;
   }
 }
 

@@ -9,11 +9,10 @@ namespace {
 bool IsTrimmed(unsigned char c) { return c <= 32; }
 
 // Bytes 0x80..0x9F are where Windows-1252 differs from Latin-1.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kHighControls = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+                                                    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
 // Folds a-z and the accented lower-case letters of Windows-1252 onto their capitals.
 constexpr std::array<unsigned char, 256> MakeFoldTable() {
@@ -99,8 +98,7 @@ std::string UpperAZ(std::string_view text) {
 bool EqualsUpperAZ(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
-    if (UpperAZByte(static_cast<unsigned char>(a[i])) != UpperAZByte(static_cast<unsigned char>(b[i])))
-      return false;
+    if (UpperAZByte(static_cast<unsigned char>(a[i])) != UpperAZByte(static_cast<unsigned char>(b[i]))) return false;
   return true;
 }
 

@@ -24,17 +24,17 @@ std::string_view PersonNameOf(int person) {
   return person >= 1 && person <= kPersonCount ? kPersonNames[person - 1] : kError;
 }
 
-std::string_view TenseNameOf(int tense) {
-  return tense >= 1 && tense <= kTenseCount ? kTenseNames[tense - 1] : kError;
-}
+std::string_view TenseNameOf(int tense) { return tense >= 1 && tense <= kTenseCount ? kTenseNames[tense - 1] : kError; }
 
 bool IsCompoundTense(int tense) {
   switch (tense) {
-    case kPerfect: case kPluperfect: case kSubjPerfect: case kSubjPluperfect:
-    case kCondPerfect: case kFuturePerfect:
-      return true;
-    default:
-      return false;
+    case kPerfect:
+    case kPluperfect:
+    case kSubjPerfect:
+    case kSubjPluperfect:
+    case kCondPerfect:
+    case kFuturePerfect: return true;
+    default: return false;
   }
 }
 
@@ -46,8 +46,7 @@ bool ItemExists(int tense, int person) {
 }
 
 std::string_view BaseOf(std::string_view infinitive) {
-  if (infinitive.size() >= 2 && infinitive.substr(infinitive.size() - 2) == "se")
-    infinitive.remove_suffix(2);
+  if (infinitive.size() >= 2 && infinitive.substr(infinitive.size() - 2) == "se") infinitive.remove_suffix(2);
   return infinitive;
 }
 
@@ -108,15 +107,19 @@ std::string TVerb::ResultLine(int number) const {
   return line;
 }
 
-bool TVerb::MatchesFilter(const PeopleFlags& people, const TenseFlags& tenses, const ClassFlags& classes,
-                          int irregMode, const TExtra& extra) const {
+bool TVerb::MatchesFilter(const PeopleFlags& people, const TenseFlags& tenses, const ClassFlags& classes, int irregMode,
+                          const TExtra& extra) const {
   if (Person < 1 || Person > kPersonCount || !people[Person - 1]) return false;
   if (Tense < 1 || Tense > kTenseCount) return false;
   if (!tenses[Tense == kGerund ? tenses.size() - 1 : Tense - 1]) return false;
   if (VerbClass > 2 || !classes[VerbClass]) return false;
   switch (irregMode) {
-    case 0: if (Irregular) return false; break;
-    case 1: if (!Irregular) return false; break;
+    case 0:
+      if (Irregular) return false;
+      break;
+    case 1:
+      if (!Irregular) return false;
+      break;
     case 2: break;
     default: return false;
   }

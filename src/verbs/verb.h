@@ -23,9 +23,7 @@ enum Tense : std::uint8_t {
 // clang-format on
 
 // Person codes.
-enum Person : std::uint8_t {
-  kYo = 1, kTu, kVos, kEl, kElla, kUsted, kNosotros, kVosotros, kEllos, kEllas, kUstedes
-};
+enum Person : std::uint8_t { kYo = 1, kTu, kVos, kEl, kElla, kUsted, kNosotros, kVosotros, kEllos, kEllas, kUstedes };
 
 using PeopleFlags = std::array<bool, 17>;  // slot p-1 selects person p (slots 11..16: saved form only)
 using TenseFlags = std::array<bool, 25>;   // slot t-1 selects tense t <= 14, slot 24 the Gerund
@@ -81,11 +79,10 @@ class TVerb {
   // it; VerbList::Add keeps its own copy of the texts. `form` must be empty or lie
   // within kFormReach bytes after verb.Forms (VerbList sees to it). VerbClass
   // follows the infinitive.
-  void InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person,
-                std::uint8_t tense);
+  void InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person, std::uint8_t tense);
   // The same with the class already known, for the loader's 153 items per verb.
-  void InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person,
-                std::uint8_t tense, std::uint8_t verbClass) {
+  void InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person, std::uint8_t tense,
+                std::uint8_t verbClass) {
     verb_ = &verb;
     formOffset_ = form.empty() ? 0 : static_cast<std::uint16_t>(form.data() - verb.Forms);
     formSize_ = static_cast<std::uint16_t>(form.size());
@@ -112,8 +109,8 @@ class TVerb {
   // Form,Infinitive,Person,Tense,Irregular(1/0),number
   std::string ResultLine(int number) const;
 
-  bool MatchesFilter(const PeopleFlags& people, const TenseFlags& tenses, const ClassFlags& classes,
-                     int irregMode, const TExtra& extra) const;
+  bool MatchesFilter(const PeopleFlags& people, const TenseFlags& tenses, const ClassFlags& classes, int irregMode,
+                     const TExtra& extra) const;
 
  private:
   const VerbText* verb_;

@@ -178,8 +178,7 @@ bool TVerbMaker::CheckIntegrity(long long expected) {
     if (openingOk) return Fail(countLineName + " holds no number");
     problems.push_back(countLineName + " holds no number");
   } else if (found != expected) {
-    problems.push_back("count mismatch: expected " + std::to_string(expected) + ", found " +
-                       std::to_string(found));
+    problems.push_back("count mismatch: expected " + std::to_string(expected) + ", found " + std::to_string(found));
   }
   if (FileLines.back() != kVerbFileMarker) problems.push_back("the last line is not the closing marker");
   for (const std::string& problem : problems) Fail(problem);

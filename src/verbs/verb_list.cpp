@@ -55,10 +55,9 @@ const VerbText& VerbList::Reaching(const VerbText& verb, std::string_view keptFo
   // The verb's first form, or its first in a new block: later items of the verb
   // find this copy at the back and use it while it reaches.
   const VerbText& last = verbs_.back();
-  const bool sameTexts = last.Infinitive.data() == verb.Infinitive.data() &&
-                         last.Infinitive.size() == verb.Infinitive.size() &&
-                         last.Translation.data() == verb.Translation.data() &&
-                         last.Translation.size() == verb.Translation.size();
+  const bool sameTexts =
+      last.Infinitive.data() == verb.Infinitive.data() && last.Infinitive.size() == verb.Infinitive.size() &&
+      last.Translation.data() == verb.Translation.data() && last.Translation.size() == verb.Translation.size();
   if (sameTexts && Reaches(last, keptForm)) return last;
   if (&last == &verb && verb.Forms == nullptr) {
     // Still the list's own last verb with no form yet: it starts here. Only the

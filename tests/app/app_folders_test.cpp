@@ -20,8 +20,10 @@ class AppFoldersTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(root_.isValid());
-    for (const char* folder : {"usr/bin", "usr/share/parlavo", "home", "work"}) ASSERT_TRUE(QDir(root_.path()).mkpath(folder));
-    for (const char* name : {"verb.ini", "Parlavo.ini", "Parlavo.hlp"}) Write(Shared() + name, QByteArray("shipped ") + name);
+    for (const char* folder : {"usr/bin", "usr/share/parlavo", "home", "work"})
+      ASSERT_TRUE(QDir(root_.path()).mkpath(folder));
+    for (const char* name : {"verb.ini", "Parlavo.ini", "Parlavo.hlp"})
+      Write(Shared() + name, QByteArray("shipped ") + name);
     oldCurrent_ = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(Path("work")));
     for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})

@@ -112,8 +112,9 @@ class CommandLineTest : public QObject {
     };
     // The main window is the one of the program's size, 630 x 378. It can be mapped a
     // moment before its name is set, so the names are read until they come or time runs out.
-    const QString expected = "_NET_WM_NAME(UTF8_STRING) = \"Parlavo - Verb Tutor\"\n"
-                             "WM_NAME(STRING) = \"Parlavo - Verb Tutor\"\n";
+    const QString expected =
+        "_NET_WM_NAME(UTF8_STRING) = \"Parlavo - Verb Tutor\"\n"
+        "WM_NAME(STRING) = \"Parlavo - Verb Tutor\"\n";
     QString window, names;
     QElapsedTimer waited;
     waited.start();

@@ -86,7 +86,8 @@ class StartUpTest : public QObject {
     QVERIFY(!window.Session().Loop().Answered());
     // Statistics never, Advanced only with the option on.
     QVERIFY(!Child<TPageControl>(window, "tsParlavo")->isPageTabVisible(TfrmVerbTester::kStatsPage));
-    QCOMPARE(Child<TPageControl>(window, "tsParlavo")->isPageTabVisible(TfrmVerbTester::kSelectionPage), Child<QCheckBox>(window, "cbAdvanced")->isChecked());
+    QCOMPARE(Child<TPageControl>(window, "tsParlavo")->isPageTabVisible(TfrmVerbTester::kSelectionPage),
+             Child<QCheckBox>(window, "cbAdvanced")->isChecked());
   }
 
   void missingDataFileClosesTheWindowWhenShown() {

@@ -9,16 +9,13 @@ namespace parlavo::verbdata {
 
 namespace {
 
-bool FieldMatches(const std::string& pattern, const std::string& value) {
-  return pattern == "*" || pattern == value;
-}
+bool FieldMatches(const std::string& pattern, const std::string& value) { return pattern == "*" || pattern == value; }
 
 }  // namespace
 
 bool AcceptedDifference::Matches(const Difference& d) const {
-  return FieldMatches(what.verb, d.verb) && FieldMatches(what.tense, d.tense) &&
-         FieldMatches(what.person, d.person) && FieldMatches(what.ours, d.ours) &&
-         FieldMatches(what.generator, d.generator);
+  return FieldMatches(what.verb, d.verb) && FieldMatches(what.tense, d.tense) && FieldMatches(what.person, d.person) &&
+         FieldMatches(what.ours, d.ours) && FieldMatches(what.generator, d.generator);
 }
 
 std::vector<AcceptedDifference> ReadAcceptedDifferences(const std::string& utf8Text) {
@@ -50,8 +47,7 @@ std::vector<AcceptedDifference> ReadAcceptedDifferences(const std::string& utf8T
 }
 
 std::string ListLine(const Difference& d) {
-  return Cp1252ToUtf8(d.verb + ";" + d.tense + ";" + d.person + ";" + d.ours + ";" + d.generator +
-                      ";");
+  return Cp1252ToUtf8(d.verb + ";" + d.tense + ";" + d.person + ";" + d.ours + ";" + d.generator + ";");
 }
 
 }  // namespace parlavo::verbdata

@@ -81,57 +81,40 @@ std::vector<std::optional<std::string>> GenerateAll(const std::vector<Query>& qu
 std::string TenseTag(int tense) {
   switch (tense) {
     case 1:
-    case 4:
-      return "<pri>";
-    case 2:
-      return "<ifi>";
+    case 4: return "<pri>";
+    case 2: return "<ifi>";
     case 3:
-    case 5:
-      return "<pii>";
+    case 5: return "<pii>";
     case 6:
-    case 14:
-      return "<fti>";
+    case 14: return "<fti>";
     case 7:
-    case 13:
-      return "<cni>";
-    case 8:
-      return "<imp>";
+    case 13: return "<cni>";
+    case 8: return "<imp>";
     case 9:
-    case 11:
-      return "<prs>";
+    case 11: return "<prs>";
     case 10:
-    case 12:
-      return "<pis>";
-    case 15:
-      return "<ger>";
-    default:
-      return "<?>";
+    case 12: return "<pis>";
+    case 15: return "<ger>";
+    default: return "<?>";
   }
 }
 
 std::string PersonTags(int tense, int person) {
   if (person == 3 && tense != 1 && tense != 8) person = 2;
   switch (person) {
-    case 1:
-      return "<p1><sg>";
+    case 1: return "<p1><sg>";
     case 2:
-    case 3:
-      return "<p2><sg>";
+    case 3: return "<p2><sg>";
     case 4:
     case 5:
-    case 6:
-      return "<p3><sg>";
-    case 7:
-      return "<p1><pl>";
-    case 8:
-      return "<p2><pl>";
-    default:
-      return "<p3><pl>";
+    case 6: return "<p3><sg>";
+    case 7: return "<p1><pl>";
+    case 8: return "<p2><pl>";
+    default: return "<p3><pl>";
   }
 }
 
-std::optional<std::string> TransferForm(const std::string& form, const std::string& model,
-                                        const std::string& verb) {
+std::optional<std::string> TransferForm(const std::string& form, const std::string& model, const std::string& verb) {
   if (model == verb) return form;
   std::size_t shared = 0;
   while (shared < model.size() && shared < verb.size() &&

@@ -10,8 +10,7 @@
 
 namespace parlavo::verbdata {
 
-inline constexpr const char* kGeneratorFile =
-    "/usr/share/apertium/apertium-eng-spa/eng-spa.autogen.bin";
+inline constexpr const char* kGeneratorFile = "/usr/share/apertium/apertium-eng-spa/eng-spa.autogen.bin";
 
 // One analysis to generate, e.g. lemma "tener", tags "<vblex><pri><p1><sg>".
 struct Query {
@@ -34,8 +33,7 @@ std::string PersonTags(int tense, int person);
 // front of their shared ending (volar -> colar), or else the letters around the
 // stem vowel, keeping its change (pensar -> helar: piensa -> hiela). Nothing when
 // the form does not fit the model.
-std::optional<std::string> TransferForm(const std::string& form, const std::string& model,
-                                        const std::string& verb);
+std::optional<std::string> TransferForm(const std::string& form, const std::string& model, const std::string& verb);
 
 // "verb model" lines; '#' starts a comment.
 std::map<std::string, std::string> ReadModels(const std::string& utf8Text);

@@ -99,8 +99,7 @@ TEST_F(VerbData, InfinitivesAreSortedUniqueAndNotPronominal) {
   for (std::size_t i = 0; i < verbs_->size(); ++i) {
     const std::string& inf = (*verbs_)[i].infinitive();
     EXPECT_FALSE(inf.size() > 2 && inf.ends_with("se")) << U8(inf) << " is pronominal";
-    EXPECT_TRUE(inf.ends_with("ar") || inf.ends_with("er") || inf.ends_with("ir") ||
-                inf.ends_with(Cp("ír")))
+    EXPECT_TRUE(inf.ends_with("ar") || inf.ends_with("er") || inf.ends_with("ir") || inf.ends_with(Cp("ír")))
         << U8(inf);
     if (i == 0) continue;
     const std::string& before = (*verbs_)[i - 1].infinitive();
@@ -129,9 +128,8 @@ TEST_F(VerbData, UnusedItemsBelongToListedVerbs) {
                                     [&](const LoadedVerb& v) { return v.infinitive() == unused.infinitive; });
     EXPECT_TRUE(listed) << unused.infinitive;
   }
-  const auto unused = std::count_if(items_->begin(), items_->end(), [](const TVerb& item) {
-    return IsUnusedItem(item.Infinitive(), item.Tense);
-  });
+  const auto unused = std::count_if(items_->begin(), items_->end(),
+                                    [](const TVerb& item) { return IsUnusedItem(item.Infinitive(), item.Tense); });
   EXPECT_EQ(unused, 2 * 11 + 2 * 9) << "soler: future, conditional, imperative; haber: imperative";
 }
 
@@ -148,7 +146,8 @@ std::vector<int> RowPersons(int tense) {
   switch (tense) {
     case kPresent: return {kYo, kTu, kVos, kEl, kNosotros, kVosotros, kEllos};
     case kImperative: return {kTu, kVos, kUsted, kVosotros, kUstedes};
-    case kPerfect: case kGerund: return {kYo};
+    case kPerfect:
+    case kGerund: return {kYo};
     default: return {kYo, kTu, kEl, kNosotros, kVosotros, kEllos};
   }
 }
@@ -164,11 +163,9 @@ constexpr HiatusRow kHiatusAcrossH[] = {
     {"prohibir", kImperfect, "prohibía, prohibías, prohibía, prohibíamos, prohibíais, prohibían"},
     {"prohibir", kSimplePast, "prohibí, prohibiste, prohibió, prohibimos, prohibisteis, prohibieron"},
     {"prohibir", kFuture, "prohibiré, prohibirás, prohibirá, prohibiremos, prohibiréis, prohibirán"},
-    {"prohibir", kConditional,
-     "prohibiría, prohibirías, prohibiría, prohibiríamos, prohibiríais, prohibirían"},
+    {"prohibir", kConditional, "prohibiría, prohibirías, prohibiría, prohibiríamos, prohibiríais, prohibirían"},
     {"prohibir", kSubjPresent, "prohíba, prohíbas, prohíba, prohibamos, prohibáis, prohíban"},
-    {"prohibir", kSubjImperfect,
-     "prohibiera, prohibieras, prohibiera, prohibiéramos, prohibierais, prohibieran"},
+    {"prohibir", kSubjImperfect, "prohibiera, prohibieras, prohibiera, prohibiéramos, prohibierais, prohibieran"},
     {"prohibir", kImperative, "prohíbe, prohibí, prohíba, prohibid, prohíban"},
     {"prohibir", kPerfect, "he prohibido"},
     {"prohibir", kGerund, "prohibiendo"},
@@ -228,8 +225,8 @@ TEST_F(VerbData, StressedIOrUAcrossAnHFollowsTheTable) {
     auto expected = table.find(key);
     if (expected == table.end()) {
       EXPECT_FALSE(HasVowelHThenIOrU(item.Form()))
-          << U8(item.Infinitive()) << ", " << TenseNameOf(item.Tense) << ", " << U8(item.PersonName())
-          << ": " << U8(item.Form()) << " has a vowel, h, i/u; add its verb to the table";
+          << U8(item.Infinitive()) << ", " << TenseNameOf(item.Tense) << ", " << U8(item.PersonName()) << ": "
+          << U8(item.Form()) << " has a vowel, h, i/u; add its verb to the table";
       continue;
     }
     seen.insert(key);
@@ -251,7 +248,7 @@ TEST_F(VerbData, NoFileFormRepeatsTheRegularForm) {
     std::string regular = engine.Conjugate(item.Infinitive(), person, item.Tense, true);
     std::string full = Trim(engine.LastAuxiliary + " " + regular);
     EXPECT_NE(item.Form(), full) << U8(item.Infinitive()) << ", " << TenseNameOf(item.Tense) << ", "
-                               << U8(PersonNameOf(item.Person));
+                                 << U8(PersonNameOf(item.Person));
   }
 }
 
@@ -275,15 +272,13 @@ TEST_F(VerbData, RaisedIrStemVowelReachesSubjunctiveAndPreterite) {
     const std::string stem = gerund.substr(0, at + 1);
     const std::string& yo = form[{kPresent, kYo}];
     const std::string goStem = yo.ends_with("go") ? yo.substr(0, yo.size() - 1) : "\x01";
-    const std::pair<int, int> cells[] = {{kSubjPresent, kNosotros},
-                                         {kSubjPresent, kVosotros},
-                                         {kSimplePast, kEl},
-                                         {kSimplePast, kEllos}};
+    const std::pair<int, int> cells[] = {
+        {kSubjPresent, kNosotros}, {kSubjPresent, kVosotros}, {kSimplePast, kEl}, {kSimplePast, kEllos}};
     for (auto [tense, person] : cells) {
       const std::string& f = form[{tense, person}];
       EXPECT_TRUE(f.starts_with(stem) || (tense == kSubjPresent && f.starts_with(goStem)))
-          << U8(inf) << ", " << TenseNameOf(tense) << ", " << U8(PersonNameOf(person)) << ": "
-          << U8(f) << " lacks " << U8(stem);
+          << U8(inf) << ", " << TenseNameOf(tense) << ", " << U8(PersonNameOf(person)) << ": " << U8(f) << " lacks "
+          << U8(stem);
     }
   }
 }
@@ -361,10 +356,7 @@ TEST_F(VerbData, EveryFormAgreesWithTheGeneratorOrIsAnAcceptedDifference) {
       const std::string infinitive(item.Infinitive()), form(item.Form());
       const std::string tense(TenseNameOf(t));
       if (t == kGerund) {
-        checks.push_back({{infinitive, tense, "-", form, ""},
-                          infinitive,
-                          lemma,
-                          ask(lemma, kind + "<ger>")});
+        checks.push_back({{infinitive, tense, "-", form, ""}, infinitive, lemma, ask(lemma, kind + "<ger>")});
       } else if (IsCompoundTense(t)) {
         std::size_t space = form.find(' ');
         std::string aux = form.substr(0, space);
@@ -373,10 +365,8 @@ TEST_F(VerbData, EveryFormAgreesWithTheGeneratorOrIsAnAcceptedDifference) {
                           "haber",
                           "haber",
                           ask("haber", "<vbhaver>" + TenseTag(t) + PersonTags(t, p))});
-        checks.push_back({{infinitive, "Participle", "-", participle, ""},
-                          infinitive,
-                          lemma,
-                          ask(lemma, kind + "<pp><m><sg>")});
+        checks.push_back(
+            {{infinitive, "Participle", "-", participle, ""}, infinitive, lemma, ask(lemma, kind + "<pp><m><sg>")});
       } else {
         checks.push_back({{infinitive, tense, ColumnPerson(t, p), form, ""},
                           infinitive,

@@ -197,7 +197,6 @@ INSTANTIATE_TEST_SUITE_P(
                       DiskFault{"FlushFails", Plan{Call::kDataSync, 0, false, EIO}, "Input/output error"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-
 // The folder flush after the rename can fail with the new file already in place:
 // it is reported, and the next save writes the file whole, each line once.
 TEST(FolderFlush, AFailureIsReportedAndTheNextSaveWritesEachLineOnce) {

@@ -11,8 +11,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST(DailyPractice, AnswersAndAverageByDay) {
-  const Lines lines = {"a,x,1,1,0,10,4", "b,x,1,1,0,7,3", "c,x,1,1,0,9,3",
-                       "broken,x,q,1,0,9,3", "d,x,1,1,0,-10,30"};
+  const Lines lines = {"a,x,1,1,0,10,4", "b,x,1,1,0,7,3", "c,x,1,1,0,9,3", "broken,x,q,1,0,9,3", "d,x,1,1,0,-10,30"};
   const std::vector<Day> days = {kUndated, 5, 5, 5, 7};
   EXPECT_EQ(AnswersByDay(lines, days), (std::vector<DayFigures>{{5, 2, 8.0}, {7, 1, -10.0}}));
   EXPECT_EQ(AnswersOn(5, lines, days), (DayFigures{5, 2, 8.0}));

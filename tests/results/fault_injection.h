@@ -14,11 +14,11 @@ enum class Call { kNone, kWrite, kDataSync, kFileSync, kRename };
 
 struct Plan {
   Call call = Call::kNone;
-  int skip = 0;              // let this many matching calls pass first
-  bool kill = true;          // SIGKILL at the call; otherwise fail with `error`
+  int skip = 0;      // let this many matching calls pass first
+  bool kill = true;  // SIGKILL at the call; otherwise fail with `error`
   int error = ENOSPC;
-  std::size_t partial = 0;   // with kWrite: bytes that get through before it strikes
-  bool once = true;          // disarm after striking
+  std::size_t partial = 0;  // with kWrite: bytes that get through before it strikes
+  bool once = true;         // disarm after striking
 };
 
 // Arms the layer for the calls that follow (in this process only).

@@ -92,9 +92,9 @@ TEST_F(FileManTest, TestedFormsAreFoundIgnoringCaseAccentsIncluded) {
     const char* form;
     bool tested;
   } cases[] = {
-      {"hablo", true},       {"HABLO", true},          {"\xE9l habl\xD3", true},
-      {"ha hablado", true},  {"habl", false},          {"hablar", false},
-      {"\xC9l hablo", false}, {"", false},              {"zzz", false},
+      {"hablo", true},        {"HABLO", true}, {"\xE9l habl\xD3", true},
+      {"ha hablado", true},   {"habl", false}, {"hablar", false},
+      {"\xC9l hablo", false}, {"", false},     {"zzz", false},
   };
   for (const auto& c : cases) EXPECT_EQ(results.IsTested(c.form), c.tested) << c.form;
   EXPECT_EQ(results.TestedIndex().size(), 3u) << "one entry per form, whatever its case";
@@ -162,7 +162,6 @@ TEST_F(FileManTest, UnreadableFileIsNeverOverwrittenAndIsMergedOnceReadable) {
   results.reset();
   EXPECT_EQ(ReadBytes(path_), "hablo,hablar,1,1,0,10,4\r\ncomo,comer,1,1,0,9,3\r\n");
 }
-
 
 // At the end, answers that cannot reach the results file go to a file of their own
 // beside it, named after the time; when even that fails the caller hears why.

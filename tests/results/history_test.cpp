@@ -31,9 +31,9 @@ TEST(LocalDay, DateTimesReadBackAsWritten) {
   EXPECT_EQ(FormatDay(kDec10), "2026-12-10");
   EXPECT_EQ(FormatDay(kUndated), "-");
   EXPECT_EQ(ParseDateTime("2024-02-29T23:59:59"), (LocalDateTime{DayOf(2024, 2, 29), 86399}));
-  for (const char* bad : {"", "2026-12-10", "2026-12-10 14:02:10", "2026-13-10T14:02:10",
-                          "2026-02-29T10:00:00", "2026-12-10T24:00:00", "2026-12-10T14:60:00",
-                          "2026-12-10T14:02:1x", "2026-12-10T14:02:10Z", "+026-12-10T14:02:10"})
+  for (const char* bad :
+       {"", "2026-12-10", "2026-12-10 14:02:10", "2026-13-10T14:02:10", "2026-02-29T10:00:00", "2026-12-10T24:00:00",
+        "2026-12-10T14:60:00", "2026-12-10T14:02:1x", "2026-12-10T14:02:10Z", "+026-12-10T14:02:10"})
     EXPECT_FALSE(ParseDateTime(bad)) << bad;
 }
 
@@ -47,13 +47,13 @@ TEST(HistoryLine, FormatsAndParsesBack) {
 
 TEST(HistoryLine, DamagedLinesAreRejected) {
   for (const char* bad : {
-           "2026-12-10T14:02:10,101,125,25",          // a field missing
-           "2026-12-10T14:02:10,101,125,25,8.4,1",    // one too many
-           "2026-12-10,101,125,25,8.4",               // no time
-           "2026-12-10T14:02:10,0,5,5,8.4",           // lines count from 1
-           "2026-12-10T14:02:10,9,5,5,8.4",           // ends before it starts
-           "2026-12-10T14:02:10,1,5,-1,8.4",          // a negative count
-           "2026-12-10T14:02:10,1,5,5,11",            // no average can be 11
+           "2026-12-10T14:02:10,101,125,25",        // a field missing
+           "2026-12-10T14:02:10,101,125,25,8.4,1",  // one too many
+           "2026-12-10,101,125,25,8.4",             // no time
+           "2026-12-10T14:02:10,0,5,5,8.4",         // lines count from 1
+           "2026-12-10T14:02:10,9,5,5,8.4",         // ends before it starts
+           "2026-12-10T14:02:10,1,5,-1,8.4",        // a negative count
+           "2026-12-10T14:02:10,1,5,5,11",          // no average can be 11
            "2026-12-10T14:02:10,1,5,5,nan",
            "2026-12-10T14:02:10,1,5x,5,8",
            "2026-12-10T14:02:10,,5,5,8",
@@ -76,13 +76,12 @@ TEST(HistoryLine, DamagedLinesAreCountedAndReportedInOneMessage) {
   const HistoryLines two = ParseHistory({"2026-12-10T14:02:10,1,2,2,10.00", "", "x", "y"});
   EXPECT_EQ(two.damaged, 2u);
   EXPECT_EQ(two.firstDamaged, 3u);
-  EXPECT_NE(DamagedHistoryMessage(two, "History.txt").find("2 lines (the first is line 3) are"),
-            std::string::npos);
+  EXPECT_NE(DamagedHistoryMessage(two, "History.txt").find("2 lines (the first is line 3) are"), std::string::npos);
 }
 
 TEST(HistoryLine, RunEntryCoversTheRunsLastLines) {
-  const Lines results = {"tengo,tener,1,1,1,10,4", "como,comer,1,1,0,9,3",
-                         "vivo,vivir,1,1,0,7,5", "bad,line,x,1,0,7,5"};
+  const Lines results = {"tengo,tener,1,1,1,10,4", "como,comer,1,1,0,9,3", "vivo,vivir,1,1,0,7,5",
+                         "bad,line,x,1,0,7,5"};
   const LocalDateTime start{kDec10, 3600};
   const HistoryEntry run = RunEntry(start, results, 3);
   EXPECT_EQ(run.firstLine, 2);

@@ -35,8 +35,7 @@ TEST(ResultLineParse, ReadsSevenFieldsOrNamesTheBadOne) {
     EXPECT_EQ(data.answer, c.data.answer) << c.line;
     EXPECT_EQ(data.infinitive, c.data.infinitive) << c.line;
     EXPECT_EQ(std::tie(data.person, data.tense, data.irregular, data.score, data.seconds),
-              std::tie(c.data.person, c.data.tense, c.data.irregular, c.data.score,
-                       c.data.seconds))
+              std::tie(c.data.person, c.data.tense, c.data.irregular, c.data.score, c.data.seconds))
         << c.line;
   }
 }
@@ -46,7 +45,7 @@ TEST(RatioText, RoundsHalvesToEvenAndGuardsZero) {
     float x, y;
     const char* text;
   } cases[] = {
-      {0, 5, "N/A"}, {5, 0, "N/A"}, {7, 2, "4"},  {5, 2, "2"},   {-5, 2, "-2"},
+      {0, 5, "N/A"}, {5, 0, "N/A"}, {7, 2, "4"},  {5, 2, "2"},  {-5, 2, "-2"},
       {10, 3, "3"},  {3, 1, "3"},   {-1, 4, "0"}, {11, 2, "6"}, {1e6f, 1, "1000000"},
   };
   for (const auto& c : cases) EXPECT_EQ(RatioText(c.x, c.y), c.text) << c.x << "/" << c.y;
@@ -73,8 +72,7 @@ TEST(CommentText, ChoosesTheVerdictWithStrictBoundaries) {
       {3, 30, 15, "Excellent accuracy - Excellent speed"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(CommentText(1, c.count, c.score, c.seconds), c.text)
-        << c.count << " " << c.score << " " << c.seconds;
+    EXPECT_EQ(CommentText(1, c.count, c.score, c.seconds), c.text) << c.count << " " << c.score << " " << c.seconds;
 }
 
 StatisticsGrid Build(const std::vector<std::string>& lines, StatisticsKind kind) {
@@ -100,7 +98,7 @@ TEST(PersonGrid, RowsAverageWithTheSmallConstantAndTotalsWithout) {
           "como,comer,1,1,0,10,4",
           "comes,comer,2,1,0,10,7",
           "comes,comer,2,1,0,-10,1",
-          "x,y,0,1,0,10,4",    // person codes out of range count nowhere
+          "x,y,0,1,0,10,4",  // person codes out of range count nowhere
           "x,y,12,1,0,10,4",
           "x,y,257,1,0,10,4",  // and do not wrap onto a real person
           "",
@@ -112,16 +110,14 @@ TEST(PersonGrid, RowsAverageWithTheSmallConstantAndTotalsWithout) {
 }
 
 TEST(PersonGrid, ScoresThatCancelOutShowNoTotalScore) {
-  const StatisticsGrid grid =
-      Build({"vivo,vivir,7,1,0,10,5", "vivo,vivir,7,1,0,-10,6"}, StatisticsKind::kPerson);
+  const StatisticsGrid grid = Build({"vivo,vivir,7,1,0,10,5", "vivo,vivir,7,1,0,-10,6"}, StatisticsKind::kPerson);
   // 11/2 seconds: the row rounds 5.4999... down, the total rounds 5.5 to even.
   EXPECT_EQ(grid[7], (Row{"Nosotros", "2", "0", "5", "Very Poor accuracy - Excellent speed"}));
   EXPECT_EQ(grid[12], (Row{"TOTAL", "2", "N/A", "6", ""}));
 }
 
 TEST(TenseGrid, HasAllFifteenTensesAndItsOwnHeading) {
-  const StatisticsGrid grid = Build({"hablando,hablar,1,15,0,9,4", "x,y,1,16,0,10,4"},
-                                    StatisticsKind::kTense);
+  const StatisticsGrid grid = Build({"hablando,hablar,1,15,0,9,4", "x,y,1,16,0,10,4"}, StatisticsKind::kTense);
   ASSERT_EQ(grid.size(), 17u);
   EXPECT_EQ(grid[0], (Row{"", "# Tested", "Ave.Score", "Ave.Time", "Comments"}));
   EXPECT_EQ(grid[1][0], "Present");
@@ -164,12 +160,14 @@ TEST(BuildStatistics, BadLinesAreNamedAndLeftOut) {
   } cases[] = {
       {{good, good}, "", "2"},
       {{good, "hablo,hablar,uno,1,0,10,4", good},
-       "Line 2 of \"Results.txt\": 'uno' is not a valid integer value\nThe statistics leave this line out.", "2"},
+       "Line 2 of \"Results.txt\": 'uno' is not a valid integer value\nThe statistics leave this line out.",
+       "2"},
       {{"x,y", good, "hablo,hablar,1,1,0,10", good, "hablo,hablar,1,1,0,10,4s"},
        "Line 1 of \"Results.txt\": '' is not a valid integer value\n"
        "The statistics leave out this line and 2 more that are not valid.",
        "2"},
-      {{"garbage"}, "Line 1 of \"Results.txt\": '' is not a valid integer value\nThe statistics leave this line out.",
+      {{"garbage"},
+       "Line 1 of \"Results.txt\": '' is not a valid integer value\nThe statistics leave this line out.",
        "0"},
   };
   for (const auto& c : cases) {
@@ -177,14 +175,14 @@ TEST(BuildStatistics, BadLinesAreNamedAndLeftOut) {
       const StatisticsTable table = BuildStatistics(c.lines, kind);
       EXPECT_EQ(table.Error, c.error);
       ASSERT_FALSE(table.Cells.empty());
-      EXPECT_EQ(table.Cells[1][1].substr(0, 1), kind == StatisticsKind::kDouble && std::string(c.yoCount) == "0"
-                                                    ? "N"
-                                                    : c.yoCount)
+      EXPECT_EQ(table.Cells[1][1].substr(0, 1),
+                kind == StatisticsKind::kDouble && std::string(c.yoCount) == "0" ? "N" : c.yoCount)
           << c.error;
     }
   }
-  EXPECT_EQ(BuildStatistics({"a,b,c,1,0,10,4"}, StatisticsKind::kPerson, "/home/me/Results.txt").Error,
-            "Line 1 of \"/home/me/Results.txt\": 'c' is not a valid integer value\nThe statistics leave this line out.");
+  EXPECT_EQ(
+      BuildStatistics({"a,b,c,1,0,10,4"}, StatisticsKind::kPerson, "/home/me/Results.txt").Error,
+      "Line 1 of \"/home/me/Results.txt\": 'c' is not a valid integer value\nThe statistics leave this line out.");
 }
 
 }  // namespace

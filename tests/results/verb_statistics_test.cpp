@@ -26,20 +26,18 @@ TEST(VerbStatistics, WeakestFirstWithCountAveragesLastDayAndComment) {
       "abro,abrir,1,1,0,7,9",     "abres,abrir,2,1,0,7,5",
       // clang-format on
   };
-  const std::vector<HistoryEntry> history = {{{kDec10 - 2, 0}, 2, 6, 5, 4.0},
-                                             {{kDec10, 0}, 8, 9, 2, 7.0}};
+  const std::vector<HistoryEntry> history = {{{kDec10 - 2, 0}, 2, 6, 5, 4.0}, {{kDec10, 0}, 8, 9, 2, 7.0}};
   const StatisticsTable table = BuildVerbStatistics(lines, history);
   ASSERT_EQ(table.Error, "");
-  EXPECT_EQ(table.Cells,
-            (std::vector<Row>{
-                {"Verb", "#Tested", "Ave.Score", "Ave.Time", "Last Practised", "Comments"},
-                {"tener", "1", "-10", "30", "2026-12-08", "More Data Needed"},
-                // Equal scores: the slower first; equal times too: by infinitive.
-                {"vivir", "2", "7", "10", "2026-12-08", "Good accuracy - Average speed"},
-                {"abrir", "2", "7", "7", "2026-12-10", "Good accuracy - Very Good speed"},
-                {"comer", "2", "7", "7", "2026-12-08", "Good accuracy - Very Good speed"},
-                {"hablar", "2", "10", "3", "-", "Perfect"},
-            }));
+  EXPECT_EQ(table.Cells, (std::vector<Row>{
+                             {"Verb", "#Tested", "Ave.Score", "Ave.Time", "Last Practised", "Comments"},
+                             {"tener", "1", "-10", "30", "2026-12-08", "More Data Needed"},
+                             // Equal scores: the slower first; equal times too: by infinitive.
+                             {"vivir", "2", "7", "10", "2026-12-08", "Good accuracy - Average speed"},
+                             {"abrir", "2", "7", "7", "2026-12-10", "Good accuracy - Very Good speed"},
+                             {"comer", "2", "7", "7", "2026-12-08", "Good accuracy - Very Good speed"},
+                             {"hablar", "2", "10", "3", "-", "Perfect"},
+                         }));
 }
 
 TEST(VerbStatistics, NoResultsAndBadLines) {
@@ -62,8 +60,10 @@ TEST(VerbStatistics, BadLinesAreLeftOutAndNamed) {
        {"comer", "hablar"},
        "Line 1 of \"Results.txt\": '' is not a valid integer value\n"
        "The statistics leave out this line and 1 more that are not valid."},
-      {{"x,y,1,z,0,10,3"}, {}, "Line 1 of \"Results.txt\": 'z' is not a valid integer value\n"
-                               "The statistics leave this line out."},
+      {{"x,y,1,z,0,10,3"},
+       {},
+       "Line 1 of \"Results.txt\": 'z' is not a valid integer value\n"
+       "The statistics leave this line out."},
   };
   for (const auto& c : cases) {
     const StatisticsTable table = BuildVerbStatistics(c.lines, {});
@@ -82,7 +82,7 @@ TEST(ProgressSeriesTest, TheLastDaysWithAnswersOldestFirst) {
     for (int a = 0; a <= d % 3; ++a) lines.push_back(a % 2 ? "b,x,1,1,0,7,3" : "a,x,1,1,0,10,3");
     history.push_back({{kDec10 - 100 + 2 * d, 0}, first, static_cast<std::int64_t>(lines.size()), 0, 0});
   }
-  lines.insert(lines.begin(), "a,x,1,1,0,10,3");  // undated, so never a bar...
+  lines.insert(lines.begin(), "a,x,1,1,0,10,3");                            // undated, so never a bar...
   for (HistoryEntry& entry : history) ++entry.firstLine, ++entry.lastLine;  // ...and shifts them
 
   const std::vector<DayFigures> series = ProgressSeries(lines, history);

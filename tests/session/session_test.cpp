@@ -116,8 +116,8 @@ TEST_F(SessionTest, UnreadableHistoryIsToldAsInformationAndLeftAlone) {
   EXPECT_TRUE(session.SaveResults(saving)) << "the answers are in the results file";
   ASSERT_EQ(saving.size(), 1u);
   EXPECT_EQ(saving[0].kind, NoticeKind::kError);
-  EXPECT_EQ(saving[0].text.rfind("\"" + dir_.File("History.txt") + "\" could not be read, so it is left as it is\n\n", 0),
-            0u)
+  EXPECT_EQ(
+      saving[0].text.rfind("\"" + dir_.File("History.txt") + "\" could not be read, so it is left as it is\n\n", 0), 0u)
       << saving[0].text;
   AnswerOne(session);
   saving.clear();

@@ -16,7 +16,7 @@ TEST(FilterNameTest, TrimsOnceThenChecks) {
       {"  Foo \t", "Foo", FilterNameVerdict::kAccepted},  // never "Foo PEOPLE" keys
       {"Two words", "Two words", FilterNameVerdict::kAccepted},
       {"x]y", "x]y", FilterNameVerdict::kAccepted},
-      {"a;b", "a;b", FilterNameVerdict::kAccepted},       // ";" only counts at the start
+      {"a;b", "a;b", FilterNameVerdict::kAccepted},  // ";" only counts at the start
       {"Current Filter", "Current Filter", FilterNameVerdict::kAccepted},
       {"", "", FilterNameVerdict::kEmpty},
       {"   ", "", FilterNameVerdict::kEmpty},

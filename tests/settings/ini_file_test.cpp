@@ -25,8 +25,7 @@ struct ReadCase {
   const char* value;
 };
 void ExpectReads(const IniFile& ini, std::initializer_list<ReadCase> cases) {
-  for (const ReadCase& c : cases)
-    EXPECT_EQ(ini.Read(c.section, c.key, "<none>"), c.value) << c.section << "/" << c.key;
+  for (const ReadCase& c : cases) EXPECT_EQ(ini.Read(c.section, c.key, "<none>"), c.value) << c.section << "/" << c.key;
 }
 
 TEST_F(IniFileTest, FindsSectionsAndKeysIgnoringCaseAndBlanks) {

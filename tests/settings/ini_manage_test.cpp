@@ -151,8 +151,7 @@ TEST_F(IniManageTest, FilterValuesDecodeSlotBySlot) {
       {"EXTRA", "re\xEDr", [](TFilter& f) { f.Extra.Verb = "re\xEDr"; }},
   };
   for (const auto& c : cases) {
-    TIniManage ini =
-        WithContent(std::string("[Filter]\r\nMine") + c.key + "=" + c.value + "\r\n");
+    TIniManage ini = WithContent(std::string("[Filter]\r\nMine") + c.key + "=" + c.value + "\r\n");
     TFilter expected = EmptyFilter();
     c.expect(expected);
     EXPECT_EQ(ini.ReadFilter("mine"), expected) << c.key << "=" << c.value;

@@ -24,8 +24,7 @@ class TempDir {
   }
   ~TempDir() {
     std::error_code ec;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(path_, ec);
   }
   TempDir(const TempDir&) = delete;
@@ -79,8 +78,7 @@ class FailingWrites {
       ::setrlimit(RLIMIT_FSIZE, &tiny);
       works_ = true;
     } else {
-      std::filesystem::permissions(dir_, std::filesystem::perms::owner_read |
-                                             std::filesystem::perms::owner_exec);
+      std::filesystem::permissions(dir_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
       works_ = ::access(dir_.c_str(), W_OK) != 0;
     }
   }
@@ -105,8 +103,6 @@ class FailingWrites {
   bool works_ = false;
 };
 
-inline const char* Describe(WriteFailure how) {
-  return how == WriteFailure::kDiskFull ? "DiskFull" : "ReadOnlyFolder";
-}
+inline const char* Describe(WriteFailure how) { return how == WriteFailure::kDiskFull ? "DiskFull" : "ReadOnlyFolder"; }
 
 }  // namespace parlavo::testing_files

@@ -69,8 +69,7 @@ TEST(BuildFilterFromControls, OnlyTheFirstTickedCommonGroupCounts) {
   const TestList test = Select(BuildFilterFromControls(page), verbs);
 
   EXPECT_EQ(TensesOf(test), (std::set<int>{kFuture, kConditional}));
-  EXPECT_EQ(PeopleOf(test),
-            (std::set<int>{kYo, kVos, kEl, kElla, kUsted, kNosotros, kEllos, kEllas, kUstedes}));
+  EXPECT_EQ(PeopleOf(test), (std::set<int>{kYo, kVos, kEl, kElla, kUsted, kNosotros, kEllos, kEllas, kUstedes}));
 }
 
 TEST(BuildFilterFromControls, CommonChoiceWithNothingTicked) {
@@ -113,8 +112,7 @@ TEST(BuildFilterFromControls, SpecificPersonsExpandGroupedItems) {
   page.cbSpecificPeople[6] = true;  // "Ustedes, Ellos, Ellas"
   const TFilter f = BuildFilterFromControls(page);
   EXPECT_TRUE(f.People[13]);
-  EXPECT_EQ(PeopleOf(Select(f, SmallVerbList())),
-            (std::set<int>{kEl, kElla, kUsted, kEllos, kEllas, kUstedes}));
+  EXPECT_EQ(PeopleOf(Select(f, SmallVerbList())), (std::set<int>{kEl, kElla, kUsted, kEllos, kEllas, kUstedes}));
 }
 
 TEST(BuildFilterFromControls, NoRadioButtonSelectsNothing) {
@@ -144,8 +142,7 @@ TEST_P(VerbKinds, TicksGiveTheRegularityMode) {
 
 INSTANTIATE_TEST_SUITE_P(AllTicks, VerbKinds,
                          ::testing::Values(VerbKindCase{true, true, 2}, VerbKindCase{true, false, 0},
-                                           VerbKindCase{false, true, 1},
-                                           VerbKindCase{false, false, 1}),
+                                           VerbKindCase{false, true, 1}, VerbKindCase{false, false, 1}),
                          [](const auto& info) {
                            return std::string(info.param.regular ? "Regular" : "NoRegular") +
                                   (info.param.irregular ? "Irregular" : "NoIrregular");
@@ -165,8 +162,7 @@ TEST(BuildFilterFromControls, EndingsLimitTheVerbs) {
   const VerbList verbs = SmallVerbList();
   AdvancedPage page = ClearedAdvancedPage();
   page.cbVerbType[kArVerbs] = page.cbVerbType[kErVerbs] = false;
-  EXPECT_EQ(InfinitivesOf(Select(BuildFilterFromControls(page), verbs)),
-            (std::set<std::string>{"vivir", "abrir"}));
+  EXPECT_EQ(InfinitivesOf(Select(BuildFilterFromControls(page), verbs)), (std::set<std::string>{"vivir", "abrir"}));
   page.cbVerbType[kIrVerbs] = false;
   EXPECT_TRUE(Select(BuildFilterFromControls(page), verbs).empty());
 }
@@ -177,8 +173,8 @@ TEST(BuildFilterFromControls, SpecificVerbAsTyped) {
     const char* typed;
     std::set<std::string> infinitives;
   };
-  for (const Case& c : {Case{"ABRIR", {"abrir"}}, Case{"Abrir", {"abrir"}}, Case{" abrir", {}},
-                        Case{"abrir ", {}}, Case{"", {"hablar", "comer", "tener", "vivir", "abrir"}}}) {
+  for (const Case& c : {Case{"ABRIR", {"abrir"}}, Case{"Abrir", {"abrir"}}, Case{" abrir", {}}, Case{"abrir ", {}},
+                        Case{"", {"hablar", "comer", "tener", "vivir", "abrir"}}}) {
     AdvancedPage page = ClearedAdvancedPage();
     page.edSpecVerb = c.typed;
     const TFilter f = BuildFilterFromControls(page);
@@ -268,8 +264,7 @@ TEST(SavedForm, IrregularModesShowAsTicks) {
     std::uint8_t irreg;
     bool regular, irregular;
   };
-  for (const Case& c : {Case{0, true, false}, Case{1, false, true}, Case{2, true, true},
-                        Case{7, false, false}}) {
+  for (const Case& c : {Case{0, true, false}, Case{1, false, true}, Case{2, true, true}, Case{7, false, false}}) {
     TFilter f = ResetFilter(false);
     f.Irreg = c.irreg;
     const AdvancedPage page = FilterToControls(f);

@@ -12,10 +12,9 @@ TEST(FoldAccent, LowerCaseAccentsOnly) {
   struct Case {
     char in, out;
   };
-  for (const Case& c : {Case{'\xE1', 'a'}, Case{'\xE9', 'e'}, Case{'\xED', 'i'}, Case{'\xF3', 'o'},
-                        Case{'\xFA', 'u'}, Case{'\xF1', 'n'}, Case{'\xC1', '\xC1'},
-                        Case{'\xD1', '\xD1'}, Case{'\xFC', '\xFC'}, Case{'\xE0', '\xE0'},
-                        Case{'a', 'a'}, Case{'T', 'T'}, Case{' ', ' '}})
+  for (const Case& c : {Case{'\xE1', 'a'}, Case{'\xE9', 'e'}, Case{'\xED', 'i'}, Case{'\xF3', 'o'}, Case{'\xFA', 'u'},
+                        Case{'\xF1', 'n'}, Case{'\xC1', '\xC1'}, Case{'\xD1', '\xD1'}, Case{'\xFC', '\xFC'},
+                        Case{'\xE0', '\xE0'}, Case{'a', 'a'}, Case{'T', 'T'}, Case{' ', ' '}})
     EXPECT_EQ(FoldAccent(c.in), c.out) << int(static_cast<unsigned char>(c.in));
 }
 
@@ -178,16 +177,13 @@ TEST(RecordedSeconds, RoundsHalvesToEvenAndClampsTo30) {
     double seconds;
     int recorded;
   };
-  for (const Case& c : {Case{0, 0}, Case{0.4, 0}, Case{0.5, 0}, Case{1.5, 2}, Case{2.5, 2},
-                        Case{3.5, 4}, Case{2.501, 3}, Case{29.5, 30}, Case{30, 30},
-                        Case{30.4, 30}, Case{45, 30}, Case{3600, 30}, Case{-0.001, 30},
-                        Case{-5, 30}})
+  for (const Case& c :
+       {Case{0, 0}, Case{0.4, 0}, Case{0.5, 0}, Case{1.5, 2}, Case{2.5, 2}, Case{3.5, 4}, Case{2.501, 3},
+        Case{29.5, 30}, Case{30, 30}, Case{30.4, 30}, Case{45, 30}, Case{3600, 30}, Case{-0.001, 30}, Case{-5, 30}})
     EXPECT_EQ(RecordedSeconds(AtSeconds(0), AtSeconds(c.seconds)), c.recorded) << c.seconds;
 }
 
-TEST(RecordedSeconds, AcrossMidnightIsNegative) {
-  EXPECT_EQ(RecordedSeconds(86399.0 / 86400.0, 2.0 / 86400.0), 30);
-}
+TEST(RecordedSeconds, AcrossMidnightIsNegative) { EXPECT_EQ(RecordedSeconds(86399.0 / 86400.0, 2.0 / 86400.0), 30); }
 
 TEST(ShownTranslation, CutsBeyond32) {
   const std::string exactly32(32, 'x');

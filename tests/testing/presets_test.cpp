@@ -18,8 +18,7 @@ using testing::Select;
 using testing::SmallVerbList;
 using testing::TensesOf;
 
-const std::set<int> kAllPeople = {kYo,   kTu,       kVos,   kEl,    kElla,  kUsted,
-                                  kNosotros, kVosotros, kEllos, kEllas, kUstedes};
+const std::set<int> kAllPeople = {kYo, kTu, kVos, kEl, kElla, kUsted, kNosotros, kVosotros, kEllos, kEllas, kUstedes};
 
 std::set<int> AllPeopleBut(std::set<int> left) {
   std::set<int> people = kAllPeople;
@@ -33,8 +32,7 @@ TEST(CountryPeople, ClearsThePersonsTheCountryDoesNotUse) {
     std::set<int> left;
   };
   for (const Case& c : {Case{kSpain, {kVos}}, Case{kLatinAmerica, {kVos, kVosotros}},
-                        Case{kArgentina, {kTu, kVosotros}}, Case{kAllCountries, {}},
-                        Case{-4, {}}, Case{99, {}}}) {
+                        Case{kArgentina, {kTu, kVosotros}}, Case{kAllCountries, {}}, Case{-4, {}}, Case{99, {}}}) {
     TFilter f = ResetFilter(false);
     CountryPeople(c.country, f);
     std::set<int> asked;
@@ -148,11 +146,10 @@ TEST(SetPresetCriteria, OutsideTheTableChangesNothing) {
 
 // ApplyPreset with a reader that must not be called.
 TFilter Preset(int position, int firstPresetIndex, const AdvancedPage& page, int country) {
-  return ApplyPreset(position, firstPresetIndex, "unused", page, country,
-                     [](const std::string& name) -> TFilter {
-                       ADD_FAILURE() << "saved filter read: " << name;
-                       return ResetFilter(true);
-                     });
+  return ApplyPreset(position, firstPresetIndex, "unused", page, country, [](const std::string& name) -> TFilter {
+    ADD_FAILURE() << "saved filter read: " << name;
+    return ResetFilter(true);
+  });
 }
 
 TEST(ApplyPreset, PositionZeroIsTheAdvancedPage) {
@@ -213,11 +210,11 @@ TEST(ApplyPreset, SavedFiltersGiveTheTestUpdateVerbsGives) {
     for (const Case& c : cases) {
       std::string asked;
       const TFilter saved = FilterFromControls(c.page);
-      const TFilter f = ApplyPreset(position, 3, "my filter", ClearedAdvancedPage(), kSpain,
-                                    [&](const std::string& name) {
-                                      asked = name;
-                                      return saved;
-                                    });
+      const TFilter f =
+          ApplyPreset(position, 3, "my filter", ClearedAdvancedPage(), kSpain, [&](const std::string& name) {
+            asked = name;
+            return saved;
+          });
       EXPECT_EQ(asked, "my filter") << position;
       const TestList test = Select(f, verbs);
       EXPECT_EQ(test, Select(BuildFilterFromControls(c.page), verbs)) << c.name;
@@ -230,8 +227,8 @@ TEST(TenseSlotOfPosition, DisplayOrderAndFallBack) {
   struct Case {
     int position, slot;
   };
-  for (const Case& c : {Case{0, 0}, Case{5, 5}, Case{6, 13}, Case{7, 6}, Case{8, 12},
-                        Case{9, 7}, Case{13, 11}, Case{14, 24}, Case{15, 0}, Case{-1, 0}})
+  for (const Case& c : {Case{0, 0}, Case{5, 5}, Case{6, 13}, Case{7, 6}, Case{8, 12}, Case{9, 7}, Case{13, 11},
+                        Case{14, 24}, Case{15, 0}, Case{-1, 0}})
     EXPECT_EQ(TenseSlotOfPosition(c.position), c.slot) << c.position;
 }
 

@@ -93,8 +93,7 @@ TEST_F(QuestionLoopTest, MissingAccentCostsOnePoint) {
   Start({1});
   const LoopUpdate update = Type("tenia");
   EXPECT_FALSE(update.correct);
-  EXPECT_EQ(update.colours,
-            (std::vector<ColourRun>{{0, 3, kBlack}, {3, 1, kTeal}, {4, 1, kBlack}}));
+  EXPECT_EQ(update.colours, (std::vector<ColourRun>{{0, 3, kBlack}, {3, 1, kTeal}, {4, 1, kBlack}}));
   EXPECT_EQ(update.score, 9);
   loop->TextChanged("ten");
   // clang-format off
@@ -181,8 +180,8 @@ TEST_F(QuestionLoopTest, NextLetterFixesOrExtendsAndCostsFivePoints) {
     std::string after;
     int caretAfter;
   };
-  for (const Case& c : {Case{"ten", 3, "teng", 4}, Case{"tXng", 4, "teng", 4},
-                        Case{"tXng", 1, "teng", 1}, Case{"", 0, "t", 1}}) {
+  for (const Case& c :
+       {Case{"ten", 3, "teng", 4}, Case{"tXng", 4, "teng", 4}, Case{"tXng", 1, "teng", 1}, Case{"", 0, "t", 1}}) {
     loop->TextChanged(c.typed);
     loop->NextLetterClicked(c.caret);
     EXPECT_EQ(Box(), c.after) << c.typed;
@@ -290,10 +289,8 @@ TEST_F(QuestionLoopTest, PauseLengthInMilliseconds) {
     float pausetime;
     int ms;  // 0: no pause at all
   };
-  for (const Case& c : {Case{0.5f, 500}, Case{2.25f, 2250}, Case{0.0006f, 1}, Case{0.0004f, 0},
-                        Case{0, 0}, Case{-1, 0},
-                        Case{std::numeric_limits<float>::quiet_NaN(), 0},
-                        Case{1e12f, 1 << 30}}) {
+  for (const Case& c : {Case{0.5f, 500}, Case{2.25f, 2250}, Case{0.0006f, 1}, Case{0.0004f, 0}, Case{0, 0}, Case{-1, 0},
+                        Case{std::numeric_limits<float>::quiet_NaN(), 0}, Case{1e12f, 1 << 30}}) {
     options.pause = true;
     options.pausetime = c.pausetime;
     lines.clear();
@@ -323,10 +320,9 @@ TEST_F(QuestionLoopTest, MovingDuringThePauseRecordsOnceAndMovesOnce) {
     std::function<LoopUpdate(QuestionLoop&)> act;
     int row;
   };
-  for (const Case& c :
-       {Case{"next", [](QuestionLoop& l) { return l.MoveQuestion(+1); }, 1},
-        Case{"previous", [](QuestionLoop& l) { return l.MoveQuestion(-1); }, 3},
-        Case{"row click", [](QuestionLoop& l) { return l.RowClicked(2); }, 2}}) {
+  for (const Case& c : {Case{"next", [](QuestionLoop& l) { return l.MoveQuestion(+1); }, 1},
+                        Case{"previous", [](QuestionLoop& l) { return l.MoveQuestion(-1); }, 3},
+                        Case{"row click", [](QuestionLoop& l) { return l.RowClicked(2); }, 2}}) {
     options.pause = true;
     lines.clear();
     Start();

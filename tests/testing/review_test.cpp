@@ -69,8 +69,7 @@ TEST_F(ReviewTest, FormsGotWrongAreThoseWhoseLatestAnswerWasBelowTenNewestFirst)
       {"Verbs in test: the newest two", kAllCountries, 2, {comoYo, comesVos}},
       {"Verbs in test: 0", kAllCountries, 0, {}},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(Build(ReviewKind::kMissed, c.country, c.limit), c.rows) << c.name;
+  for (const auto& c : cases) EXPECT_EQ(Build(ReviewKind::kMissed, c.country, c.limit), c.rows) << c.name;
 }
 
 // Answers written by hand 21, 3 and 1 days ago and today, with one line before
@@ -124,7 +123,7 @@ TEST_F(ReviewTest, NothingToReview) {
 TEST_F(ReviewTest, PractiseThisVerbAsksItsMissedFormsOrElseAllOfThem) {
   results = {"hablo,hablar,1,1,0,7,3",     "hablas,hablar,2,1,0,10,3",
              "habl\xE1s,hablar,3,1,0,7,3", "hablo,hablar,1,1,0,10,3",  // right later: still missed once
-             "como,comer,1,1,0,10,3",     "vivo,vivir,3,1,0,7,3"};
+             "como,comer,1,1,0,10,3",      "vivo,vivir,3,1,0,7,3"};
   const ItemIndex index(verbs);
   EXPECT_EQ(PractiseVerb("hablar", index, results, kAllCountries),
             (TestList{Item("hablar", kPresent, kYo), Item("hablar", kPresent, kVos)}));

@@ -54,8 +54,7 @@ TEST(SelectTest, EmptyVerbListGivesEmptyTest) {
 TEST(SelectTest, NeverAsksUnusedItems) {
   VerbList verbs;
   TVerbMaker maker;
-  for (const char* verb : {"haber", "soler", "hablar"})
-    maker.BuildVerbItems(verb, "to test", EmptyFormTable(), verbs);
+  for (const char* verb : {"haber", "soler", "hablar"}) maker.BuildVerbItems(verb, "to test", EmptyFormTable(), verbs);
   const AdvancedPage everything = ClearedAdvancedPage();
   const SavedFilterReader savedSoler = [](const std::string&) {
     TFilter f = ResetFilter(true);
@@ -70,16 +69,11 @@ TEST(SelectTest, NeverAsksUnusedItems) {
     std::size_t expected;
   } cases[] = {
       {"preset Future, all verbs",
-       ApplyPreset(kFirstPreset + kFutureAllVerbs, kFirstPreset, "", everything, kAllCountries, savedSoler),
-       2 * 11},
+       ApplyPreset(kFirstPreset + kFutureAllVerbs, kFirstPreset, "", everything, kAllCountries, savedSoler), 2 * 11},
       {"preset Imperative, all verbs",
-       ApplyPreset(kFirstPreset + kImperativeAllVerbs, kFirstPreset, "", everything, kAllCountries,
-                   savedSoler),
-       9},
-      {"single-verb button Haber, Imperative",
-       StartSingleVerbTest("haber", kImperativePosition, kAllCountries), 0},
-      {"Advanced page, everything",
-       ApplyPreset(0, kFirstPreset, "", everything, kAllCountries, savedSoler),
+       ApplyPreset(kFirstPreset + kImperativeAllVerbs, kFirstPreset, "", everything, kAllCountries, savedSoler), 9},
+      {"single-verb button Haber, Imperative", StartSingleVerbTest("haber", kImperativePosition, kAllCountries), 0},
+      {"Advanced page, everything", ApplyPreset(0, kFirstPreset, "", everything, kAllCountries, savedSoler),
        3 * kItemsPerVerb - (11 + 11 + 9) - 9},
       {"saved filter, all of soler", ApplyPreset(1, kFirstPreset, "mine", everything, kAllCountries, savedSoler),
        kItemsPerVerb - (11 + 11 + 9)},
@@ -97,8 +91,8 @@ class UntestedOnly : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() /
-           ("parlavo_selection_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+           ("parlavo_selection_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(dir_);
     results_ = std::make_unique<TFileMan>((dir_ / "Results.txt").string());
   }
@@ -108,8 +102,7 @@ class UntestedOnly : public ::testing::Test {
   }
 
   TestList SelectTener(bool untestedOnly) {
-    return SelectTest(StartSingleVerbTest("tener", 0, kAllCountries), verbs_, results_.get(),
-                      untestedOnly);
+    return SelectTest(StartSingleVerbTest("tener", 0, kAllCountries), verbs_, results_.get(), untestedOnly);
   }
 
   static std::set<std::string> Forms(const TestList& test) {
@@ -158,15 +151,13 @@ TEST_F(UntestedOnly, AgreesWithTheResultsIndexOnEveryKindOfLetter) {
   // clang-format on
   const TestList test = SelectTest(ResetFilter(true), candidates, results_.get(), true);
   const std::set<const TVerb*> kept(test.begin(), test.end());
-  for (const TVerb& item : candidates)
-    EXPECT_EQ(kept.contains(&item), !results_->IsTested(item.Form())) << item.Form();
+  for (const TVerb& item : candidates) EXPECT_EQ(kept.contains(&item), !results_->IsTested(item.Form())) << item.Form();
   EXPECT_EQ(kept.size(), 7u);
 }
 
 TestList Numbered(std::size_t n, VerbList& storage) {
   storage.clear();
-  for (std::size_t i = 0; i < n; ++i)
-    testing::AddItem(storage, "v" + std::to_string(i), "f", false, 1, 1);
+  for (std::size_t i = 0; i < n; ++i) testing::AddItem(storage, "v" + std::to_string(i), "f", false, 1, 1);
   TestList test;
   for (const TVerb& item : storage) test.push_back(&item);
   return test;
@@ -180,10 +171,9 @@ TEST(FillQuestionList, LimitCapsTheRows) {
     std::size_t rows;
   };
   for (bool shuffle : {false, true})
-    for (const Case& c : {Case{1000, 40}, Case{40, 40}, Case{39, 39}, Case{1, 1}, Case{0, 0},
-                          Case{-1, 0}, Case{-29999, 0}})
-      EXPECT_EQ(FillQuestionList(test, c.limit, shuffle).size(), c.rows)
-          << c.limit << (shuffle ? " shuffled" : "");
+    for (const Case& c :
+         {Case{1000, 40}, Case{40, 40}, Case{39, 39}, Case{1, 1}, Case{0, 0}, Case{-1, 0}, Case{-29999, 0}})
+      EXPECT_EQ(FillQuestionList(test, c.limit, shuffle).size(), c.rows) << c.limit << (shuffle ? " shuffled" : "");
 }
 
 TEST(FillQuestionList, WithoutShuffleTheFirstItemsInFileOrder) {
@@ -198,8 +188,7 @@ TEST(FillQuestionList, ShuffleDrawsDistinctItemsFromTheWholeList) {
   const TestList test = Numbered(40, storage);
   std::mt19937 random(7);
   const TestList all = FillQuestionList(test, 1000, true, random);
-  EXPECT_EQ(std::set<const TVerb*>(all.begin(), all.end()),
-            std::set<const TVerb*>(test.begin(), test.end()));
+  EXPECT_EQ(std::set<const TVerb*>(all.begin(), all.end()), std::set<const TVerb*>(test.begin(), test.end()));
   EXPECT_NE(all, test);
 
   // A subset reaches beyond the first items.
@@ -249,8 +238,7 @@ TEST(FillQuestionList, ProgressOncePerRow) {
 TEST(RowText, InfinitiveTenseAndPerson) {
   const VerbList verbs = SmallVerbList();
   EXPECT_EQ(RowText(*FindItem(verbs, "tener", kPresent, kYo)), "tener : Present , Yo");
-  EXPECT_EQ(RowText(*FindItem(verbs, "hablar", kSubjPerfect, kTu)),
-            "hablar : Subjunctive - Perfect , T\xFA");
+  EXPECT_EQ(RowText(*FindItem(verbs, "hablar", kSubjPerfect, kTu)), "hablar : Subjunctive - Perfect , T\xFA");
 }
 
 TEST(VerbTitle, CountsTheRowsAndSaysWhenNothingMatches) {

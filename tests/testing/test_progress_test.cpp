@@ -16,8 +16,18 @@ namespace {
 using testing::AddItem;
 
 // What the learner does, one action at a time.
-enum class Act { kRight, kWrongThenRight, kAnswerThenType, kNext, kPrevious, kClick0, kClick1,
-                 kClick2, kPauseEnds, kNewTest };
+enum class Act {
+  kRight,
+  kWrongThenRight,
+  kAnswerThenType,
+  kNext,
+  kPrevious,
+  kClick0,
+  kClick1,
+  kClick2,
+  kPauseEnds,
+  kNewTest
+};
 
 class TestProgressTest : public ::testing::Test {
  protected:
@@ -49,27 +59,19 @@ class TestProgressTest : public ::testing::Test {
   std::vector<Step> Do(Act act, double seconds = 2) {
     now += seconds / 86400.0;
     switch (act) {
-      case Act::kRight:
-        return Type(loop->ExpectedForm()).steps;
+      case Act::kRight: return Type(loop->ExpectedForm()).steps;
       case Act::kWrongThenRight:
         Type("#");
         loop->TextChanged("");
         return Type(loop->ExpectedForm()).steps;
-      case Act::kAnswerThenType:
-        loop->AnswerClicked();
-        return Type(loop->ExpectedForm()).steps;
-      case Act::kNext:
-        return loop->MoveQuestion(+1).steps;
-      case Act::kPrevious:
-        return loop->MoveQuestion(-1).steps;
+      case Act::kAnswerThenType: loop->AnswerClicked(); return Type(loop->ExpectedForm()).steps;
+      case Act::kNext: return loop->MoveQuestion(+1).steps;
+      case Act::kPrevious: return loop->MoveQuestion(-1).steps;
       case Act::kClick0:
       case Act::kClick1:
-      case Act::kClick2:
-        return loop->RowClicked(static_cast<int>(act) - static_cast<int>(Act::kClick0)).steps;
-      case Act::kPauseEnds:
-        return loop->PauseEnded().steps;
-      case Act::kNewTest:
-        return loop->StartTest(rows).steps;
+      case Act::kClick2: return loop->RowClicked(static_cast<int>(act) - static_cast<int>(Act::kClick0)).steps;
+      case Act::kPauseEnds: return loop->PauseEnded().steps;
+      case Act::kNewTest: return loop->StartTest(rows).steps;
     }
     return {};
   }
@@ -164,9 +166,8 @@ TEST_F(TestProgressTest, SummaryOfATestWithMissedForms) {
   EXPECT_EQ(summary.missed[1].bestScore, -10);
 
   EXPECT_EQ(SummaryLines(summary),
-            (std::vector<std::string>{"Questions: 3", "Right at the first try: 1 of 3",
-                                      "Average score: 4.2", "Average time: 5.0 s",
-                                      "Total time: 20 s"}));
+            (std::vector<std::string>{"Questions: 3", "Right at the first try: 1 of 3", "Average score: 4.2",
+                                      "Average time: 5.0 s", "Total time: 20 s"}));
   // clang-format off
   EXPECT_EQ(MissedFormText(summary.missed[0]),
             "tener : Imperfect , Yo  -  ten\xED" "a  (best score 10)");

@@ -13,8 +13,8 @@
 
 namespace parlavo::testing {
 
-inline void AddItem(VerbList& list, std::string_view infinitive, std::string_view form, bool irregular,
-                    int person, int tense, std::string_view translation = "to test") {
+inline void AddItem(VerbList& list, std::string_view infinitive, std::string_view form, bool irregular, int person,
+                    int tense, std::string_view translation = "to test") {
   list.Add(infinitive, form, irregular, person, tense, translation);
 }
 
@@ -28,19 +28,16 @@ inline VerbList SmallVerbList() {
   maker.BuildVerbItems("comer", "to eat", regular, list);
   auto tener = EmptyFormTable();
   // Row of a tense is its file tense code + 2; columns Yo, Tú, Él, Nosotros, Ellos, Vosotros.
-  tener[TVerbMaker::FileTenseCode(kPresent) + 2] = {"tengo",   "tienes", "tiene",
-                                                    "tenemos", "tienen", "ten\xE9is"};
+  tener[TVerbMaker::FileTenseCode(kPresent) + 2] = {"tengo", "tienes", "tiene", "tenemos", "tienen", "ten\xE9is"};
   maker.BuildVerbItems("tener", "to have", tener, list);
   maker.BuildVerbItems("vivir", "to live", regular, list);
   maker.BuildVerbItems("abrir", "to open", regular, list);
   return list;
 }
 
-inline const TVerb* FindItem(const VerbList& list, const std::string& infinitive, int tense,
-                             int person) {
+inline const TVerb* FindItem(const VerbList& list, const std::string& infinitive, int tense, int person) {
   for (const TVerb& item : list)
-    if (item.Infinitive() == infinitive && item.Tense == tense && item.Person == person)
-      return &item;
+    if (item.Infinitive() == infinitive && item.Tense == tense && item.Person == person) return &item;
   return nullptr;
 }
 

@@ -48,7 +48,10 @@ TEST(ReadVerbSource, BuildsTheBodyOfTheDataFile) {
 }
 
 TEST(ReadVerbSource, FaultsNameFileLineAndColumn) {
-  struct Case { std::string source; const char* message; };
+  struct Case {
+    std::string source;
+    const char* message;
+  };
   const Case cases[] = {
       {"@ser;to be\n01:s\xC3\xB3y,\xC4\x81rbol\n", "v.txt:2:8: '\xC4\x81' cannot be written in Windows-1252"},
       {"@ser;to be\n  01:\xE2\x82\xAC\xC5\x93,\xF0\x9F\x98\x80\n", "v.txt:2:9: '\xF0\x9F\x98\x80' cannot"},
@@ -143,7 +146,10 @@ TEST_F(VerbDataTest, CheckNamesEveryProblem) {
   };
   const std::string good = std::to_string(marker.size() + 2 + body.size());
   EXPECT_EQ(Check(ComposeVerbFile(body), 0), "valid\n");
-  struct Case { std::string stored; std::string message; };
+  struct Case {
+    std::string stored;
+    std::string message;
+  };
   const Case cases[] = {
       // clang-format off
       {file("*CHECKOK987654321.12345678", "#" + good, marker), "line 1 is not the opening marker"},

@@ -91,7 +91,7 @@ TEST_F(AtomicFileTest, WritesThroughSymbolicLinks) {
   const struct {
     const char* name;
     std::vector<std::pair<std::string, std::string>> links;  // link -> what it names
-    std::string target;                                     // where the bytes must land
+    std::string target;                                      // where the bytes must land
     bool targetExists;
   } cases[] = {
       {"relative link", {{"out.txt", "real.txt"}}, "real.txt", true},

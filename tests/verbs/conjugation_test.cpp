@@ -9,7 +9,12 @@ using testing::Find;
 using testing::ItemsOf;
 
 TEST(Conjugate, RegularFormsWithStem) {
-  struct Case { const char* infinitive; int tense; int person; const char* form; };
+  struct Case {
+    const char* infinitive;
+    int tense;
+    int person;
+    const char* form;
+  };
   const Case cases[] = {
       // clang-format off
       {"hablar", kPresent, kYo, "hablo"},
@@ -158,7 +163,11 @@ TEST(BuildVerbItems, MergesFileFormsAndSpecialCases) {
 }
 
 TEST(BuildVerbItems, VosFormsLoseTheAccentOnlyWhenOneSyllable) {
-  struct Case { const char* infinitive; const char* present; const char* imperative; };
+  struct Case {
+    const char* infinitive;
+    const char* present;
+    const char* imperative;
+  };
   const Case cases[] = {
       {"dar", "das", "da"},
       {"ver", "ves", "ve"},

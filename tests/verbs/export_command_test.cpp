@@ -86,7 +86,9 @@ TEST_F(ExportCommandTest, WritesBothListings) {
 TEST_F(ExportCommandTest, VerbDataFromAnotherFolderListingHere) {
   fs::create_directories("shared");
   ASSERT_EQ(WriteFileAtomically("shared/verb.ini",
-                                [](std::ostream& o) { o << ComposeVerbFile(testing::CrLf({"@ser;to be", ""})); }),
+                                [](std::ostream& o) {
+                                  o << ComposeVerbFile(testing::CrLf({"@ser;to be", ""}));
+                                }),
             Status::Ok());
   EXPECT_EQ(RunExportCommand(ExportKind::SpecialVerbs, err, (dir / "shared" / "verb.ini").string()), 0) << err.str();
   EXPECT_TRUE(fs::exists("SpecialVerbs.txt"));

@@ -18,9 +18,9 @@ TEST(StaleTemporaries, OnlyTheWriteTemporariesOfOurOwnFilesGo) {
     const char* name;
     bool removed;
   } cases[] = {
-      {"Results.txt.Ab3xZ9", true},  {"Parlavo.ini.000000", true},  {"Results.txt", false},
-      {"Parlavo.ini", false},        {"Results.txt.Ab3xZ", false},  {"Results.txt.Ab3xZ90", false},
-      {"Results.txt.Ab-xZ9", false}, {"Results.txt.bak", false},    {"Other.txt.Ab3xZ9", false},
+      {"Results.txt.Ab3xZ9", true},  {"Parlavo.ini.000000", true},   {"Results.txt", false},
+      {"Parlavo.ini", false},        {"Results.txt.Ab3xZ", false},   {"Results.txt.Ab3xZ90", false},
+      {"Results.txt.Ab-xZ9", false}, {"Results.txt.bak", false},     {"Other.txt.Ab3xZ9", false},
       {"results.txt.Ab3xZ9", false}, {"xResults.txt.Ab3xZ9", false},
   };
   for (const auto& c : cases) std::ofstream(folder / c.name) << "x";

@@ -23,8 +23,9 @@ TEST(Status, OkAndErrors) {
   } cases[] = {
       {"ok", Status::Ok(), true, "", "ok"},
       {"default is ok", Status(), true, "", "ok"},
-      {"error keeps its text byte for byte", Status::Error("Cannot read 'Resultados\xe1.txt': Permission denied"), false,
-       "Cannot read 'Resultados\xe1.txt': Permission denied", "error: Cannot read 'Resultados\xe1.txt': Permission denied"},
+      {"error keeps its text byte for byte", Status::Error("Cannot read 'Resultados\xe1.txt': Permission denied"),
+       false, "Cannot read 'Resultados\xe1.txt': Permission denied",
+       "error: Cannot read 'Resultados\xe1.txt': Permission denied"},
       // Success is never read from the text: a failure without words is still one.
       {"error without a message", Status::Error(""), false, "", "error: "},
   };

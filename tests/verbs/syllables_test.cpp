@@ -8,7 +8,11 @@ namespace parlavo {
 namespace {
 
 TEST(IsSingleSyllable, CountsSpellingNuclei) {
-  struct Case { const char* word; bool single; const char* why; };
+  struct Case {
+    const char* word;
+    bool single;
+    const char* why;
+  };
   const Case cases[] = {
       {"d\xE1s", true, "one vowel"},
       {"v\xE9", true, "one vowel"},
@@ -47,7 +51,10 @@ TEST(IsSingleSyllable, CountsSpellingNuclei) {
 }
 
 TEST(DropLastAccent, TakesOffTheLastAccentOnly) {
-  struct Case { const char* in; const char* out; };
+  struct Case {
+    const char* in;
+    const char* out;
+  };
   const Case cases[] = {
       // clang-format off
       {"d\xE1s", "das"}, {"v\xE9", "ve"}, {"hu\xED", "hui"}, {"t\xFA", "tu"},

@@ -24,12 +24,16 @@ TEST(UpperAZ, TouchesOnlyAsciiLetters) {
 }
 
 TEST(IgnoringCase, FoldsAccentedLettersToo) {
-  struct Case { const char* a; const char* b; int sign; };
+  struct Case {
+    const char* a;
+    const char* b;
+    int sign;
+  };
   const Case cases[] = {
-      {"est\xE1", "EST\xC1", 0},        // á / Á
-      {"ni\xF1o", "NI\xD1O", 0},        // ñ / Ñ
+      {"est\xE1", "EST\xC1", 0},  // á / Á
+      {"ni\xF1o", "NI\xD1O", 0},  // ñ / Ñ
       {"\x9A\x9C\x9E\xFF", "\x8A\x8C\x8E\x9F", 0},
-      {"\xF7", "\xD7", 1},              // division and multiplication signs are no letters
+      {"\xF7", "\xD7", 1},  // division and multiplication signs are no letters
       {"abc", "abd", -1},
       {"ab", "abc", -1},
       {"b", "A", 1},
@@ -60,14 +64,17 @@ TEST(Codepage, Utf8ConversionBothWays) {
   EXPECT_EQ(Cp1252ToUtf8("T\xFA \x80"), "T\xC3\xBA \xE2\x82\xAC");
   EXPECT_EQ(Utf8ToCp1252("and\xC3\xA1 \xE2\x82\xAC"), std::optional<std::string>("and\xE1 \x80"));
 
-  struct Bad { std::string text; std::size_t offset; };
+  struct Bad {
+    std::string text;
+    std::size_t offset;
+  };
   const Bad bad[] = {
-      {"ab\xC4\x81", 2},          // a with macron: not in Windows-1252
-      {"x\xC3", 1},               // truncated sequence
-      {"\xC0\xAF", 0},            // overlong
-      {"ok\xED\xA0\x80", 2},      // surrogate
-      {"\xF0\x9F\x98\x80", 0},    // emoji
-      {"a\x80", 1},               // stray continuation byte
+      {"ab\xC4\x81", 2},        // a with macron: not in Windows-1252
+      {"x\xC3", 1},             // truncated sequence
+      {"\xC0\xAF", 0},          // overlong
+      {"ok\xED\xA0\x80", 2},    // surrogate
+      {"\xF0\x9F\x98\x80", 0},  // emoji
+      {"a\x80", 1},             // stray continuation byte
   };
   for (const Bad& b : bad) {
     std::size_t offset = 99;

@@ -84,10 +84,11 @@ TEST(WriteAllVerbs, DuplicateInfinitiveIsListedOnceWithBothVerbs) {
       ComposeVerbFile(testing::CrLf({"@ser;to be", "", "@estar;to be", "", "@ser;to exist", "01:soy", ""})), ok);
   ASSERT_TRUE(ok);
   const std::vector<std::string> lines = SplitCrLf(AllVerbs({"ser", "estar", "ser"}, items));
-  const std::size_t serBlock = 5 + 2 * 153 + 15 * 2 * 3 + 3;  // both verbs' groups; tense changes at each verb start too
+  const std::size_t serBlock =
+      5 + 2 * 153 + 15 * 2 * 3 + 3;  // both verbs' groups; tense changes at each verb start too
   const std::size_t estarBlock = 5 + 153 + 45 + 3;
   ASSERT_EQ(lines.size(), serBlock + estarBlock);
-  EXPECT_EQ(lines[1], "*  SER : to be");              // translation of the block's first item
+  EXPECT_EQ(lines[1], "*  SER : to be");  // translation of the block's first item
   EXPECT_EQ(lines[serBlock + 1], "*  ESTAR : to be");
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "Yo\tsoy\t(Irregular)"), 1);
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "Yo\tso"), 1);
@@ -146,9 +147,10 @@ std::string AllVerbsByScanning(const std::vector<std::string>& infinitives, cons
 
 TEST(WriteAllVerbs, SameAsScanningTheListPerEntry) {
   bool ok = false;
-  const VerbList items = testing::Load(ComposeVerbFile(testing::CrLf(
-      {"@ir;to go", "-1:yendo", "", "@Ir;capital", "", "@hacer;to do", "-2:hecho", "", "@ir;to leave", "01:voy", "",
-       "@;nothing", ""})), ok);
+  const VerbList items =
+      testing::Load(ComposeVerbFile(testing::CrLf({"@ir;to go", "-1:yendo", "", "@Ir;capital", "", "@hacer;to do",
+                                                   "-2:hecho", "", "@ir;to leave", "01:voy", "", "@;nothing", ""})),
+                    ok);
   ASSERT_TRUE(ok);
   const std::vector<std::string> entries = {"ir", "Ir", "hacer", "ir", "", "absent", "IR"};
   EXPECT_EQ(AllVerbs(entries, items), AllVerbsByScanning(entries, items));

@@ -18,8 +18,8 @@ const std::string kMarker(kVerbFileMarker);
 std::string PlainFile(const std::string& body, long long countDelta = 0, char countPrefix = 'x',
                       const std::string& tail = "\r\n", const std::string& closing = kMarker) {
   const std::string head = kMarker + "\r\n" + body;
-  return head + countPrefix + std::to_string(static_cast<long long>(head.size()) + countDelta) + "\r\n" +
-         closing + tail;
+  return head + countPrefix + std::to_string(static_cast<long long>(head.size()) + countDelta) + "\r\n" + closing +
+         tail;
 }
 
 const std::string kTwoVerbs = CrLf({"@hablar;to speak", "", "@ser;to be", "01:soy,eres,es,somos,son,sois", ""});
@@ -39,7 +39,10 @@ class LoaderObserver : public LoadObserver {
 };
 
 TEST(SplitVerbFileLines, AssemblesLinesLikeTheReader) {
-  struct Case { std::string plain; std::vector<std::string> lines; };
+  struct Case {
+    std::string plain;
+    std::vector<std::string> lines;
+  };
   // clang-format off
   const Case cases[] = {
       {"ab\r\ncd\r\n", {"ab", "cd"}},
@@ -98,7 +101,11 @@ TEST(LoadVerbFile, ComposedFileIsValid) {
 }
 
 TEST(LoadVerbFile, IntegrityFailuresStillLoadTheVerbs) {
-  struct Case { const char* name; std::string plain; const char* error; };
+  struct Case {
+    const char* name;
+    std::string plain;
+    const char* error;
+  };
   std::string badOpening = PlainFile(kTwoVerbs);
   badOpening[3] = 'h';
   const Case cases[] = {
@@ -127,17 +134,25 @@ TEST(LoadVerbFile, ClosingMarkerWithoutLineEndCountsTwoLess) {
 }
 
 TEST(LoadVerbFile, HardFailures) {
-  struct Case { const char* name; std::string stored; const char* error; };
+  struct Case {
+    const char* name;
+    std::string stored;
+    const char* error;
+  };
   const std::string blockThenCount = CrLf({"@hablar;to speak"});  // no empty line before the count
   const Case cases[] = {
       {"empty file", "", "empty"},
       {"only EOF byte", "\x1A", "empty"},
       {"block followed by count line", Scramble(PlainFile(blockThenCount, 0, '#')), "line 3: the tense code"},
-      {"non-numeric tense code", Scramble(PlainFile(CrLf({"@ser;to be", "ab:soy", ""}))), "line 3: the tense code 'ab'"},
+      {"non-numeric tense code", Scramble(PlainFile(CrLf({"@ser;to be", "ab:soy", ""}))),
+       "line 3: the tense code 'ab'"},
       {"one-digit code and text", Scramble(PlainFile(CrLf({"@ser;to be", "1:soy", ""}))), "'1:'"},
-      {"non-numeric count", Scramble(PlainFile(kTwoVerbs, 0, 'x', "\r\n").replace(kMarker.size() + 2 + kTwoVerbs.size() + 1, 1, "z")), "holds no number"},
+      {"non-numeric count",
+       Scramble(PlainFile(kTwoVerbs, 0, 'x', "\r\n").replace(kMarker.size() + 2 + kTwoVerbs.size() + 1, 1, "z")),
+       "holds no number"},
       {"marker alone", ComposeVerbFile("").substr(0, kMarker.size() + 2), "holds no number"},
-      {"EOF byte cuts the file", Scramble(PlainFile(kTwoVerbs)).substr(0, 40) + "\x1A" + Scramble(PlainFile(kTwoVerbs)).substr(40), ""},
+      {"EOF byte cuts the file",
+       Scramble(PlainFile(kTwoVerbs)).substr(0, 40) + "\x1A" + Scramble(PlainFile(kTwoVerbs)).substr(40), ""},
   };
   for (const Case& c : cases) {
     bool ok = true;
@@ -208,7 +223,15 @@ TEST(LoadVerbFile, WrongOpeningMarkerDoesNotParseTheCount) {
 }
 
 TEST(LoadVerbFile, BlockParsing) {
-  struct Case { std::vector<std::string> block; const char* infinitive; const char* translation; int tense; int person; const char* form; bool irregular; };
+  struct Case {
+    std::vector<std::string> block;
+    const char* infinitive;
+    const char* translation;
+    int tense;
+    int person;
+    const char* form;
+    bool irregular;
+  };
   // clang-format off
   const Case cases[] = {
       {{"@ser;to be", "01:,,,,,sois"}, "ser", "to be", kPresent, kVosotros, "sois", true},
@@ -242,7 +265,8 @@ TEST(LoadVerbFile, BlockParsing) {
 
 TEST(LoadVerbFile, BlockEndsAtEmptyLineOrNextHeader) {
   bool ok = false;
-  const VerbList items = Load(ComposeVerbFile(CrLf({"@ser;to be", "@ir;to go", "01:voy", "", "01:zzz", "stray line", ""})), ok);
+  const VerbList items =
+      Load(ComposeVerbFile(CrLf({"@ser;to be", "@ir;to go", "01:voy", "", "01:zzz", "stray line", ""})), ok);
   EXPECT_TRUE(ok);
   ASSERT_EQ(items.size(), 306u);
   EXPECT_FALSE(Find(items, kPresent, kYo)->Irregular);
@@ -307,7 +331,11 @@ TEST(IsVerbHeader, TrimmedLineStartsWithAt) {
 }
 
 TEST(ParseSignedDecimal, AcceptsSignAndDigitsOnly) {
-  struct Case { const char* text; bool ok; long long value; };
+  struct Case {
+    const char* text;
+    bool ok;
+    long long value;
+  };
   // clang-format off
   const Case cases[] = {{"01", true, 1}, {"-2", true, -2}, {"+7", true, 7}, {"00", true, 0},
                         {"", false, 0}, {"-", false, 0}, {" 1", false, 0}, {"1:", false, 0},

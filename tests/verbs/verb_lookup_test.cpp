@@ -10,7 +10,8 @@ namespace {
 TEST(FindInfinitive, TrimmedAndInAnyCase) {
   VerbList items;
   TVerbMaker maker;
-  for (const char* verb : {"hablar", "re\xEDr", "ir", "hablar"}) maker.BuildVerbItems(verb, "to", EmptyFormTable(), items);
+  for (const char* verb : {"hablar", "re\xEDr", "ir", "hablar"})
+    maker.BuildVerbItems(verb, "to", EmptyFormTable(), items);
   const struct {
     const char* typed;
     const char* found;

@@ -31,8 +31,8 @@ TEST(VerbList, FormsBeyondABlockAndTheOffsetsReach) {
     std::size_t formBytes;
     int items;
   } cases[] = {
-      {"many short forms", 7, 40000},    // 280 KB: several blocks for one verb
-      {"long forms", 1024, 300},         // each crossing the reach of the one before
+      {"many short forms", 7, 40000},  // 280 KB: several blocks for one verb
+      {"long forms", 1024, 300},       // each crossing the reach of the one before
       {"empty forms among others", 0, 5},
   };
   for (const auto& c : cases) {
@@ -56,11 +56,15 @@ TEST(VerbList, FormsBeyondABlockAndTheOffsetsReach) {
 }
 
 TEST(TVerb, ClassAndEndingFromInfinitive) {
-  struct Case { const char* infinitive; int verbClass; const char* ending; };
+  struct Case {
+    const char* infinitive;
+    int verbClass;
+    const char* ending;
+  };
   const Case cases[] = {
-      {"lavarse", 0, "ar"}, {"re\xEDr", 2, "\xEDr"}, {"ver", 1, "er"}, {"vivir", 2, "ir"},
-      {"o\xEDr", 2, "\xEDr"}, {"hablar", 0, "ar"}, {"x", 2, "x"}, {"se", 2, ""},
-      {"ponerse", 1, "er"}, {"r\xE1r", 0, "\xE1r"}, {"xyz\xE9r", 1, "\xE9r"}, {"vise", 2, "vi"},
+      {"lavarse", 0, "ar"},     {"re\xEDr", 2, "\xEDr"}, {"ver", 1, "er"}, {"vivir", 2, "ir"},   {"o\xEDr", 2, "\xEDr"},
+      {"hablar", 0, "ar"},      {"x", 2, "x"},           {"se", 2, ""},    {"ponerse", 1, "er"}, {"r\xE1r", 0, "\xE1r"},
+      {"xyz\xE9r", 1, "\xE9r"}, {"vise", 2, "vi"},
   };
   VerbList list;
   for (const Case& c : cases) {
@@ -124,9 +128,13 @@ TEST_F(MatchesFilterTest, AllFlagsModeTwoPassEverything) {
 }
 
 TEST_F(MatchesFilterTest, RegularityModes) {
-  struct Case { int mode; bool regularPasses; bool irregularPasses; };
-  for (const Case& c : {Case{0, true, false}, Case{1, false, true}, Case{2, true, true},
-                        Case{3, false, false}, Case{-1, false, false}}) {
+  struct Case {
+    int mode;
+    bool regularPasses;
+    bool irregularPasses;
+  };
+  for (const Case& c : {Case{0, true, false}, Case{1, false, true}, Case{2, true, true}, Case{3, false, false},
+                        Case{-1, false, false}}) {
     EXPECT_EQ(Passes(regular, c.mode), c.regularPasses) << c.mode;
     EXPECT_EQ(Passes(irregular, c.mode), c.irregularPasses) << c.mode;
   }

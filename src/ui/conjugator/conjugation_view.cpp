@@ -138,8 +138,7 @@ void BuildRegularTable(QTextEdit* reConjugations) {
       std::string row = "   ";
       if (tense != kGerund) row += PersonNameOf(person);
       if (!auxiliary.empty()) row += " (" + auxiliary + ")";
-      for (const char* model : {"hablar", "comer", "subir"})
-        row += "\t" + engine.Conjugate(model, q, tense, false);
+      for (const char* model : {"hablar", "comer", "subir"}) row += "\t" + engine.Conjugate(model, q, tense, false);
       out.EndingsRow(row);
     }
   }
@@ -149,15 +148,14 @@ void BuildRegularTable(QTextEdit* reConjugations) {
   out.CaretToStart();
 }
 
-ConjugatorController::ConjugatorController(QComboBox* cbConj, QPushButton* bnConjugate,
-                                           QTextEdit* reConj, const VerbList& items)
+ConjugatorController::ConjugatorController(QComboBox* cbConj, QPushButton* bnConjugate, QTextEdit* reConj,
+                                           const VerbList& items)
     : QObject(cbConj), cbConj_(cbConj), reConj_(reConj), items_(items) {
   cbConj_->setEditable(true);
   cbConj_->setInsertPolicy(QComboBox::NoInsert);
   cbConj_->installEventFilter(this);
   if (cbConj_->lineEdit() != nullptr) cbConj_->lineEdit()->installEventFilter(this);
-  connect(bnConjugate, &QPushButton::clicked, this,
-          [this] { bnConjugateClick(cbConj_, reConj_, items_); });
+  connect(bnConjugate, &QPushButton::clicked, this, [this] { bnConjugateClick(cbConj_, reConj_, items_); });
   // A verb picked from the list is conjugated at once.
   connect(cbConj_, &QComboBox::activated, this,
           [this](int index) { ShowConjugations(reConj_, items_, FromQString(cbConj_->itemText(index))); });

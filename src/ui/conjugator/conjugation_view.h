@@ -23,9 +23,9 @@ namespace parlavo {
 
 // Tense codes in the order both views (and the window's tense lists) show them.
 inline constexpr std::array<int, kTenseCount> kTenseDisplayOrder = {
-    kPresent, kSimplePast, kImperfect, kPerfect, kPluperfect, kFuture, kFuturePerfect,
-    kConditional, kCondPerfect, kImperative, kSubjPresent, kSubjImperfect, kSubjPerfect,
-    kSubjPluperfect, kGerund};
+    kPresent,     kSimplePast,    kImperfect,   kPerfect,        kPluperfect,
+    kFuture,      kFuturePerfect, kConditional, kCondPerfect,    kImperative,
+    kSubjPresent, kSubjImperfect, kSubjPerfect, kSubjPluperfect, kGerund};
 
 // Clears reConj and writes every form of `verb` (Windows-1252, found by
 // FindInfinitive: trimmed, any case), grouped by tense, irregular forms marked. A
@@ -43,14 +43,13 @@ bool cbConjKeyDown(QComboBox* cbConj, QTextEdit* reConj, const VerbList& items, 
 void BuildRegularTable(QTextEdit* reConjugations);
 
 // Wires the conjugator page: "Go" clicks and Enter in the box run the handlers
-// above, and a verb picked from the drop-down list is conjugated at once. It makes cbConj editable and stops it from adding typed text to its list
-// on Enter, since that list must hold exactly the loaded infinitives. `items` must
+// above, and a verb picked from the drop-down list is conjugated at once. It makes cbConj editable and stops it from
+// adding typed text to its list on Enter, since that list must hold exactly the loaded infinitives. `items` must
 // outlive the controller; the controller is a child of cbConj.
 class ConjugatorController : public QObject {
   Q_OBJECT
  public:
-  ConjugatorController(QComboBox* cbConj, QPushButton* bnConjugate, QTextEdit* reConj,
-                       const VerbList& items);
+  ConjugatorController(QComboBox* cbConj, QPushButton* bnConjugate, QTextEdit* reConj, const VerbList& items);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

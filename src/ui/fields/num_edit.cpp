@@ -25,9 +25,7 @@ constexpr char32_t kDelete = 127;
 
 // Surrounding blanks are forgiven: they can only come from a paste, and " 12 "
 // plainly means 12.
-std::string TrimmedAscii(const QString& text) {
-  return text.trimmed().toStdString();
-}
+std::string TrimmedAscii(const QString& text) { return text.trimmed().toStdString(); }
 
 // Removes one leading sign; true when it was "-".
 bool TakeSign(std::string_view& text) {
@@ -168,9 +166,7 @@ void TNewXEdit::focusInEvent(QFocusEvent* event) {
 
 // -------------------------------------------------------------- TNewNumEdit
 
-TNewNumEdit::TNewNumEdit(QWidget* parent) : TNewXEdit(parent) {
-  setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-}
+TNewNumEdit::TNewNumEdit(QWidget* parent) : TNewXEdit(parent) { setAlignment(Qt::AlignRight | Qt::AlignVCenter); }
 
 bool TNewNumEdit::Refuse() {
   RangeSetupError();
@@ -274,8 +270,6 @@ bool TNewRealEdit::Validate(QString& error, QStatusBar* bar) {
   return ValidateNumber(value, lastValue_, error, bar);
 }
 
-bool TNewRealEdit::AcceptsCharacter(char32_t code) const {
-  return code == '.' || IsIntegerCharacter(code);
-}
+bool TNewRealEdit::AcceptsCharacter(char32_t code) const { return code == '.' || IsIntegerCharacter(code); }
 
 }  // namespace parlavo

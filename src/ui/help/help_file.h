@@ -20,7 +20,7 @@ inline constexpr qsizetype kLongestHelpLine = 4096;         // characters
 struct HelpTopic {
   int context = 0;
   QString title;
-  QString text;  // the topic's lines in markup, without the header line
+  QString text;      // the topic's lines in markup, without the header line
   int longLine = 0;  // file line number of the first line over kLongestHelpLine, or 0
 };
 

@@ -56,9 +56,8 @@ void HelpWindow::Open(const QString& helpFile, int context, const QString& files
   // Read one byte past the limit, so a huge file (or an endless device) is never read whole.
   const QByteArray bytes = fileFound_ ? file.read(kLargestHelpFile + 1) : QByteArray();
   fileTooLarge_ = bytes.size() > kLargestHelpFile;
-  file_ = fileFound_ && !fileTooLarge_
-              ? HelpFile::Parse(QString::fromUtf8(bytes).replace(kFilesNoteMark, filesNote))
-              : HelpFile();
+  file_ = fileFound_ && !fileTooLarge_ ? HelpFile::Parse(QString::fromUtf8(bytes).replace(kFilesNoteMark, filesNote))
+                                       : HelpFile();
   ShowTopic(context);
 }
 

@@ -128,8 +128,8 @@ AdvancedTestsPage::AdvancedTestsPage(QWidget* parent) : QWidget(parent) {
   for (const auto& [list, radio] : lists)
     connect(list, &QListWidget::itemClicked, radio, [radio = radio] { radio->setChecked(true); });
 
-  for (QRadioButton* choice : {rbAllTenses, rbCommonTenses, rbSpecificTenses, rbAllPeople, rbCommonPeople,
-                               rbSpecificPeople})
+  for (QRadioButton* choice :
+       {rbAllTenses, rbCommonTenses, rbSpecificTenses, rbAllPeople, rbCommonPeople, rbSpecificPeople})
     connect(choice, &QAbstractButton::clicked, this, &AdvancedTestsPage::edited);
   for (QListWidget* ticks : {cbCommonTense, cbSpecificTense, cbCommonPeople, cbSpecificPeople, cbVerbType})
     connect(ticks, &QListWidget::itemChanged, this, &AdvancedTestsPage::edited);

@@ -83,8 +83,8 @@ OptionsPage::OptionsPage(QWidget* parent) : QWidget(parent) {
   bnSpecialOutput->setText("Special Verb Output");
 
   for (QAbstractButton* option : std::initializer_list<QAbstractButton*>{
-           cbExactL, cbErrShow, rbWholeWord, rbLetters, cbBeep, cbAutoRandom, cbPauseCorr, cbMoveOn, CheckBox1,
-           rbEng, rbSpan, rbEngSpan, rbdpSp, rbdpLA, rbdpArg, rbdpAll})
+           cbExactL, cbErrShow, rbWholeWord, rbLetters, cbBeep, cbAutoRandom, cbPauseCorr, cbMoveOn, CheckBox1, rbEng,
+           rbSpan, rbEngSpan, rbdpSp, rbdpLA, rbdpArg, rbdpAll})
     connect(option, &QAbstractButton::clicked, this, &OptionsPage::optionClicked);
   // Connected after optionClicked: the options are read before the answer is checked.
   for (QCheckBox* option : {cbExactL, cbErrShow, cbBeep, cbAutoRandom, cbPauseCorr, cbMoveOn, CheckBox1})

@@ -72,16 +72,16 @@ class TesterPage : public QWidget {
   void answerKeyDown(int caret, int virtualKey);
   // "á" ... "ñ", "ü", with the box's selection.
   void accentClicked(const std::string& accent, int selectionStart, int selectionLength);
-  void answerClicked();                 // "Answer"
-  void nextLetterClicked(int caret);    // "Next Letter", the box's caret
-  void moveClicked(int step);           // "Next->" +1, "<- Previous" -1
-  void rowClicked(int row);             // a row of the question list, the selected one too
-  void randomiseClicked();              // "Randomise"
-  void goClicked();                     // "GO" beside the MULTI test list
-  void testChosen();                    // an entry of the MULTI test list picked
-  void advancedClicked();               // "Display advanced tab"
-  void newOnlyClicked();                // "Only ask untested verbs"
-  void statisticsClicked();             // "Statistics"
+  void answerClicked();               // "Answer"
+  void nextLetterClicked(int caret);  // "Next Letter", the box's caret
+  void moveClicked(int step);         // "Next->" +1, "<- Previous" -1
+  void rowClicked(int row);           // a row of the question list, the selected one too
+  void randomiseClicked();            // "Randomise"
+  void goClicked();                   // "GO" beside the MULTI test list
+  void testChosen();                  // an entry of the MULTI test list picked
+  void advancedClicked();             // "Display advanced tab"
+  void newOnlyClicked();              // "Only ask untested verbs"
+  void statisticsClicked();           // "Statistics"
   // A SINGLE verb test button: its verb, and the tense box's position (-1 for typed
   // text, which counts as Present).
   void singleVerbClicked(const std::string& verb, int tensePosition);
@@ -95,8 +95,8 @@ class TesterPage : public QWidget {
   bool showing_ = false;  // the page writes its controls: no input signalled
   QGroupBox* GroupBox11 = nullptr;
   QLabel *Label12 = nullptr, *lbTense = nullptr, *lbCom1 = nullptr, *lbPerson = nullptr, *lbCom2 = nullptr,
-         *lbVerb = nullptr, *lbVerbHidden = nullptr, *lbTrans = nullptr, *lbNoTran = nullptr,
-         *lbAnswer = nullptr, *Label15 = nullptr;
+         *lbVerb = nullptr, *lbVerbHidden = nullptr, *lbTrans = nullptr, *lbNoTran = nullptr, *lbAnswer = nullptr,
+         *Label15 = nullptr;
   QTextEdit* reVerb = nullptr;
   QCheckBox* cbAdvanced = nullptr;
   QGroupBox* GroupBox6 = nullptr;
@@ -112,12 +112,12 @@ class TesterPage : public QWidget {
   QTabWidget* pcRegIreg = nullptr;
   QWidget *tsRegular = nullptr, *tsIrregular = nullptr;
   // The accents "á" to "ñ", then "Answer" (Button17) and "Next Letter" (Button16).
-  QPushButton *Button8 = nullptr, *Button9 = nullptr, *Button10 = nullptr, *Button11 = nullptr,
-              *Button12 = nullptr, *Button13 = nullptr, *Button17 = nullptr, *Button16 = nullptr;
+  QPushButton *Button8 = nullptr, *Button9 = nullptr, *Button10 = nullptr, *Button11 = nullptr, *Button12 = nullptr,
+              *Button13 = nullptr, *Button17 = nullptr, *Button16 = nullptr;
   QPushButton* bnUDiaeresis = nullptr;  // "ü", beside the six accent buttons
   QPushButton* Button14 = nullptr;
   QPushButton *Button3 = nullptr, *Button2 = nullptr, *Button4 = nullptr;  // "<- Previous", "Next->", "Randomise"
-  QPushButton* bnStatistics = nullptr;  // "Statistics", in the tester's header band
+  QPushButton* bnStatistics = nullptr;                                     // "Statistics", in the tester's header band
   QComboBox* cbTenses = nullptr;
   // The 36 single-verb buttons, regular ones first, in the order of their captions.
   std::array<QPushButton*, 36> SingleVerbButtons{};

@@ -92,14 +92,14 @@ void FillStatisticsGrid(QTableWidget* grid, const StatisticsGrid& cells) {
       if (r == 0 && c == 0) continue;  // the corner holds no text
       if (r == 0) {
         if (c - 1 >= grid->columnCount()) continue;
-        EnsureItem(grid->horizontalHeaderItem(c - 1),
-                   [&](QTableWidgetItem* item) { grid->setHorizontalHeaderItem(c - 1, item); })
-            ->setText(text);
+        EnsureItem(grid->horizontalHeaderItem(c - 1), [&](QTableWidgetItem* item) {
+          grid->setHorizontalHeaderItem(c - 1, item);
+        })->setText(text);
       } else if (c == 0) {
         if (r - 1 >= grid->rowCount()) continue;
-        EnsureItem(grid->verticalHeaderItem(r - 1),
-                   [&](QTableWidgetItem* item) { grid->setVerticalHeaderItem(r - 1, item); })
-            ->setText(text);
+        EnsureItem(grid->verticalHeaderItem(r - 1), [&](QTableWidgetItem* item) {
+          grid->setVerticalHeaderItem(r - 1, item);
+        })->setText(text);
       } else {
         if (r - 1 >= grid->rowCount() || c - 1 >= grid->columnCount()) continue;
         QTableWidgetItem* item =
@@ -182,8 +182,8 @@ void PlaceStatisticsControls(const StatisticsControls& c) {
   if (c.progress) c.progress->setGeometry(kGridArea);
 }
 
-StatisticsView::StatisticsView(const StatisticsControls& controls,
-                               const std::vector<std::string>& resultLines, QObject* parent)
+StatisticsView::StatisticsView(const StatisticsControls& controls, const std::vector<std::string>& resultLines,
+                               QObject* parent)
     : QObject(parent), c_(controls), lines_(resultLines) {
   SetUpStatisticsGrid(c_.sgPerson, 13, {64, 64, 64, 64, 244});
   // The tense names need more room than 118 pixels in our font ("Subjunctive -
@@ -203,9 +203,9 @@ StatisticsView::StatisticsView(const StatisticsControls& controls,
   FitRowsToHeight(c_.sgDouble);
 
   // "By Person" is the choice at start: only its grid shows until the first rebuild.
-  for (QWidget* other : {static_cast<QWidget*>(c_.sgTense), static_cast<QWidget*>(c_.sgDouble),
-                         static_cast<QWidget*>(c_.chart), static_cast<QWidget*>(c_.sgVerb),
-                         static_cast<QWidget*>(c_.bnPractiseVerb), static_cast<QWidget*>(c_.progress)})
+  for (QWidget* other :
+       {static_cast<QWidget*>(c_.sgTense), static_cast<QWidget*>(c_.sgDouble), static_cast<QWidget*>(c_.chart),
+        static_cast<QWidget*>(c_.sgVerb), static_cast<QWidget*>(c_.bnPractiseVerb), static_cast<QWidget*>(c_.progress)})
     if (other) other->hide();
   if (c_.sgPerson) c_.sgPerson->show();
 
@@ -244,10 +244,10 @@ bool StatisticsView::BuildDatedView() {
   const bool progress = c_.rbProgress != nullptr && c_.progress != nullptr && c_.rbProgress->isChecked();
   if (!byVerb && !progress) return false;
   const std::vector<HistoryEntry> history = history_ ? history_() : std::vector<HistoryEntry>();
-  for (QWidget* shown : {static_cast<QWidget*>(c_.sgDouble), static_cast<QWidget*>(c_.sgPerson),
-                         static_cast<QWidget*>(c_.sgTense), static_cast<QWidget*>(c_.chart),
-                         static_cast<QWidget*>(c_.sgVerb), static_cast<QWidget*>(c_.bnPractiseVerb),
-                         static_cast<QWidget*>(c_.progress)})
+  for (QWidget* shown :
+       {static_cast<QWidget*>(c_.sgDouble), static_cast<QWidget*>(c_.sgPerson), static_cast<QWidget*>(c_.sgTense),
+        static_cast<QWidget*>(c_.chart), static_cast<QWidget*>(c_.sgVerb), static_cast<QWidget*>(c_.bnPractiseVerb),
+        static_cast<QWidget*>(c_.progress)})
     if (shown) shown->hide();
   if (progress) {
     c_.progress->show();  // laid out while shown, so the axis labels are not elided

@@ -32,21 +32,21 @@ class StatisticsChart;
 
 struct StatisticsControls {
   QLabel* Label17 = nullptr;
-  QRadioButton* rbPerson = nullptr;   // "By Person", selected at start
-  QRadioButton* rbTense = nullptr;    // "By Tense"
-  QRadioButton* rbBothWR = nullptr;   // "By Person and Tense: (Count/Ave.Score/Ave.Time)"
-  QRadioButton* rbBothSco = nullptr;  // never visible
-  QRadioButton* rbBothCom = nullptr;  // never visible
-  QRadioButton* rbChart = nullptr;    // "Chart by Tense"; optional
-  QTableWidget* sgPerson = nullptr;   // 13 x 5
-  QTableWidget* sgTense = nullptr;    // 17 x 5
-  QTableWidget* sgDouble = nullptr;   // 17 x 12
-  StatisticsChart* chart = nullptr;   // optional, shown with rbChart
-  QRadioButton* rbVerb = nullptr;     // "By Verb"; optional
-  QRadioButton* rbProgress = nullptr; // "Progress"; optional
-  QTableWidget* sgVerb = nullptr;     // one row per verb answered, shown with rbVerb
+  QRadioButton* rbPerson = nullptr;       // "By Person", selected at start
+  QRadioButton* rbTense = nullptr;        // "By Tense"
+  QRadioButton* rbBothWR = nullptr;       // "By Person and Tense: (Count/Ave.Score/Ave.Time)"
+  QRadioButton* rbBothSco = nullptr;      // never visible
+  QRadioButton* rbBothCom = nullptr;      // never visible
+  QRadioButton* rbChart = nullptr;        // "Chart by Tense"; optional
+  QTableWidget* sgPerson = nullptr;       // 13 x 5
+  QTableWidget* sgTense = nullptr;        // 17 x 5
+  QTableWidget* sgDouble = nullptr;       // 17 x 12
+  StatisticsChart* chart = nullptr;       // optional, shown with rbChart
+  QRadioButton* rbVerb = nullptr;         // "By Verb"; optional
+  QRadioButton* rbProgress = nullptr;     // "Progress"; optional
+  QTableWidget* sgVerb = nullptr;         // one row per verb answered, shown with rbVerb
   QPushButton* bnPractiseVerb = nullptr;  // "Practise this verb", under sgVerb
-  ProgressChart* progress = nullptr;  // shown with rbProgress
+  ProgressChart* progress = nullptr;      // shown with rbProgress
 };
 
 // Creates the page's controls as children of `page`, with their object names,

@@ -138,19 +138,18 @@ class ConjugationViewTest : public QObject {
     QCOMPARE(TextsOf(BlockAfter(lines, "Present")),
              QStringList({"Yo\tsoy\t(Irregular)", "Tú\teres\t(Irregular)", "Vos\tsos\t(Irregular)",
                           "Él\tes\t(Irregular)", "Ella\tes\t(Irregular)", "Usted\tes\t(Irregular)",
-                          "Nosotros\tsomos\t(Irregular)", "Vosotros\tsois\t(Irregular)",
-                          "Ellos\tson\t(Irregular)", "Ellas\tson\t(Irregular)",
-                          "Ustedes\tson\t(Irregular)"}));
+                          "Nosotros\tsomos\t(Irregular)", "Vosotros\tsois\t(Irregular)", "Ellos\tson\t(Irregular)",
+                          "Ellas\tson\t(Irregular)", "Ustedes\tson\t(Irregular)"}));
 
     // Headings follow the display order, each after two empty lines.
     QStringList headings;
     for (std::size_t i = 2; i < lines.size(); ++i)
       if (i >= 2 && lines[i - 1].text.isEmpty() && lines[i - 2].text.isEmpty() && !lines[i].text.isEmpty())
         headings << lines[i].text;
-    QCOMPARE(headings, QStringList({"Present", "Simple Past", "Imperfect", "Perfect", "Pluperfect", "Future",
-                                    "Future - Perfect", "Conditional", "Conditional - Perfect", "Imperative",
-                                    "Subjunctive - Present", "Subjunctive - Imperfect", "Subjunctive - Perfect",
-                                    "Subjunctive - Pluperfect", "Gerund"}));
+    QCOMPARE(headings,
+             QStringList({"Present", "Simple Past", "Imperfect", "Perfect", "Pluperfect", "Future", "Future - Perfect",
+                          "Conditional", "Conditional - Perfect", "Imperative", "Subjunctive - Present",
+                          "Subjunctive - Imperfect", "Subjunctive - Perfect", "Subjunctive - Pluperfect", "Gerund"}));
 
     for (const QString& tense : headings) {
       const int expected = tense == "Imperative" ? 9 : tense == "Gerund" ? 1 : 11;
@@ -197,8 +196,7 @@ class ConjugationViewTest : public QObject {
     const Line& form = lines[6];
     QVERIFY(form.bullet);
     QCOMPARE(form.block.intProperty(RichTextWriter::kIndentPointsProperty), 20);
-    QCOMPARE(form.block.property(RichTextWriter::kTabPointsProperty).toList(),
-             QVariantList({150, 225, 300}));
+    QCOMPARE(form.block.property(RichTextWriter::kTabPointsProperty).toList(), QVariantList({150, 225, 300}));
     QCOMPARE(form.chars.fontPointSize(), qreal(Points(box, 11)));
     // All forms of one tense form one bullet list.
     QCOMPARE(box.document()->findBlockByNumber(6).textList(), box.document()->findBlockByNumber(16).textList());
@@ -326,8 +324,8 @@ class ConjugationViewTest : public QObject {
     QTest::newRow("Perfect Vos") << "Perfect" << 2 << "   Vos (has)\tado\tido\tido";
     QTest::newRow("Simple Past Vos") << "Simple Past" << 2 << "   Vos\taste\tiste\tiste";
     QTest::newRow("Future Nosotros") << "Future" << 6 << "   Nosotros\taremos\teremos\tiremos";
-    QTest::newRow("Subj. Pluperfect Ustedes") << "Subjunctive - Pluperfect" << 10
-                                              << "   Ustedes (hubieran)\tado\tido\tido";
+    QTest::newRow("Subj. Pluperfect Ustedes")
+        << "Subjunctive - Pluperfect" << 10 << "   Ustedes (hubieran)\tado\tido\tido";
     QTest::newRow("Imperative Tú") << "Imperative" << 0 << "   Tú\ta\te\te";
     QTest::newRow("Imperative Vos") << "Imperative" << 1 << "   Vos\tá\té\tí";
     QTest::newRow("Imperative Vosotros") << "Imperative" << 5 << "   Vosotros\tad\ted\tid";
@@ -409,7 +407,8 @@ class ConjugationViewTest : public QObject {
       const qreal headingX = XOf(box, heading, 1 + 3 * k);
       const qreal rowX = XOf(box, heading + 1, rowIndex);
       QVERIFY2(qAbs(headingX - rowX) <= 1, qPrintable(QString("column %1: %2 vs %3").arg(k).arg(headingX).arg(rowX)));
-      QVERIFY2(qAbs(rowX - (LayoutPixels(box, stops[k]) + margin)) <= 1, qPrintable(QString("%1 vs stop %2").arg(rowX).arg(LayoutPixels(box, stops[k]) + margin)));
+      QVERIFY2(qAbs(rowX - (LayoutPixels(box, stops[k]) + margin)) <= 1,
+               qPrintable(QString("%1 vs stop %2").arg(rowX).arg(LayoutPixels(box, stops[k]) + margin)));
     }
   }
 

@@ -144,9 +144,12 @@ class NumEditTest : public QObject {
       const char* text;
     };
     const QHash<QString, X11Key> events = {
-        {"Delete", {Qt::Key_Delete, Qt::NoModifier, "\x7f"}},   {"Backspace", {Qt::Key_Backspace, Qt::NoModifier, "\x08"}},
-        {"Ctrl+A", {Qt::Key_A, Qt::ControlModifier, "\x01"}},  {"Ctrl+V", {Qt::Key_V, Qt::ControlModifier, "\x16"}},
-        {"Ctrl+X", {Qt::Key_X, Qt::ControlModifier, "\x18"}},  {"Ctrl+Z", {Qt::Key_Z, Qt::ControlModifier, "\x1a"}},
+        {"Delete", {Qt::Key_Delete, Qt::NoModifier, "\x7f"}},
+        {"Backspace", {Qt::Key_Backspace, Qt::NoModifier, "\x08"}},
+        {"Ctrl+A", {Qt::Key_A, Qt::ControlModifier, "\x01"}},
+        {"Ctrl+V", {Qt::Key_V, Qt::ControlModifier, "\x16"}},
+        {"Ctrl+X", {Qt::Key_X, Qt::ControlModifier, "\x18"}},
+        {"Ctrl+Z", {Qt::Key_Z, Qt::ControlModifier, "\x1a"}},
     };
     auto field = MakeField(kind, nullptr);
     QApplication::clipboard()->setText(QStringLiteral("99"));

@@ -131,10 +131,9 @@ class HelpFileTest : public QObject {
   void shippedFileListsEveryPresetTest() {
     const HelpFile file = HelpFile::Parse(ReadHelpFile());
     const QString html = file.TopicHtml(*file.Find(8));
-    const QStringList samples = {QStringLiteral("Present - (Regular) - ar verbs"),
-                                 QStringLiteral("Simple past - (Irregular) - er/ir verbs"),
-                                 QStringLiteral("Future : Perfect - (ALL VERBS)"),
-                                 QStringLiteral("All Compound Verbs - (ALL VERBS)")};
+    const QStringList samples = {
+        QStringLiteral("Present - (Regular) - ar verbs"), QStringLiteral("Simple past - (Irregular) - er/ir verbs"),
+        QStringLiteral("Future : Perfect - (ALL VERBS)"), QStringLiteral("All Compound Verbs - (ALL VERBS)")};
     for (const QString& name : samples) QVERIFY2(html.contains(name.toHtmlEscaped()), qPrintable(name));
     QCOMPARE(html.count(QStringLiteral("<li>")), 53);
   }
@@ -145,7 +144,8 @@ class HelpFileTest : public QObject {
     const HelpTopic* topic = file.Find(5);
     QVERIFY(topic != nullptr);
     QCOMPARE(topic->title, QStringLiteral("Verb Tester"));
-    for (const char* text : {"a' gives \u00e1", "n~ gives \u00f1", "u: gives \u00fc", "\u00e1 \u00e9 \u00ed \u00f3 \u00fa \u00f1 \u00fc"})
+    for (const char* text :
+         {"a' gives \u00e1", "n~ gives \u00f1", "u: gives \u00fc", "\u00e1 \u00e9 \u00ed \u00f3 \u00fa \u00f1 \u00fc"})
       QVERIFY2(topic->text.contains(QString::fromUtf8(text)), text);
   }
 };
@@ -208,7 +208,8 @@ class HelpWindowTest : public QObject {
     QTest::addColumn<int>("lineLength");
     QTest::addColumn<int>("padding");  // comment bytes that bring the file to its size
     QTest::addColumn<QString>("shown");
-    const QString tooLong = QStringLiteral("Help topic 1 cannot be shown: line 3 of 'Parlavo.hlp' is longer than 4096 characters.");
+    const QString tooLong =
+        QStringLiteral("Help topic 1 cannot be shown: line 3 of 'Parlavo.hlp' is longer than 4096 characters.");
     const QString tooLarge = QStringLiteral("The help file 'Parlavo.hlp' is larger than 1024 KB and cannot be shown.");
     QTest::newRow("longest line") << int(kLongestHelpLine) << 0 << QStringLiteral("shown");
     QTest::newRow("one character more") << int(kLongestHelpLine) + 1 << 0 << tooLong;

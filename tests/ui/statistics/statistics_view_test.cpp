@@ -40,9 +40,9 @@ struct Page {
 
   QList<QWidget*> Visible() const {
     QList<QWidget*> shown;
-    for (QWidget* w : std::initializer_list<QWidget*>{controls.sgPerson, controls.sgTense, controls.sgDouble,
-                                                      controls.chart, controls.sgVerb, controls.bnPractiseVerb,
-                                                      controls.progress})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{controls.sgPerson, controls.sgTense, controls.sgDouble, controls.chart,
+                                         controls.sgVerb, controls.bnPractiseVerb, controls.progress})
       if (w->isVisibleTo(&widget)) shown << w;
     return shown;
   }
@@ -152,8 +152,8 @@ class StatisticsViewTest : public QObject {
     std::vector<int> doubleWidths(12, 50);
     doubleWidths[0] = 133;
     doubleWidths[4] = 52;
-    doubleWidths[7] = 62;  // Nosotros
-    doubleWidths[8] = 62;  // Vosotros
+    doubleWidths[7] = 62;   // Nosotros
+    doubleWidths[8] = 62;   // Vosotros
     doubleWidths[11] = 58;  // Ustedes
     const Shape shapes[] = {{page.controls.sgPerson, 13, {64, 64, 64, 64, 244}},
                             {page.controls.sgTense, 17, {140, 64, 64, 64, 166}},

@@ -79,7 +79,8 @@ class MainWindowTest : public QObject {
   std::vector<int> PagesWithGreyFace() const {
     std::vector<int> pages;
     for (const char* upper : {"imgVTutor", "imgAdv", "imgReg", "imgconj", "imgOpt", "imgHelp"})
-      if (!Child<ClickableLabel>(window_, upper)->isHidden()) pages.push_back(Child<ClickableLabel>(window_, upper)->Tag);
+      if (!Child<ClickableLabel>(window_, upper)->isHidden())
+        pages.push_back(Child<ClickableLabel>(window_, upper)->Tag);
     std::sort(pages.begin(), pages.end());
     return pages;
   }
@@ -211,7 +212,8 @@ class MainWindowTest : public QObject {
     StepFromPage(0);  // to "Conjugations": pause
     QVERIFY(!ClockRuns());
     platform_.now += 120 * kSecond;
-    for (int i = 0; i < 4; ++i) StepFromPage(Child<TPageControl>(window_, "tsParlavo")->currentIndex());  // round to the tester
+    for (int i = 0; i < 4; ++i)
+      StepFromPage(Child<TPageControl>(window_, "tsParlavo")->currentIndex());  // round to the tester
     QCOMPARE(Child<TPageControl>(window_, "tsParlavo")->currentIndex(), 0);
     QVERIFY(ClockRuns());
     // Only the ten seconds before leaving count.
@@ -264,10 +266,10 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("context");
     const std::pair<const char*, int> topics[] = {
-        {"Button53", 9999}, {"Button54", 13}, {"Button58", 4}, {"Button55", 1},  {"Button56", 13},
-        {"Button57", 5},    {"Button62", 2},  {"Button63", 3}, {"Button64", 6},  {"Button51", 10},
-        {"Button61", 7},    {"Button66", 11}, {"Button60", 8}, {"Button52", 12}, {"Button59", 14},
-        {"bnHelpReviewing", 18}};
+        {"Button53", 9999}, {"Button54", 13}, {"Button58", 4},  {"Button55", 1},
+        {"Button56", 13},   {"Button57", 5},  {"Button62", 2},  {"Button63", 3},
+        {"Button64", 6},    {"Button51", 10}, {"Button61", 7},  {"Button66", 11},
+        {"Button60", 8},    {"Button52", 12}, {"Button59", 14}, {"bnHelpReviewing", 18}};
     for (const auto& [name, context] : topics) QTest::newRow(name) << QString(name) << context;
   }
   void helpButtonsOpenTheirTopics() {
@@ -301,8 +303,8 @@ class MainWindowTest : public QObject {
 
   void aRightAnswerBeepsPausesRecordsAndMovesOn() {
     Child<QComboBox>(window_, "cbSimple")->setCurrentIndex(0);  // "Current Filter": the Advanced page
-    Click(Child<QPushButton>(window_, "Button1"));                // cleared: every tense and person
-    Click(Child<QPushButton>(window_, "Button14"));               // GO
+    Click(Child<QPushButton>(window_, "Button1"));              // cleared: every tense and person
+    Click(Child<QPushButton>(window_, "Button14"));             // GO
     QCOMPARE(Child<QListWidget>(window_, "lbVerbs")->count(), 100);
     QCOMPARE(Child<QLabel>(window_, "lbVerbTitle")->text(), QString("100 conjugations in the test"));
     QCOMPARE(Child<QListWidget>(window_, "lbVerbs")->currentRow(), 0);
@@ -366,8 +368,8 @@ class MainWindowTest : public QObject {
     const QPoint before = window_->pos();
     const QPoint grip(5, 20);
     QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, grip);
-    QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(30, 20)), widget->mapToGlobal(QPointF(grip + QPoint(30, 20))),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(30, 20)),
+                     widget->mapToGlobal(QPointF(grip + QPoint(30, 20))), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
     QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, grip + QPoint(30, 20));
     QCOMPARE(window_->pos(), before + QPoint(30, 20));

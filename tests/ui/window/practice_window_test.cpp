@@ -217,14 +217,15 @@ class PracticeWindowTest : public QObject {
     QFETCH(QStringList, forms);
     QFETCH(QString, title);
     if (withResults) {
-      QVERIFY(WindowSession::WriteFile("Results.txt", "tiene,tener,4,1,1,10,4\r\n"
-                                                      "tenemos,tener,7,1,0,10,4\r\n"
-                                                      "tenemos,tener,7,1,0,10,4\r\n"
-                                                      "tengo,tener,1,1,1,10,4\r\n"
-                                                      "tengo,tener,1,1,1,7,9\r\n"
-                                                      "tienes,tener,2,1,1,10,3\r\n"));
-      QVERIFY(WindowSession::WriteFile("History.txt", HistoryLine(3, 2, 2) + HistoryLine(2, 3, 4) +
-                                                          HistoryLine(1, 5, 5) + HistoryLine(0, 6, 6)));
+      QVERIFY(WindowSession::WriteFile("Results.txt",
+                                       "tiene,tener,4,1,1,10,4\r\n"
+                                       "tenemos,tener,7,1,0,10,4\r\n"
+                                       "tenemos,tener,7,1,0,10,4\r\n"
+                                       "tengo,tener,1,1,1,10,4\r\n"
+                                       "tengo,tener,1,1,1,7,9\r\n"
+                                       "tienes,tener,2,1,1,10,3\r\n"));
+      QVERIFY(WindowSession::WriteFile(
+          "History.txt", HistoryLine(3, 2, 2) + HistoryLine(2, 3, 4) + HistoryLine(1, 5, 5) + HistoryLine(0, 6, 6)));
     }
     Open();
     Choose(entry);
@@ -247,10 +248,11 @@ class PracticeWindowTest : public QObject {
   void practiseThisVerbAsksOnlyThatVerb() {
     QFETCH(QString, verb);
     QFETCH(QStringList, forms);
-    QVERIFY(WindowSession::WriteFile("Results.txt", "tengo,tener,1,1,1,7,4\r\n"
-                                                    "tienes,tener,2,1,1,10,3\r\n"
-                                                    "tiene,tener,4,1,1,-5,3\r\n"
-                                                    "soy,ser,1,1,1,10,3\r\n"));
+    QVERIFY(WindowSession::WriteFile("Results.txt",
+                                     "tengo,tener,1,1,1,7,4\r\n"
+                                     "tienes,tener,2,1,1,10,3\r\n"
+                                     "tiene,tener,4,1,1,-5,3\r\n"
+                                     "soy,ser,1,1,1,10,3\r\n"));
     Open();
     InListOrder();
     w_->ShowStatistics();
@@ -270,8 +272,10 @@ class PracticeWindowTest : public QObject {
       QCOMPARE(ToQString(std::string(item->Infinitive())), verb);
       asked << ToQString(std::string(item->Form()));
     }
-    if (!forms.isEmpty()) QCOMPARE(asked, forms);
-    else QVERIFY(asked.size() > 10);  // every form of the verb, within the limit
+    if (!forms.isEmpty())
+      QCOMPARE(asked, forms);
+    else
+      QVERIFY(asked.size() > 10);  // every form of the verb, within the limit
     QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->count(), asked.size());
   }
 

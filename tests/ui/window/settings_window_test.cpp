@@ -45,9 +45,13 @@ QString ShownAdvancedPage(const TfrmVerbTester& w) {
     return a->isChecked() ? "all" : c->isChecked() ? "common" : s->isChecked() ? "specific" : "none";
   };
   return QString("%1 %2 %3 | %4 %5 %6 | %7 | %8")
-      .arg(radio(Child<QRadioButton>(w, "rbAllTenses"), Child<QRadioButton>(w, "rbCommonTenses"), Child<QRadioButton>(w, "rbSpecificTenses")), Ticks(Child<QListWidget>(w, "cbCommonTense")),
-           Ticks(Child<QListWidget>(w, "cbSpecificTense")), radio(Child<QRadioButton>(w, "rbAllPeople"), Child<QRadioButton>(w, "rbCommonPeople"), Child<QRadioButton>(w, "rbSpecificPeople")),
-           Ticks(Child<QListWidget>(w, "cbCommonPeople")), Ticks(Child<QListWidget>(w, "cbSpecificPeople")), Ticks(Child<QListWidget>(w, "cbVerbType")), Child<QLineEdit>(w, "edSpecVerb")->text());
+      .arg(radio(Child<QRadioButton>(w, "rbAllTenses"), Child<QRadioButton>(w, "rbCommonTenses"),
+                 Child<QRadioButton>(w, "rbSpecificTenses")),
+           Ticks(Child<QListWidget>(w, "cbCommonTense")), Ticks(Child<QListWidget>(w, "cbSpecificTense")),
+           radio(Child<QRadioButton>(w, "rbAllPeople"), Child<QRadioButton>(w, "rbCommonPeople"),
+                 Child<QRadioButton>(w, "rbSpecificPeople")),
+           Ticks(Child<QListWidget>(w, "cbCommonPeople")), Ticks(Child<QListWidget>(w, "cbSpecificPeople")),
+           Ticks(Child<QListWidget>(w, "cbVerbType")), Child<QLineEdit>(w, "edSpecVerb")->text());
 }
 
 // A choice unlike the page's start: specific tenses and persons, -er verbs only.
@@ -205,7 +209,9 @@ class SettingsWindowTest : public QObject {
     QTest::keyClicks(Child<TNewRealEdit>(w, "reTimeDelay"), typed);
     QCOMPARE(Child<TNewRealEdit>(w, "reTimeDelay")->text(), typed);
     Click(Child<QCheckBox>(w, "cbBeep"));
-    const bool readable = Child<TNewRealEdit>(w, "reTimeDelay")->Value() == Child<TNewRealEdit>(w, "reTimeDelay")->LastValue() && !typed.isEmpty();
+    const bool readable =
+        Child<TNewRealEdit>(w, "reTimeDelay")->Value() == Child<TNewRealEdit>(w, "reTimeDelay")->LastValue() &&
+        !typed.isEmpty();
     QCOMPARE(readable, pausetime != 0.5f);
     QCOMPARE(w.Session().Options().pausetime, pausetime);
   }
@@ -367,7 +373,8 @@ class SettingsWindowTest : public QObject {
     Child<QRadioButton>(w, "rbSpecificTenses")->setChecked(true);  // and no tense ticked
     Click(Child<QPushButton>(w, "bnUpdateVerbs"));
     QCOMPARE(Child<QListWidget>(w, "lbVerbs")->count(), 0);
-    QCOMPARE(Child<QLabel>(w, "lbVerbTitle")->text(), QString("0 conjugations in the test - nothing matches this filter"));
+    QCOMPARE(Child<QLabel>(w, "lbVerbTitle")->text(),
+             QString("0 conjugations in the test - nothing matches this filter"));
   }
 
   // A saved filter started by name with GO gives the test "Update Verbs" gives.
@@ -381,7 +388,8 @@ class SettingsWindowTest : public QObject {
     Click(Child<QPushButton>(w, "bnUpdateVerbs"));
     QCOMPARE(Child<QListWidget>(w, "lbVerbs")->count(), 14);  // every tense but the Imperative
     QStringList byUpdate;
-    for (int i = 0; i < Child<QListWidget>(w, "lbVerbs")->count(); ++i) byUpdate << Child<QListWidget>(w, "lbVerbs")->item(i)->text();
+    for (int i = 0; i < Child<QListWidget>(w, "lbVerbs")->count(); ++i)
+      byUpdate << Child<QListWidget>(w, "lbVerbs")->item(i)->text();
     Click(Child<ClickableLabel>(w, "imgAdv"));
     Child<QLineEdit>(w, "edSave")->setText("Yo of tener");
     Click(Child<QPushButton>(w, "bnSave"));
@@ -389,7 +397,8 @@ class SettingsWindowTest : public QObject {
     Child<QComboBox>(w, "cbSimple")->setCurrentIndex(Child<QComboBox>(w, "cbSimple")->findText("Yo of tener"));
     Click(Child<QPushButton>(w, "Button14"));
     QStringList byGo;
-    for (int i = 0; i < Child<QListWidget>(w, "lbVerbs")->count(); ++i) byGo << Child<QListWidget>(w, "lbVerbs")->item(i)->text();
+    for (int i = 0; i < Child<QListWidget>(w, "lbVerbs")->count(); ++i)
+      byGo << Child<QListWidget>(w, "lbVerbs")->item(i)->text();
     byUpdate.sort();
     byGo.sort();
     QCOMPARE(byGo, byUpdate);

@@ -102,7 +102,7 @@ class TesterWindowTest : public QObject {
       if (ToQString(rows[i]->Form()) != form || rows[i]->Person != person) continue;
       platform_->now = 0.5;
       Child<QTabWidget>(w_, "pcDisplay")->setCurrentIndex(0);
-      Click(Child<QPushButton>(w_, "Button2"));  // a fresh question with the score 10...
+      Click(Child<QPushButton>(w_, "Button2"));                               // a fresh question with the score 10...
       Child<QListWidget>(w_, "lbVerbs")->setCurrentRow(static_cast<int>(i));  // ...then the row wanted
       Child<QTextEdit>(w_, "reVerb")->setFocus();
       return ToQString(w_->Session().Loop().ExpectedForm()) == form;
@@ -245,7 +245,8 @@ class TesterWindowTest : public QObject {
     QCOMPARE(umlaut->text(), QString::fromUtf8("ü"));
     QCOMPARE(umlaut->size(), Child<QPushButton>(w_, "Button13")->size());
     QCOMPARE(umlaut->y(), Child<QPushButton>(w_, "Button13")->y());
-    QCOMPARE(umlaut->x(), Child<QPushButton>(w_, "Button13")->x() + (Child<QPushButton>(w_, "Button13")->x() - Child<QPushButton>(w_, "Button12")->x()));
+    QCOMPARE(umlaut->x(), Child<QPushButton>(w_, "Button13")->x() +
+                              (Child<QPushButton>(w_, "Button13")->x() - Child<QPushButton>(w_, "Button12")->x()));
     QCOMPARE(umlaut->focusPolicy(), Qt::NoFocus);
     QVERIFY(!umlaut->geometry().intersects(Child<QPushButton>(w_, "Button16")->geometry()));
     QVERIFY(AskTener(kImperfectRow, QString::fromUtf8("tenía")));
@@ -295,7 +296,8 @@ class TesterWindowTest : public QObject {
     // on how fast the machine gets here; then the pause is ended at once.
     Child<QTimer>(w_, "tm500")->stop();
     QCoreApplication::processEvents();
-    QCOMPARE(Colours(Child<QTextEdit>(w_, "reVerb")), QString("ggggg"));  // within the pause: still green, not yet recorded
+    QCOMPARE(Colours(Child<QTextEdit>(w_, "reVerb")),
+             QString("ggggg"));  // within the pause: still green, not yet recorded
     QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), row);
     QVERIFY(w_->Session().Results()->ResultLines.empty());
     Child<QTimer>(w_, "tm500")->start(0);
@@ -414,11 +416,13 @@ class TesterWindowTest : public QObject {
     } else if (way == "Next->") {
       Click(Child<QPushButton>(w_, "Button2"));
     } else {
-      const int row = way == "another row" ? (Child<QListWidget>(w_, "lbVerbs")->currentRow() + 1) % Child<QListWidget>(w_, "lbVerbs")->count()
+      const int row = way == "another row" ? (Child<QListWidget>(w_, "lbVerbs")->currentRow() + 1) %
+                                                 Child<QListWidget>(w_, "lbVerbs")->count()
                                            : Child<QListWidget>(w_, "lbVerbs")->currentRow();
       Child<QListWidget>(w_, "lbVerbs")->scrollToItem(Child<QListWidget>(w_, "lbVerbs")->item(row));
-      QTest::mouseClick(Child<QListWidget>(w_, "lbVerbs")->viewport(), Qt::LeftButton, {},
-                        Child<QListWidget>(w_, "lbVerbs")->visualItemRect(Child<QListWidget>(w_, "lbVerbs")->item(row)).center());
+      QTest::mouseClick(
+          Child<QListWidget>(w_, "lbVerbs")->viewport(), Qt::LeftButton, {},
+          Child<QListWidget>(w_, "lbVerbs")->visualItemRect(Child<QListWidget>(w_, "lbVerbs")->item(row)).center());
       QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), row);
     }
     QVERIFY(Child<QListWidget>(w_, "lbVerbs")->count() > 0);
@@ -454,8 +458,9 @@ class TesterWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(w_));
     Child<QListWidget>(w_, "lbVerbs")->setFocus();
     Child<QListWidget>(w_, "lbVerbs")->scrollToItem(Child<QListWidget>(w_, "lbVerbs")->item(row));
-    QTest::mouseClick(Child<QListWidget>(w_, "lbVerbs")->viewport(), Qt::LeftButton, {},
-                      Child<QListWidget>(w_, "lbVerbs")->visualItemRect(Child<QListWidget>(w_, "lbVerbs")->item(row)).center());
+    QTest::mouseClick(
+        Child<QListWidget>(w_, "lbVerbs")->viewport(), Qt::LeftButton, {},
+        Child<QListWidget>(w_, "lbVerbs")->visualItemRect(Child<QListWidget>(w_, "lbVerbs")->item(row)).center());
     QCOMPARE(Child<QListWidget>(w_, "lbVerbs")->currentRow(), row);
     QVERIFY(!w_->Session().Loop().Answered());
     QVERIFY(Child<QTextEdit>(w_, "reVerb")->toPlainText().isEmpty());
@@ -605,7 +610,8 @@ class TesterWindowTest : public QObject {
                                                   "The statistics leave this line out."));
     QCOMPARE(Child<QTableWidget>(w_, "sgPerson")->item(0, 0)->text(), QString("2"));  // Yo: the two good lines
     QCOMPARE(Child<QTableWidget>(w_, "sgPerson")->item(0, 1)->text(), QString("9"));
-    for (QRadioButton* kind : {Child<QRadioButton>(w_, "rbTense"), Child<QRadioButton>(w_, "rbBothWR"), Child<QRadioButton>(w_, "rbPerson")}) {
+    for (QRadioButton* kind : {Child<QRadioButton>(w_, "rbTense"), Child<QRadioButton>(w_, "rbBothWR"),
+                               Child<QRadioButton>(w_, "rbPerson")}) {
       Click(kind);
       QCOMPARE(platform_->messages.size(), std::size_t(1));
     }
@@ -632,11 +638,13 @@ class TesterWindowTest : public QObject {
 
     Child<QRadioButton>(w_, "rbAllTenses")->setChecked(true);
     Child<QRadioButton>(w_, "rbAllPeople")->setChecked(true);
-    for (int i = 0; i < Child<QListWidget>(w_, "cbVerbType")->count(); ++i) Child<QListWidget>(w_, "cbVerbType")->item(i)->setCheckState(Qt::Checked);
+    for (int i = 0; i < Child<QListWidget>(w_, "cbVerbType")->count(); ++i)
+      Child<QListWidget>(w_, "cbVerbType")->item(i)->setCheckState(Qt::Checked);
     Child<QPushButton>(w_, "bnUpdateVerbs")->click();
     QVERIFY(Child<QListWidget>(w_, "lbVerbs")->count() > 0);
     QCOMPARE(Child<QLabel>(w_, "lbVerb")->text(), QString("<i>tener</i>"));
-    QVERIFY2(Child<QLabel>(w_, "lbTrans")->text().contains("<b>to have</b> &amp; more"), qPrintable(Child<QLabel>(w_, "lbTrans")->text()));
+    QVERIFY2(Child<QLabel>(w_, "lbTrans")->text().contains("<b>to have</b> &amp; more"),
+             qPrintable(Child<QLabel>(w_, "lbTrans")->text()));
 
     w_->ShowStatistics();
     QVERIFY(!platform_->messages.empty());
