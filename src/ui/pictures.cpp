@@ -14,7 +14,7 @@ QPixmap UnsharedPicture(const QString& name) {
   (void)registered;
   // Read straight into an image of its own: QPixmap::load would keep a second copy in
   // Qt's pixmap cache, and setting the pixel ratio afterwards would copy it again.
-  QImage image = QImageReader(":/images/" + name + ".png").read();
+  QImage image = QImageReader(":/images/" + name + ".jpg").read();
   image.setDevicePixelRatio(2.0);
   return QPixmap::fromImage(std::move(image));
 }

@@ -6,7 +6,7 @@
 
 namespace parlavo {
 
-// The picture ":/images/<name>.png" at device pixel ratio 2; empty when missing.
+// The picture ":/images/<name>.jpg" at device pixel ratio 2; empty when missing.
 // Each picture is decoded once and its pixels shared by every caller (the header
 // band stands on six pages), so it stays in memory for the rest of the run.
 QPixmap Picture(const QString& name);

@@ -11,18 +11,18 @@ mkdir -p "$out"
 sans=Liberation-Sans
 sansb=Liberation-Sans-Bold
 narrowb=Liberation-Sans-Narrow-Bold
-q="-strip -define png:color-type=2"   # lossless, no alpha: read straight into the window's pixel format
+q="-quality 95 -sampling-factor 1x1"   # no chroma subsampling: sharp coloured text
 
 # Product logo, 79 x 40.
 convert -size 158x80 gradient:'#1d3f7a-#2f6fb8' \
   -fill '#f2c14e' -draw 'roundrectangle 8,12 30,68 6,6' \
   -fill white -font "$sansb" -pointsize 30 -gravity west -annotate +38+0 'Parlavo' \
-  $q "$out/logo.png"
+  $q "$out/logo.jpg"
 
 # Header band behind every page title, 553 x 40.
 convert -size 80x1106 gradient:'#1d3f7a-#9cc4ec' -rotate 90 \
   -fill '#f2c14e' -draw 'rectangle 0,74 1106,80' \
-  $q "$out/header.png"
+  $q "$out/header.jpg"
 
 # Navigation faces, 72 x 35: grey (not pressed), light blue (pressed), white (CLOSE).
 face() { # name, fill, light edge, dark edge, text
@@ -31,7 +31,7 @@ face() { # name, fill, light edge, dark edge, text
     -stroke "$4" -draw 'polyline 1,69 143,69 143,1' -stroke none \
     -fill black -font "$sansb" -pointsize 22 -gravity center \
     -size 136x66 -background none caption:"$5" -composite \
-    $q "$out/$1.png"
+    $q "$out/$1.jpg"
 }
 for pair in "vtester:Verb Tester" "advanced:Advanced Tests" "regular:Regular Endings" \
             "conjugator:Verb Conjugator" "options:Options" "help:Help"; do
@@ -42,9 +42,9 @@ done
 face nav_close_white '#ffffff' '#ffffff' '#8a8a8a' 'CLOSE'
 
 # Window glyphs, 15 x 15: minimise and close.
-convert -size 30x30 xc:white -fill '#1d3f7a' -draw 'rectangle 6,20 23,24' $q "$out/minimise.png"
+convert -size 30x30 xc:white -fill '#1d3f7a' -draw 'rectangle 6,20 23,24' $q "$out/minimise.jpg"
 convert -size 30x30 xc:white -stroke '#b02020' -strokewidth 4 \
-  -draw 'line 7,7 22,22' -draw 'line 22,7 7,22' $q "$out/close.png"
+  -draw 'line 7,7 22,22' -draw 'line 22,7 7,22' $q "$out/close.jpg"
 
 # Start-up splash, 332 x 227; the progress bar sits at (16, 171), 305 x 25.
 convert -size 664x454 gradient:'#1d3f7a-#3f86cf' \
@@ -53,14 +53,14 @@ convert -size 664x454 gradient:'#1d3f7a-#3f86cf' \
   -fill '#dce9f7' -font "$sans" -pointsize 34 -annotate +96+140 'Spanish Verb Tutor' \
   -fill white -font "$sans" -pointsize 24 -annotate +32+298 'Loading verb database please wait...' \
   -fill '#f2c14e' -draw 'rectangle 0,442 664,454' \
-  $q "$out/splash.png"
+  $q "$out/splash.jpg"
 
 # Progress window, 482 x 74: a band behind the title and a small emblem.
-convert -size 148x964 gradient:'#dce9f7-#ffffff' -rotate 90 $q "$out/progress_band.png"
+convert -size 148x964 gradient:'#dce9f7-#ffffff' -rotate 90 $q "$out/progress_band.jpg"
 convert -size 96x96 gradient:'#1d3f7a-#2f6fb8' \
   -fill '#f2c14e' -draw 'roundrectangle 18,16 38,80 6,6' \
   -fill white -font "$sansb" -pointsize 40 -gravity center -annotate +12+0 'P' \
-  $q "$out/progress_emblem.png"
+  $q "$out/progress_emblem.jpg"
 
 # Application icon: the scalable original for the desktop, and the sizes the menus
 # and the window use drawn from it. Letters are outlines, so no font is needed to show it.
