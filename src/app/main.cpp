@@ -28,8 +28,11 @@ int RunWindow(int argc, char** argv, const std::string& screenshotDir) {
   QApplication::setApplicationName("Parlavo");
   QApplication::setApplicationVersion(PARLAVO_VERSION);
   QApplication::setDesktopFileName("app.parlavo.Parlavo");  // the menu entry, so the desktop shows its icon
+  // The sizes a window's icon is given in; every size added is decoded at the start
+  // (a 256-pixel one cost about 10 ms and was never used). Menus and launchers take
+  // the larger ones from the installed icon theme.
   QIcon icon;
-  for (int size : {48, 128, 256}) icon.addFile(QString(":/icons/parlavo-%1.png").arg(size));
+  for (int size : {48, 128}) icon.addFile(QString(":/icons/parlavo-%1.png").arg(size));
   QApplication::setWindowIcon(icon);
   parlavo::InstallFontSubstitutes();
 
