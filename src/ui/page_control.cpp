@@ -7,7 +7,7 @@ namespace parlavo {
 
 TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent) {
   tabBar()->hide();
-  setStyleSheet("QTabWidget::pane { border: 0; }");
+  setDocumentMode(true);  // no frame around the pages
 }
 
 void TPageControl::setPageTabVisible(int index, bool visible) {

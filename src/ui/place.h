@@ -24,6 +24,15 @@ W* Place(QWidget* parent, const char* name, int x, int y, int w, int h) {
 }
 #define PLACE(member, Type, parent, x, y, w, h) member = Place<Type>(parent, #member, x, y, w, h)
 
+// Text in `colour` over whatever lies beneath (a label paints no background of its
+// own). A palette rather than a style sheet: a style sheet sends the widget through
+// Qt's much slower style-sheet style.
+inline void SetTextColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  widget->setPalette(palette);
+}
+
 // A check list: one unticked, tickable row per caption.
 template <std::size_t N>
 void SetItems(QListWidget* list, const std::array<std::string_view, N>& captions) {

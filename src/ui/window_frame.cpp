@@ -116,7 +116,7 @@ void AddPage(TPageControl* pages, QWidget* page, const char* name, const QString
   auto* label = Place<QLabel>(page, (QString(name) + "Title").toLatin1().constData(), 8, 5, 300, 32);
   label->setText(title);
   label->setFont(PixelFont("Arial Narrow", 27));
-  label->setStyleSheet("color: white; background: transparent;");
+  SetTextColour(label, Qt::white);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   // Under the page's own controls, which may stand on the band.
   label->lower();

@@ -17,7 +17,7 @@ ConjugatorPage::ConjugatorPage(const VerbList& items, QWidget* parent) : LazyPag
 void ConjugatorPage::Build(QWidget* page) {
   PLACE(Label11, QLabel, page, 196, 13, 84, 16);
   Label11->setText("Select the verb");
-  Label11->setStyleSheet("color: white; background: transparent;");
+  SetTextColour(Label11, Qt::white);
   Label11->setFont(PixelFont("MS Sans Serif", 11, true));
   PLACE(cbConj, QComboBox, page, 282, 9, 172, 23);
   cbConj->setEditable(true);

@@ -76,8 +76,10 @@ void HelpPage::Build(QWidget* page) {
   }
   auto* Label7 = Place<ClickableLabel>(page, "Label7", 192, 344, 200, 26);
   Label7->setText("www.parlavo.app");
-  Label7->setFont(PixelFont("Arial Narrow", 20));
-  Label7->setStyleSheet("color: #1d3f7a; text-decoration: underline;");
+  QFont link = PixelFont("Arial Narrow", 20);
+  link.setUnderline(true);
+  Label7->setFont(link);
+  SetTextColour(Label7, QColor(0x1d, 0x3f, 0x7a));
   connect(Label7, &ClickableLabel::clicked, this, &HelpPage::webPageRequested);
 }
 

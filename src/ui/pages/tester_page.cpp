@@ -41,6 +41,7 @@ TesterPage::TesterPage(QWidget* parent) : QWidget(parent) {
   bnStatistics->setToolTip("Your results so far (Ctrl+Shift+S)");
   lbToday = new TodayLine(page);
   lbToday->setGeometry(250, 2, 180, 36);
+  SetTextColour(lbToday, Qt::white);  // on the header band's dark picture
   PLACE(GroupBox11, QGroupBox, page, 8, 44, 337, 244);
   GroupBox11->setTitle("Current Verb Being Tested");
   QWidget* g = GroupBox11;

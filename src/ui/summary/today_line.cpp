@@ -12,8 +12,6 @@ TodayLine::TodayLine(QWidget* parent) : QLabel(parent) {
   QFont small = font();
   small.setPixelSize(11);
   setFont(small);
-  // On the header band's dark picture.
-  setStyleSheet(QStringLiteral("color: white; background: transparent;"));
   setAttribute(Qt::WA_TransparentForMouseEvents);  // the band beneath moves the window
 }
 
