@@ -13,6 +13,7 @@
 #include <QTextEdit>
 #include <algorithm>
 
+#include "button_tabs.h"
 #include "fonts.h"
 #include "place.h"
 #include "presets.h"
@@ -123,7 +124,7 @@ TesterPage::TesterPage(QWidget* parent) : QWidget(parent) {
   Button14->setText("GO");
   Button14->setFont(PixelFont("MS Sans Serif", 11, true));
 
-  PLACE(pcDisplay, QTabWidget, page, 352, 44, 196, 330);
+  PLACE(pcDisplay, ButtonTabs, page, 352, 44, 196, 330);
   tsVerbList = new QWidget;
   tsVerbList->setObjectName("tsVerbList");
   tsSingleVerb = new QWidget;
@@ -148,7 +149,7 @@ TesterPage::TesterPage(QWidget* parent) : QWidget(parent) {
   cbTenses->setInsertPolicy(QComboBox::NoInsert);
   for (std::string_view tense : kSpecificTenseCaptions) cbTenses->addItem(ToQString(tense));
   cbTenses->setCurrentIndex(0);
-  PLACE(pcRegIreg, QTabWidget, tsSingleVerb, 2, 32, 186, 264);
+  PLACE(pcRegIreg, ButtonTabs, tsSingleVerb, 2, 32, 186, 264);
   tsRegular = new QWidget;
   tsRegular->setObjectName("tsRegular");
   tsIrregular = new QWidget;
@@ -201,15 +202,6 @@ TesterPage::TesterPage(QWidget* parent) : QWidget(parent) {
                                : -1;
       emit singleVerbClicked(FromQString(verb->text()), position);
     });
-
-  // Page controls with button-style tabs.
-  for (QTabWidget* buttonTabs : {pcDisplay, pcRegIreg}) {
-    buttonTabs->setUsesScrollButtons(false);
-    buttonTabs->setStyleSheet(
-        "QTabBar::tab { border: 1px solid #7a7a7a; border-radius: 3px; padding: 3px 6px; margin: 1px;"
-        " background: #dcdcdc; }"
-        "QTabBar::tab:selected { background: #a9d3f5; border-color: #3f6f9f; }");
-  }
 }
 
 void TesterPage::Show(const QuestionView& view) {
