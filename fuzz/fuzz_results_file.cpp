@@ -1,5 +1,7 @@
 // The results file and the statistics over it on arbitrary bytes: never crashes,
-// keeps every complete line, and every grid has its fixed shape, bad lines or not.
+// keeps every complete line, and every grid has its fixed shape, bad lines or not;
+// the By Verb grid and the Progress series are built over them too, the first half
+// of the lines dated by a run of "History.txt" and the rest undated.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -7,7 +9,10 @@
 #include <string_view>
 
 #include "file_man.h"
+#include "history.h"
+#include "progress_series.h"
 #include "statistics.h"
+#include "verb_statistics.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -30,6 +35,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (table.Cells.size() != grid.rows) std::abort();
     for (const auto& row : table.Cells)
       if (row.size() != grid.columns) std::abort();
+  }
+
+  parlavo::HistoryEntry run;
+  run.start = *parlavo::ParseDateTime("2026-12-10T14:02:10");
+  run.firstLine = 1;
+  run.lastLine = static_cast<std::int64_t>(lines.size() / 2);
+  run.count = run.lastLine;
+  const std::vector<parlavo::HistoryEntry> history{run};
+  const parlavo::StatisticsTable verbs = parlavo::BuildVerbStatistics(lines, history);
+  if (verbs.Cells.empty() || verbs.Cells.front().size() != 6) std::abort();
+  for (const auto& row : verbs.Cells)
+    if (row.size() != 6) std::abort();
+  for (const parlavo::DayFigures& day : parlavo::ProgressSeries(lines, history)) {
+    parlavo::DayAxisLabel(day.day);
+    parlavo::DayTooltip(day);
   }
   return 0;
 }
