@@ -35,9 +35,6 @@ struct SessionFiles {
   std::string verbs;     // "verb.ini"
 };
 
-// The filter the Advanced page holds, kept in the settings under this name.
-inline constexpr const char* kCurrentFilterName = "Current Filter";
-
 class Session {
  public:
   Session(SessionFiles files, TimeOfDay clock);

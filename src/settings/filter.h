@@ -23,6 +23,10 @@ inline constexpr int kSpecificPeopleRadioSlot = kFirstPeopleRadioSlot + 2;
 inline constexpr int kFirstCommonPeopleSlot = 14;
 inline constexpr int kFirstCommonTenseSlot = 17;
 
+// The filter the Advanced page holds, kept in the settings under this name and
+// first in the MULTI test list.
+inline constexpr const char* kCurrentFilterName = "Current Filter";
+
 struct TFilter {
   PeopleFlags People{};  // 0..10 person codes 1..11; 11..13 radio buttons; 14..16 common groups
   TenseFlags Tenses{};   // 0..13 tense codes 1..14; 14..16 radio buttons; 17..23 common groups; 24 Gerund

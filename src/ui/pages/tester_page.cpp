@@ -18,7 +18,7 @@
 #include "place.h"
 #include "presets.h"
 #include "question_loop.h"
-#include "session.h"
+#include "filter.h"
 #include "text_codec.h"
 #include "today_line.h"
 
