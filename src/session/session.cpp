@@ -9,6 +9,7 @@
 #include "ini_manage.h"
 #include "item_index.h"
 #include "verb_maker.h"
+#include "verb_prefetch.h"
 
 namespace parlavo {
 
@@ -65,11 +66,20 @@ std::optional<TFilter> Session::KeptCurrentFilter() {
   return settings_->ReadFilter(kCurrentFilterName);
 }
 
+void Session::PrefetchVerbs() {
+  if (!prefetch_) prefetch_ = std::make_unique<VerbPrefetch>(files_.verbs);
+}
+
 bool Session::LoadVerbs(LoadObserver* observer, Notices& notices) {
   verbs_.clear();
   test_.clear();
-  TVerbMaker maker;
-  verbsLoaded_ = maker.LoadVerbFile(files_.verbs, verbs_, observer);
+  if (prefetch_) {
+    verbsLoaded_ = prefetch_->Take(verbs_, observer);
+    prefetch_.reset();
+  } else {
+    TVerbMaker maker;
+    verbsLoaded_ = maker.LoadVerbFile(files_.verbs, verbs_, observer);
+  }
   if (!verbsLoaded_)
     notices.push_back({"Error", "No verb datafile found.  Unable to continue", NoticeKind::kExclamation});
   return verbsLoaded_;

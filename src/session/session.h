@@ -26,6 +26,7 @@ class LoadObserver;
 class TFileMan;
 class THistoryFile;
 class TIniManage;
+class VerbPrefetch;
 
 // Where the session keeps its files (paths in the system's encoding).
 struct SessionFiles {
@@ -52,6 +53,9 @@ class Session {
   void ReadSettings();
   // The "Current Filter" kept from an earlier run, if any.
   std::optional<TFilter> KeptCurrentFilter();
+  // Starts reading "verb.ini" in the background, as early as the files are known:
+  // LoadVerbs then only waits for what is left of it.
+  void PrefetchVerbs();
   // Loads "verb.ini"; false (with its notice) when there is no usable file.
   bool LoadVerbs(LoadObserver* observer, Notices& notices);
 
@@ -115,6 +119,7 @@ class Session {
   SessionFiles files_;
   TimeOfDay clock_;
   TOptions options_;
+  std::unique_ptr<VerbPrefetch> prefetch_;
   VerbList verbs_;
   bool verbsLoaded_ = false;
   TestList test_;

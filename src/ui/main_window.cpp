@@ -56,6 +56,9 @@ TfrmVerbTester::TfrmVerbTester(Platform& platform, QWidget* parent)
     : QWidget(parent),
       platform_(platform),
       session_(std::make_unique<parlavo::Session>(FilesOf(platform), [&platform] { return platform.TimeOfDay(); })) {
+  // The verbs load on another core while the pages are built; the splash still
+  // shows the load where it always did.
+  session_->PrefetchVerbs();
   BuildWindow();
   Wire();
   StartUp();

@@ -3,10 +3,12 @@
 #include "session.h"
 
 #include <filesystem>
+#include <optional>
 
 #include <gtest/gtest.h>
 
 #include "file_man.h"
+#include "load_observer.h"
 #include "temp_files.h"
 #include "verb_file.h"
 
@@ -82,6 +84,72 @@ TEST_F(SessionTest, AMissingVerbFileIsToldAndNothingLoads) {
   EXPECT_EQ(notices[0], (Notice{"Error", "No verb datafile found.  Unable to continue", NoticeKind::kExclamation}));
   EXPECT_FALSE(session.VerbsLoaded());
   EXPECT_TRUE(session.Verbs().empty());
+}
+
+// What a load tells the splash, in order, as text (the positions apart: a plain load
+// moves them once per line).
+class LoadLog : public LoadObserver {
+ public:
+  void LoadStarted() override { log += "started;"; }
+  void SetFinalPosition(int position) override { log += "final " + std::to_string(position) + ";"; }
+  void AddInfinitive(const std::string& infinitive) override { log += infinitive + ";"; }
+  void SetLoadPosition(int position) override { last = position; }
+  std::string log;
+  int last = -1;
+};
+
+struct LoadSeen {
+  bool loaded;
+  Notices notices;
+  std::string log;
+  int last;
+  std::vector<std::string> items;
+};
+
+TEST_F(SessionTest, ALoadStartedEarlyEndsAsALoadInItsPlace) {
+  const struct {
+    const char* name;
+    std::optional<std::string> file;  // none: there is no "verb.ini"
+  } cases[] = {
+      {"two verbs", ComposeVerbFile("@hablar;to speak\r\n\r\n@comer;to eat\r\n\r\n")},
+      {"no file", std::nullopt},
+      {"damaged file", std::string("not a verb file\r\n")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(dir_.File("verb.ini"));
+    if (c.file) WriteBytes(dir_.File("verb.ini"), *c.file);
+    const auto load = [&](bool early) {
+      Session session(Files(), [] { return 0.5; });
+      if (early) session.PrefetchVerbs();
+      LoadLog log;
+      LoadSeen seen{false, session.OpenResults(), "", 0, {}};
+      session.ReadSettings();
+      seen.loaded = session.LoadVerbs(&log, seen.notices);
+      seen.log = log.log;
+      seen.last = log.last;
+      for (const TVerb& item : session.Verbs()) seen.items.push_back(item.DisplayLine());
+      return seen;
+    };
+    const LoadSeen plain = load(false);
+    const LoadSeen early = load(true);
+    EXPECT_EQ(early.loaded, plain.loaded);
+    EXPECT_EQ(early.notices, plain.notices);
+    EXPECT_EQ(early.log, plain.log);
+    EXPECT_EQ(early.last, plain.last);
+    EXPECT_EQ(early.items, plain.items);
+    EXPECT_EQ(plain.items.size(), c.file == cases[0].file ? std::size_t{2 * kItemsPerVerb} : 0u);
+    EXPECT_EQ(plain.log.rfind("started;", 0), 0u) << "the splash shows even when nothing loads";
+  }
+}
+
+TEST_F(SessionTest, ALoadStartedEarlyAndNeverTakenEndsWithTheSession) {
+  PutVerbs();
+  {
+    Session session(Files(), [] { return 0.5; });
+    session.PrefetchVerbs();
+  }
+  EXPECT_EQ(ReadBytes(dir_.File("verb.ini")), ComposeVerbFile("@hablar;to speak\r\n\r\n"));
 }
 
 TEST_F(SessionTest, DamagedFilesAreToldInOrderAndKept) {
