@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <iostream>
 
@@ -32,7 +34,13 @@ int RunWindow(int argc, char** argv, const std::string& screenshotDir) {
   // (a 256-pixel one cost about 10 ms and was never used). Menus and launchers take
   // the larger ones from the installed icon theme.
   QIcon icon;
-  for (int size : {48, 128}) icon.addFile(QString(":/icons/parlavo-%1.png").arg(size));
+  for (int size : {48, 128}) {
+    // Read as what it is: told nothing, Qt would load every image plugin to ask it
+    // about a PNG before its own reader.
+    QImageReader reader(QString(":/icons/parlavo-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
+  }
   QApplication::setWindowIcon(icon);
   parlavo::InstallFontSubstitutes();
 
