@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <iostream>
@@ -97,6 +98,11 @@ bool TakeScreenshots(TfrmVerbTester& window, const QString& dir) {
     window.ShowStatistics();
     button->click();
     ok = Save(window, dir + "/tsStats-" + view + ".png") && ok;
+  }
+  // A picture of the notice instead of the chart is no picture of the program.
+  if (auto* missing = window.findChild<QLabel*>("lbNoCharts")) {
+    std::cerr << missing->text().toStdString() << "\n";
+    ok = false;
   }
   if (auto* first = window.findChild<QRadioButton*>("rbPerson")) first->setChecked(true);
   pages->setCurrentIndex(TfrmVerbTester::kVerbPage);

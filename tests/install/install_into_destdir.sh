@@ -6,7 +6,7 @@ build=$1 dest=$2
 rm -rf "$dest"
 DESTDIR=$dest cmake --install "$build" --prefix /usr >/dev/null
 status=0
-for file in bin/parlavo \
+for file in bin/parlavo lib/parlavo/libparlavo_charts.so \
     share/parlavo/verb.ini share/parlavo/Parlavo.ini share/parlavo/Parlavo.hlp \
     share/applications/app.parlavo.Parlavo.desktop \
     share/icons/hicolor/scalable/apps/app.parlavo.Parlavo.svg \
@@ -22,6 +22,6 @@ done
 grep -q '^\.I /usr/share/parlavo/Parlavo\.hlp$' "$dest/usr/share/man/man1/parlavo.1" ||
   { echo "the manual does not name /usr/share/parlavo"; status=1; }
 # Nothing of the build's own tools or tests belongs in the install.
-unexpected=$(cd "$dest/usr" && find . -type f | grep -v -e '^./bin/parlavo$' -e '^./share/' || true)
+unexpected=$(cd "$dest/usr" && find . -type f | grep -v -e '^./bin/parlavo$' -e '^./lib/parlavo/libparlavo_charts.so$' -e '^./share/' || true)
 [ -z "$unexpected" ] || { echo "unexpected in the install:"; echo "$unexpected"; status=1; }
 exit $status

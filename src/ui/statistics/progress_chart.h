@@ -6,9 +6,9 @@
 #include <QWidget>
 #include <vector>
 
+#include "chart_drawing.h"
 #include "daily_practice.h"
 
-class QChartView;
 class QLabel;
 
 namespace parlavo {
@@ -28,7 +28,8 @@ class ProgressChart : public QWidget {
 
  private:
   std::vector<DayFigures> days_;
-  QChartView* view_ = nullptr;
+  ChartDrawing* drawing_ = nullptr;  // null when the charts' module is missing
+  QWidget* view_ = nullptr;          // the chart view, or the notice in its place
   QLabel* empty_ = nullptr;
 };
 

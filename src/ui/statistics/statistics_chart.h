@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "chart_drawing.h"
 #include "statistics.h"
 
 namespace parlavo {
@@ -21,17 +22,13 @@ class StatisticsChart : public QWidget {
   void ShowTenseAverages(const StatisticsGrid& tenseCells);
 
   // What the chart shows, one entry per tense row read, for readers and tests.
-  struct Bar {
-    QString tense;
-    bool hasData = false;
-    double score = 0;
-    double seconds = 0;
-  };
+  using Bar = TenseBar;
   const std::vector<Bar>& Bars() const { return bars_; }
 
  private:
   std::vector<Bar> bars_;
-  QWidget* view_ = nullptr;  // the chart view
+  ChartDrawing* drawing_ = nullptr;  // null when the charts' module is missing
+  QWidget* view_ = nullptr;          // the chart view, or the notice in its place
 };
 
 }  // namespace parlavo

@@ -9,6 +9,10 @@
 #include <QStyle>
 #include <QtTest>
 
+#include <QChart>
+#include <QChartView>
+
+#include "chart_drawing.h"
 #include "local_day.h"
 #include "progress_chart.h"
 #include "progress_series.h"
@@ -59,6 +63,8 @@ class StatisticsViewTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The program loads the charts' module; the tests link it.
+  void initTestCase() { UseChartDrawing(parlavo_chart_drawing()); }
   void personGridShowsAtFirstBuild() {
     std::vector<std::string> lines = SomeResults();
     Page page(lines);
@@ -282,9 +288,35 @@ class StatisticsViewTest : public QObject {
     QCOMPARE(page.controls.progress->Days().size(), std::size_t(1));
     QCOMPARE(page.controls.progress->BarTooltip(0), QStringLiteral("2026-12-09: 2 answers, average score 8.5"));
     QCOMPARE(page.controls.progress->BarTooltip(1), QString());
+    const QChart* drawn = page.controls.progress->findChild<QChartView*>("chProgress")->chart();
+    QVERIFY(drawn);
+    QCOMPARE(drawn->series().size(), 2);  // the answers' bars and the scores' line
 
     page.controls.rbPerson->click();
     QCOMPARE(page.Visible(), QList<QWidget*>{page.controls.sgPerson});
+  }
+
+  // A program whose charts' module is missing still counts; the chart's place says why.
+  void withoutTheChartsModuleTheirPlaceSaysWhy() {
+    const QString why = QStringLiteral("The charts cannot be drawn: their module is missing.");
+    UseChartDrawing(nullptr, why);
+    std::vector<std::string> lines = SomeResults();
+    Page page(lines);
+    page.view.SetHistory([] { return std::vector<HistoryEntry>{{{DayOf(2026, 12, 9), 3600}, 2, 3, 2, 8.5}}; });
+    for (QWidget* chart : {static_cast<QWidget*>(page.controls.chart), static_cast<QWidget*>(page.controls.progress)}) {
+      auto* notice = chart->findChild<QLabel*>("lbNoCharts");
+      QVERIFY(notice);
+      QCOMPARE(notice->text(), why);
+      QVERIFY(!chart->findChild<QChartView*>());
+    }
+    page.controls.rbChart->click();
+    QVERIFY(page.controls.chart->findChild<QLabel*>("lbNoCharts")->isVisibleTo(&page.widget));
+    QCOMPARE(int(page.controls.chart->Bars().size()), 15);
+    page.controls.rbProgress->click();
+    QVERIFY(page.controls.progress->findChild<QLabel*>("lbNoCharts")->isVisibleTo(&page.widget));
+    QVERIFY(!page.controls.progress->findChild<QLabel*>("lbNoProgress")->isVisibleTo(&page.widget));
+    QCOMPARE(page.controls.progress->Days().size(), std::size_t(1));
+    UseChartDrawing(parlavo_chart_drawing());
   }
 
   // Saves a picture of each choice when PARLAVO_RENDER_DIR is set, for a look by eye.

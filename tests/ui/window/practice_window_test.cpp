@@ -18,6 +18,7 @@
 #include "local_day.h"
 #include "find_child.h"
 #include "fonts.h"
+#include "chart_drawing.h"
 #include "main_window.h"
 #include "num_edit.h"
 #include "page_control.h"
@@ -93,7 +94,10 @@ class PracticeWindowTest : public QObject {
 
  private slots:
   // As the program does before its first window.
-  void initTestCase() { InstallFontSubstitutes(); }
+  void initTestCase() {
+    InstallFontSubstitutes();
+    UseChartDrawing(parlavo_chart_drawing());  // the program loads it, the test links it
+  }
   void init() {
     session_ = std::make_unique<WindowSession>();
     QVERIFY(session_->Valid());
