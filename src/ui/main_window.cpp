@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <clocale>
+#include <utility>
 
 #include "advanced_tests_page.h"
 #include "clickable_label.h"
@@ -64,7 +65,13 @@ TfrmVerbTester::TfrmVerbTester(Platform& platform, QWidget* parent)
   StartUp();
 }
 
-TfrmVerbTester::~TfrmVerbTester() { Shutdown(); }
+TfrmVerbTester::~TfrmVerbTester() {
+  Shutdown();
+  // The session goes before the widgets do, and a shown window hides (and moves the
+  // focus) while QWidget takes it down: nothing said then may reach the session.
+  for (QObject* sender : findChildren<QObject*>()) sender->disconnect(this);
+  qApp->disconnect(this);
+}
 
 void TfrmVerbTester::BuildWindow() {
   setObjectName("frmVerbTester");
@@ -181,7 +188,9 @@ void TfrmVerbTester::StartUp() {
     tsVerb->ChooseTest(session_->Options().simplemod);
     ApplyPreset();
     splash->LoadPosition = splash->FinalPosition;
-    delete splash;
+    // The splash goes once the window is up: taking it down here would hold up the
+    // window by the few milliseconds its unmapping takes.
+    loadedSplash_ = splash;
   } else {
     Tell(notices);
     CloseAtShow = true;
@@ -238,6 +247,11 @@ void TfrmVerbTester::showEvent(QShowEvent* event) {
     centred_ = true;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
       move(screen->availableGeometry().center() - rect().center());
+  }
+  if (QWidget* splash = std::exchange(loadedSplash_, nullptr)) {
+    // From the event loop: a deleteLater from within this first show, before the
+    // loop runs, would wait for a loop that never ends.
+    QTimer::singleShot(0, splash, [splash] { delete splash; });
   }
   if (CloseAtShow) {
     // Closing from inside the show would leave the platform half-way; close right after.

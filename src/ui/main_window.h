@@ -143,7 +143,8 @@ class TfrmVerbTester : public QWidget {
   QTimer* tmSettings = nullptr;  // coalesces settings changes into one write
 
   bool centred_ = false;
-  bool quietEnd_ = false;  // ending at a logout or a signal: no message boxes
+  QWidget* loadedSplash_ = nullptr;  // the splash of a good load, freed once the window shows
+  bool quietEnd_ = false;            // ending at a logout or a signal: no message boxes
 };
 
 }  // namespace parlavo

@@ -2,6 +2,9 @@
 // warning and the state the first question starts from.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QTimer>
+#include <QEventLoop>
+#include <QPointer>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QDir>
@@ -73,7 +76,9 @@ class StartUpTest : public QObject {
     QVERIFY(platform_.messages.empty());
     QVERIFY(!window.CloseAtShow);
     QVERIFY(!window.StartingUp);
-    QVERIFY(window.findChild<QWidget*>("TfrmLoadingSplash") == nullptr);  // freed once the load is done
+    // The splash stays up until the window shows, and goes then.
+    QPointer<QWidget> splash = window.findChild<QWidget*>("TfrmLoadingSplash");
+    QVERIFY(splash && splash->isVisible());
     QCOMPARE(window.Session().Verbs().size(), std::size_t(3 * kItemsPerVerb));
     Child<ConjugatorPage>(window, "tsCommonVerbs")->EnsureBuilt();  // its list is filled when first shown
     QCOMPARE(Child<QComboBox>(window, "cbConj")->count(), 3);
@@ -88,6 +93,13 @@ class StartUpTest : public QObject {
     QVERIFY(!Child<TPageControl>(window, "tsParlavo")->isPageTabVisible(TfrmVerbTester::kStatsPage));
     QCOMPARE(Child<TPageControl>(window, "tsParlavo")->isPageTabVisible(TfrmVerbTester::kSelectionPage),
              Child<QCheckBox>(window, "cbAdvanced")->isChecked());
+    window.show();
+    // A plain event loop, as the program runs (the test's own waiting would free it anyway).
+    QEventLoop loop;
+    QTimer::singleShot(100, &loop, &QEventLoop::quit);
+    loop.exec();
+    QVERIFY(splash.isNull());
+    // The window goes down while shown (its hiding moves the focus) after its session.
   }
 
   void missingDataFileClosesTheWindowWhenShown() {
