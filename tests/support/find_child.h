@@ -6,11 +6,20 @@
 #include <QtGlobal>
 #include <memory>
 
+#include "lazy_page.h"
+
 namespace parlavo::testing {
 
 template <class T>
 T* Child(const QObject* root, const char* name) {
   T* child = root->findChild<T*>(QString::fromLatin1(name));
+  if (!child) {
+    // A page makes its controls when the learner first opens it; a test reaching
+    // for one before that gets it made, as opening the page would.
+    if (auto* self = qobject_cast<LazyPage*>(const_cast<QObject*>(root))) self->EnsureBuilt();
+    for (LazyPage* page : root->findChildren<LazyPage*>()) page->EnsureBuilt();
+    child = root->findChild<T*>(QString::fromLatin1(name));
+  }
   if (!child) qFatal("No control named %s of the expected type", name);
   return child;
 }

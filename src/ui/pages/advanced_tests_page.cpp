@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <utility>
 
 #include "fonts.h"
 #include "place.h"
@@ -52,15 +54,18 @@ void SetChoice(RadioChoice choice, QRadioButton* all, QRadioButton* common, QRad
 
 }  // namespace
 
-AdvancedTestsPage::AdvancedTestsPage(QWidget* parent) : QWidget(parent) {
-  QWidget* page = this;
+AdvancedTestsPage::AdvancedTestsPage(QWidget* parent) : LazyPage(parent) {
+  shown_.tenses = RadioChoice::Common;
+  shown_.people = RadioChoice::All;
+}
+
+void AdvancedTestsPage::Build(QWidget* page) {
   PLACE(gbTenses, QGroupBox, page, 4, 44, 180, 330);
   gbTenses->setTitle("Tenses");
   PLACE(rbAllTenses, QRadioButton, gbTenses, 8, 18, 164, 17);
   rbAllTenses->setText("All Tenses");
   PLACE(rbCommonTenses, QRadioButton, gbTenses, 8, 36, 164, 17);
   rbCommonTenses->setText("Common Tenses:");
-  rbCommonTenses->setChecked(true);
   PLACE(cbCommonTense, QListWidget, gbTenses, 8, 54, 164, 104);
   SetItems(cbCommonTense, kCommonTenseCaptions);
   PLACE(rbSpecificTenses, QRadioButton, gbTenses, 8, 162, 164, 17);
@@ -72,7 +77,6 @@ AdvancedTestsPage::AdvancedTestsPage(QWidget* parent) : QWidget(parent) {
   gbPerson->setTitle("Person");
   PLACE(rbAllPeople, QRadioButton, gbPerson, 8, 18, 168, 17);
   rbAllPeople->setText("All Persons");
-  rbAllPeople->setChecked(true);
   PLACE(rbCommonPeople, QRadioButton, gbPerson, 8, 36, 168, 17);
   rbCommonPeople->setText("Common Persons:");
   PLACE(cbCommonPeople, QListWidget, gbPerson, 8, 53, 168, 46);
@@ -146,9 +150,15 @@ AdvancedTestsPage::AdvancedTestsPage(QWidget* parent) : QWidget(parent) {
     if (const QListWidgetItem* selected = lbSettings->currentItem())
       emit savedFilterClicked(FromQString(selected->text()));
   });
+
+  // What the page was told before it was made is no edit of the learner's.
+  const QSignalBlocker quiet(this);
+  ShowOnControls(shown_);
+  ShowSavedFilters(std::exchange(savedNames_, {}));
 }
 
 AdvancedPage AdvancedTestsPage::Read() const {
+  if (!Built()) return shown_;
   AdvancedPage page;
   page.tenses = Choice(rbAllTenses, rbCommonTenses, rbSpecificTenses);
   page.people = Choice(rbAllPeople, rbCommonPeople, rbSpecificPeople);
@@ -162,6 +172,16 @@ AdvancedPage AdvancedTestsPage::Read() const {
 }
 
 void AdvancedTestsPage::Show(const AdvancedPage& page) {
+  if (Built()) {
+    ShowOnControls(page);
+    return;
+  }
+  shown_ = page;
+  // The verb as its box would give it back.
+  shown_.edSpecVerb = FromQString(ToQString(page.edSpecVerb));
+}
+
+void AdvancedTestsPage::ShowOnControls(const AdvancedPage& page) {
   SetChoice(page.tenses, rbAllTenses, rbCommonTenses, rbSpecificTenses);
   SetChoice(page.people, rbAllPeople, rbCommonPeople, rbSpecificPeople);
   SetTicks(cbCommonTense, page.cbCommonTense);
@@ -173,14 +193,23 @@ void AdvancedTestsPage::Show(const AdvancedPage& page) {
 }
 
 void AdvancedTestsPage::TickAllVerbTypes() {
+  if (!Built()) {
+    shown_.cbVerbType.fill(true);
+    return;
+  }
   for (int i = 0; i < cbVerbType->count(); ++i) cbVerbType->item(i)->setCheckState(Qt::Checked);
 }
 
 void AdvancedTestsPage::ShowSavedFilters(const std::vector<std::string>& names) {
+  if (!Built()) {
+    savedNames_ = names;
+    return;
+  }
   lbSettings->clear();
   for (const std::string& name : names) lbSettings->addItem(ToQString(name));
 }
 
-std::string AdvancedTestsPage::NewFilterName() const { return FromQString(edSave->text()); }
+// Only the learner types a name, and only on the page once it is made.
+std::string AdvancedTestsPage::NewFilterName() const { return Built() ? FromQString(edSave->text()) : std::string(); }
 
 }  // namespace parlavo

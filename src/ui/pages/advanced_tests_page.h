@@ -1,13 +1,15 @@
 // The "Advanced" page: a filter of tenses, persons, verb kinds and one verb, shown
 // and read as the plain AdvancedPage record, and the list of saved filters. The
 // widget is named after the page's title: AdvancedPage is the record it shows.
+// Its controls are made when it is first shown (most runs never show it); until
+// then it keeps what it was told and reads that back.
 #pragma once
 
-#include <QWidget>
 #include <string>
 #include <vector>
 
 #include "advanced_page.h"
+#include "lazy_page.h"
 
 class QGroupBox;
 class QLabel;
@@ -18,7 +20,7 @@ class QRadioButton;
 
 namespace parlavo {
 
-class AdvancedTestsPage : public QWidget {
+class AdvancedTestsPage : public LazyPage {
   Q_OBJECT
  public:
   explicit AdvancedTestsPage(QWidget* parent = nullptr);
@@ -42,7 +44,17 @@ class AdvancedTestsPage : public QWidget {
   // A click on a saved filter: it is to be shown.
   void savedFilterClicked(const std::string& name);
 
+ protected:
+  void Build(QWidget* page) override;
+
  private:
+  void ShowOnControls(const AdvancedPage& page);
+
+  // What the page shows while its controls are not made; at first a fresh page's
+  // choices.
+  AdvancedPage shown_;
+  std::vector<std::string> savedNames_;
+
   QGroupBox *gbTenses = nullptr, *gbPerson = nullptr, *gbVerbType = nullptr, *gbFiltering = nullptr,
             *gbSpecVerb = nullptr;
   QRadioButton *rbAllTenses = nullptr, *rbCommonTenses = nullptr, *rbSpecificTenses = nullptr;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <utility>
 
 #include "fonts.h"
 #include "num_edit.h"
@@ -14,8 +15,14 @@
 
 namespace parlavo {
 
-OptionsPage::OptionsPage(QWidget* parent) : QWidget(parent) {
-  QWidget* page = this;
+namespace {
+// "Verbs in test" as a run starts; only the learner changes it.
+constexpr std::int32_t kVerbsInTestAtStart = 100;
+}  // namespace
+
+OptionsPage::OptionsPage(QWidget* parent) : LazyPage(parent) {}
+
+void OptionsPage::Build(QWidget* page) {
   PLACE(Label13, QLabel, page, 8, 48, 300, 16);
   Label13->setText("Select the configuration of the Verb Tutor:");
   Label13->setFont(PixelFont("MS Sans Serif", 11, true));
@@ -51,7 +58,7 @@ OptionsPage::OptionsPage(QWidget* parent) : QWidget(parent) {
   reVIT->setMin(0);
   reVIT->setMax(1000);
   reVIT->setAlignment(Qt::AlignRight);
-  reVIT->setText("100");
+  reVIT->setText(QString::number(kVerbsInTestAtStart));
   for (TNewXEdit* field : std::initializer_list<TNewXEdit*>{reTimeDelay, reVIT})
     connect(field, &TNewXEdit::inputError, this, &OptionsPage::inputError);
 
@@ -92,9 +99,20 @@ OptionsPage::OptionsPage(QWidget* parent) : QWidget(parent) {
   connect(reTimeDelay, &QLineEdit::textEdited, this, &OptionsPage::pauseTimeEdited);
   connect(bnVerbToFile, &QPushButton::clicked, this, &OptionsPage::exportAllClicked);
   connect(bnSpecialOutput, &QPushButton::clicked, this, &OptionsPage::exportSpecialClicked);
+
+  // The options shown before, in turn: a radio button left alone by one keeps what
+  // the one before chose, as on a page made at once.
+  for (const TOptions& options : std::exchange(shownBeforeBuilt_, {})) ShowOnControls(options);
 }
 
 void OptionsPage::Show(const TOptions& options) {
+  if (Built())
+    ShowOnControls(options);
+  else
+    shownBeforeBuilt_.push_back(options);
+}
+
+void OptionsPage::ShowOnControls(const TOptions& options) {
   cbExactL->setChecked(options.exact);
   cbErrShow->setChecked(options.showerr);
   rbWholeWord->setChecked(options.word);
@@ -112,6 +130,7 @@ void OptionsPage::Show(const TOptions& options) {
 }
 
 void OptionsPage::Read(TOptions& options) {
+  EnsureBuilt();
   options.exact = cbExactL->isChecked();
   options.showerr = cbErrShow->isChecked();
   options.word = rbWholeWord->isChecked();
@@ -136,6 +155,6 @@ int OptionsPage::Country() const {
   return 3;
 }
 
-std::int32_t OptionsPage::VerbsInTest() { return reVIT->Value(); }
+std::int32_t OptionsPage::VerbsInTest() { return Built() ? reVIT->Value() : kVerbsInTestAtStart; }
 
 }  // namespace parlavo

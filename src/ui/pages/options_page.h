@@ -1,10 +1,12 @@
 // The "Options" page: the learner's options shown and read back as a TOptions, and
 // the two export buttons. The page keeps its controls; the window hears its signals.
+// The controls are made when the page is first shown or read.
 #pragma once
 
-#include <QWidget>
 #include <cstdint>
+#include <vector>
 
+#include "lazy_page.h"
 #include "options.h"
 
 class QCheckBox;
@@ -18,7 +20,7 @@ namespace parlavo {
 class TNewIntEdit;
 class TNewRealEdit;
 
-class OptionsPage : public QWidget {
+class OptionsPage : public LazyPage {
   Q_OBJECT
  public:
   explicit OptionsPage(QWidget* parent = nullptr);
@@ -28,8 +30,6 @@ class OptionsPage : public QWidget {
   // Copies the page into its part of `options`. Blank or unreadable pause text keeps
   // the pause time `options` holds (reading the field updates its last value).
   void Read(TOptions& options);
-  // 0 Spain, 1 Latin America, 2 Argentina, 3 all.
-  int Country() const;
   // "Verbs in test": how many rows a new test shows.
   std::int32_t VerbsInTest();
 
@@ -44,7 +44,16 @@ class OptionsPage : public QWidget {
   // A numeric field refused its text: "Input error" and why (lines end in CR LF).
   void inputError(const QString& text);
 
+ protected:
+  void Build(QWidget* page) override;
+
  private:
+  void ShowOnControls(const TOptions& options);
+  // 0 Spain, 1 Latin America, 2 Argentina, 3 all.
+  int Country() const;
+
+  std::vector<TOptions> shownBeforeBuilt_;
+
   QLabel* Label13 = nullptr;
   QCheckBox *cbExactL = nullptr, *cbErrShow = nullptr, *cbBeep = nullptr, *cbAutoRandom = nullptr,
             *cbPauseCorr = nullptr, *cbMoveOn = nullptr, *CheckBox1 = nullptr;

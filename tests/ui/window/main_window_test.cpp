@@ -411,7 +411,7 @@ class MainWindowTest : public QObject {
     QFETCH(QString, file);
     QFETCH(QByteArray, firstLine);
     QFile::remove(file);
-    Click(Child<QWidget>(window_, "tsOptions")->findChild<QPushButton*>(button));
+    Click(Child<QPushButton>(window_, button.toLatin1().constData()));
     QFile written(file);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readLine(), firstLine + "\r\n");
