@@ -5,7 +5,7 @@ GENERATOR = $(if $(shell command -v ninja),Ninja,Unix Makefiles)
 
 # Debian packages the build, the tests and the window need.
 PACKAGES = build-essential cmake ninja-build pkg-config \
-           qt6-base-dev qt6-charts-dev libgl-dev \
+           qt6-base-dev qt6-charts-dev libgl-dev libjpeg-dev \
            libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev \
            fonts-liberation xvfb xauth libxcb1-dev x11-utils \
            apertium-eng-spa lttoolbox \

@@ -2,8 +2,11 @@
 
 #include <QGuiApplication>
 #include <QHash>
-#include <QImageReader>
+#include <QResource>
 #include <algorithm>
+#include <cmath>
+
+#include "jpeg_decoder.h"
 
 // A resource file linked from a static library must be registered by hand.
 static void RegisterPictures() { Q_INIT_RESOURCE(pictures); }
@@ -17,14 +20,16 @@ constexpr qreal kPictureRatio = 2.0;  // the pictures' pixels per point
 QImage ReadPicture(const QString& name, qreal screenRatio) {
   static const bool registered = (RegisterPictures(), true);
   (void)registered;
+  const QResource file(":/images/" + name + ".jpg");
+  if (!file.isValid()) return {};
   // On a screen of less density the decoder scales the picture down itself (a JPEG
   // decodes at half size for a fraction of the work and memory), and it looks
-  // smoother than the full picture drawn smaller.
-  QImageReader reader(":/images/" + name + ".jpg");
+  // smoother than the full picture drawn smaller. It scales by eighths: never fewer
+  // pixels than the screen asks for, and the ratio says what was decoded.
   const qreal ratio = std::clamp(screenRatio, 1.0, kPictureRatio);
-  if (ratio < kPictureRatio) reader.setScaledSize((QSizeF(reader.size()) * (ratio / kPictureRatio)).toSize());
-  QImage image = reader.read();
-  image.setDevicePixelRatio(ratio);
+  const int eighths = static_cast<int>(std::ceil(8 * ratio / kPictureRatio - 1e-9));
+  QImage image = DecodeJpeg(file.uncompressedData(), eighths);
+  image.setDevicePixelRatio(kPictureRatio * eighths / 8);
   return image;
 }
 

@@ -1,7 +1,10 @@
 // The pictures decoded for screens of different density: fewer pixels on a plain
 // screen, never a different shown size.
+#include <QBuffer>
+#include <QPainter>
 #include <QTest>
 
+#include "jpeg_decoder.h"
 #include "pictures.h"
 
 using namespace parlavo;
@@ -47,6 +50,55 @@ class PicturesTest : public QObject {
   }
 
   void missingPictureIsNull() { QVERIFY(ReadPicture("no such picture", 1.0).isNull()); }
+
+  // The decoder at each scale against a picture of four coloured quarters: the size
+  // it gives and the colour in the middle of each quarter.
+  void decoderScalesAndKeepsColours_data() {
+    QTest::addColumn<int>("eighths");
+    QTest::addColumn<QSize>("pixels");
+    QTest::newRow("whole") << 8 << QSize(96, 64);
+    QTest::newRow("three quarters") << 6 << QSize(72, 48);
+    QTest::newRow("half") << 4 << QSize(48, 32);
+    QTest::newRow("odd eighths round up") << 3 << QSize(36, 24);
+    QTest::newRow("an eighth") << 1 << QSize(12, 8);
+    QTest::newRow("beyond whole taken as whole") << 12 << QSize(96, 64);
+  }
+  void decoderScalesAndKeepsColours() {
+    QFETCH(int, eighths);
+    QFETCH(QSize, pixels);
+    const QColor quarters[4] = {Qt::red, QColor(0, 160, 0), Qt::blue, QColor(250, 220, 40)};
+    QImage source(96, 64, QImage::Format_RGB32);
+    QPainter painter(&source);
+    for (int i = 0; i < 4; ++i) painter.fillRect((i % 2) * 48, (i / 2) * 32, 48, 32, quarters[i]);
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(source.save(&buffer, "JPG", 95));
+
+    const QImage image = DecodeJpeg(bytes, eighths);
+    QCOMPARE(image.size(), pixels);
+    QCOMPARE(image.format(), QImage::Format_RGB32);
+    for (int i = 0; i < 4; ++i) {
+      const QColor got = image.pixelColor((i % 2) * pixels.width() / 2 + pixels.width() / 4,
+                                          (i / 2) * pixels.height() / 2 + pixels.height() / 4);
+      QVERIFY2(qAbs(got.red() - quarters[i].red()) <= 8 && qAbs(got.green() - quarters[i].green()) <= 8 &&
+                   qAbs(got.blue() - quarters[i].blue()) <= 8 && got.alpha() == 255,
+               qPrintable(QString("quarter %1 came out %2").arg(i).arg(got.name())));
+    }
+  }
+
+  void decoderRefusesWhatIsNoJpeg_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("nothing") << QByteArray();
+    QTest::newRow("text") << QByteArray("no picture at all");
+    QTest::newRow("a JPEG's first bytes only") << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10);
+    QTest::newRow("PNG signature") << QByteArray("\x89PNG\r\n\x1A\n", 8);
+  }
+  void decoderRefusesWhatIsNoJpeg() {
+    QFETCH(QByteArray, bytes);
+    QVERIFY(DecodeJpeg(bytes).isNull());
+  }
 };
 
 QTEST_MAIN(PicturesTest)
