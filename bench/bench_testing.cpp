@@ -22,7 +22,7 @@ using namespace parlavo;
 const VerbList& ThousandVerbs() {
   static const VerbList verbs = [] {
     VerbList list;
-    list.reserve(1000 * kItemsPerVerb);
+    list.ReserveMore(1000 * kItemsPerVerb, 1000);
     TVerbMaker maker;
     const char* endings[] = {"ar", "er", "ir"};
     for (int i = 0; i < 1000; ++i) {

@@ -83,7 +83,7 @@ void BM_LoadVerbFile(benchmark::State& state) {
     VerbList items;
     TVerbMaker maker;
     if (!maker.LoadVerbFile(path, items)) state.SkipWithError("load failed");
-    benchmark::DoNotOptimize(items.data());
+    benchmark::DoNotOptimize(items.size());
   }
   state.counters["items"] = kVerbs * kItemsPerVerb;
 }
@@ -101,7 +101,7 @@ void BM_LoadShippedVerbIni(benchmark::State& state) {
     TVerbMaker maker;
     if (!maker.LoadVerbFile("verb.ini", items)) state.SkipWithError("load failed");
     count = items.size();
-    benchmark::DoNotOptimize(items.data());
+    benchmark::DoNotOptimize(items.size());
   }
   state.counters["items"] = static_cast<double>(count);
 }
@@ -123,7 +123,7 @@ void ReportItemMemory(benchmark::State& state, std::string_view stored) {
     listBytes = list.BytesUsed();
     heapBytes = (after.uordblks + after.hblkhd) - (before.uordblks + before.hblkhd);
     items = list.size();
-    benchmark::DoNotOptimize(list.data());
+    benchmark::DoNotOptimize(list.size());
   }
   const double verbs = static_cast<double>(items) / kItemsPerVerb;
   state.counters["verbs"] = verbs;

@@ -22,17 +22,18 @@ struct ItemOffsets {
 
 ItemIndex::ItemIndex(const VerbList& verbs) : verbs_(&verbs) {
   static const ItemOffsets offsets;
-  for (std::size_t begin = 0; begin < verbs.size();) {
-    std::size_t end = begin;
+  for (auto begin = verbs.begin(); begin != verbs.end();) {
+    const TVerb& first = *begin;
+    auto end = begin;
+    std::size_t count = 0;
     bool usual = true;
-    for (; end < verbs.size() && verbs[end].Infinitive() == verbs[begin].Infinitive(); ++end) {
-      const TVerb& item = verbs[end];
-      usual = usual && item.Tense <= kTenseCount && item.Person <= kPersonCount &&
-              offsets.at[item.Tense][item.Person] == static_cast<int>(end - begin);
+    for (; end != verbs.end() && end->Infinitive() == first.Infinitive(); ++end, ++count) {
+      const TVerb& item = *end;
+      usual = usual && VerbList::SameRun(first, item) && item.Tense <= kTenseCount && item.Person <= kPersonCount &&
+              offsets.at[item.Tense][item.Person] == static_cast<int>(count);
     }
-    usual = usual && end - begin == static_cast<std::size_t>(kItemsPerVerb);
-    verbItems_.try_emplace(std::string(verbs[begin].Infinitive()),
-                           VerbItems{{verbs.data() + begin, end - begin}, usual});
+    usual = usual && count == static_cast<std::size_t>(kItemsPerVerb);
+    verbItems_.try_emplace(std::string(first.Infinitive()), VerbItems{{begin, end, count}, usual});
     begin = end;
   }
 }
@@ -42,9 +43,9 @@ const ItemIndex::VerbItems* ItemIndex::VerbOf(std::string_view infinitive) const
   return it == verbItems_.end() ? nullptr : &it->second;
 }
 
-std::span<const TVerb> ItemIndex::ItemsOf(std::string_view infinitive) const {
+ItemRange ItemIndex::ItemsOf(std::string_view infinitive) const {
   const VerbItems* verb = VerbOf(infinitive);
-  return verb ? verb->items : std::span<const TVerb>{};
+  return verb ? verb->items : ItemRange{verbs_->end(), verbs_->end(), 0};
 }
 
 const TVerb* ItemIndex::Find(std::string_view infinitive, int person, int tense) const {
@@ -53,15 +54,15 @@ const TVerb* ItemIndex::Find(std::string_view infinitive, int person, int tense)
   if (!verb) return nullptr;
   static const ItemOffsets offsets;
   const int offset = offsets.at[tense][person];
-  // The usual layout is checked once when the index is built, so the item itself
-  // is not touched here: the items are large, and reading one is a trip to memory.
-  if (verb->usualLayout) return offset < 0 ? nullptr : &verb->items[static_cast<std::size_t>(offset)];
-  const std::span<const TVerb> items = verb->items;
+  // The usual layout is checked once when the index is built, so no item before
+  // the one wanted is read here: reading one is a trip to memory.
+  if (verb->usualLayout)
+    return offset < 0 ? nullptr : &VerbList::Later(verb->items.front(), static_cast<std::size_t>(offset));
   const auto key = [](const TVerb& item) { return item.Tense * 16 + item.Person; };
   const int wanted = tense * 16 + person;
-  const auto it =
-      std::lower_bound(items.begin(), items.end(), wanted, [&](const TVerb& item, int k) { return key(item) < k; });
-  if (it != items.end() && it->Tense == tense && it->Person == person) return &*it;
+  const auto it = std::lower_bound(verb->items.begin(), verb->items.end(), wanted,
+                                   [&](const TVerb& item, int k) { return key(item) < k; });
+  if (it != verb->items.end() && it->Tense == tense && it->Person == person) return &*it;
   return nullptr;
 }
 

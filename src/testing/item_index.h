@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -22,17 +21,18 @@ class ItemIndex {
   // The item, or null when the data no longer holds it.
   const TVerb* Find(std::string_view infinitive, int person, int tense) const;
   // Every item of one verb in file order (empty for a verb not in the data).
-  std::span<const TVerb> ItemsOf(std::string_view infinitive) const;
-  // The position of an item of the list in it.
-  std::size_t IndexOf(const TVerb& item) const { return static_cast<std::size_t>(&item - verbs_->data()); }
-  const TVerb& At(std::size_t index) const { return (*verbs_)[index]; }
-  std::size_t size() const { return verbs_->size(); }
+  ItemRange ItemsOf(std::string_view infinitive) const;
+  // A number for each item of the list, below IndexBound(), for tables by item.
+  std::size_t IndexOf(const TVerb& item) const { return verbs_->SlotOf(item); }
+  std::size_t IndexBound() const { return verbs_->SlotCount(); }
+  // The item of a number IndexOf gave.
+  const TVerb& At(std::size_t index) const { return verbs_->ItemInSlot(index); }
 
  private:
   const VerbList* verbs_;
   struct VerbItems {
-    std::span<const TVerb> items;
-    bool usualLayout;  // the loader's order: found by position without a look
+    ItemRange items;
+    bool usualLayout;  // the loader's order in one run: found by position without a look
   };
   const VerbItems* VerbOf(std::string_view infinitive) const;
 

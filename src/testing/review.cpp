@@ -42,7 +42,7 @@ TestList BuildReview(ReviewKind kind, const ItemIndex& items, const ReviewInput&
   // answers were given, whatever the history says about days). An item found has
   // the person, verb and tense of its line, so which items may be asked is settled
   // here without reading the items.
-  std::vector<ReviewState> states(items.size());
+  std::vector<ReviewState> states(items.IndexBound());
   ResultFields fields;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (!ParseResultFields(lines[i], fields) || fields.person < 1 || fields.person > kPersonCount ||

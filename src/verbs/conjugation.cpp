@@ -167,6 +167,12 @@ string_view SpecialVosForm(string_view infinitive, int tense) {
 
 }  // namespace
 
+string_view CompoundAuxiliary(int tense, int person) {
+  const SharedTable* table = AuxiliaryTable(tense);
+  const int row = RowOf(person);
+  return table && row >= 0 ? (*table)[row] : string_view();
+}
+
 std::string TVerbMaker::Conjugate(std::string_view infinitive, int person, int tense, bool withStem) {
   if (IsCompoundTense(tense)) SetAuxiliary(tense, person);
   std::string result;
@@ -180,11 +186,7 @@ std::string TVerbMaker::AuxiliaryOf(int tense, int person) {
   return LastAuxiliary;
 }
 
-void TVerbMaker::SetAuxiliary(int tense, int person) {
-  const SharedTable* table = AuxiliaryTable(tense);
-  const int row = RowOf(person);
-  LastAuxiliary = table && row >= 0 ? (*table)[row] : string_view();
-}
+void TVerbMaker::SetAuxiliary(int tense, int person) { LastAuxiliary = CompoundAuxiliary(tense, person); }
 
 int TVerbMaker::PersonColumn(int person) {
   // clang-format off
@@ -232,50 +234,83 @@ ItemLayout MakeItemLayout() {
 
 }  // namespace
 
+// A loaded verb's forms always fit an item: each is a data file line or the
+// infinitive with an auxiliary and an ending, and a verb has at most 7 per tense.
+static_assert(kLongestVerbFileLine + 32 <= kLongestForm);
+static_assert(7 * kTenseCount * (kLongestVerbFileLine + 32) <= kFormReach);
+
 void TVerbMaker::BuildVerbItems(std::string_view infinitive, std::string_view translation, const FormTable& forms,
                                 VerbList& list) {
   static const ItemLayout kLayout = MakeItemLayout();
-  const VerbText& verb = list.AddVerb(infinitive, translation);
   const std::uint8_t verbClass = VerbClassOf(infinitive);
   const string_view stem = TrimmedStem(infinitive);
-  std::array<string_view, 7> slotForm;
-  std::array<bool, 7> slotIrregular{};
+  // The verb's distinct forms are gathered one after another, so the list keeps
+  // them together and each item holds where its own form starts in them. A
+  // compound form keeps only its participle, once for all the persons that share it.
+  struct Placed {
+    std::uint32_t offset = 0, size = 0;
+    bool irregular = false, withAuxiliary = false;
+  };
+  std::array<Placed, 7> slotForm;
+  std::array<Placed, kItemsPerVerb> itemForm;
   std::array<bool, 7> made{};
+  verbForms_.clear();
+  Placed participle;  // the last one kept
+  const auto place = [&](string_view text) {
+    const Placed placed{static_cast<std::uint32_t>(verbForms_.size()), static_cast<std::uint32_t>(text.size())};
+    verbForms_ += text;
+    return placed;
+  };
+  const auto placeParticiple = [&](string_view text) {
+    if (string_view(verbForms_).substr(participle.offset, participle.size) != text) participle = place(text);
+    Placed placed = participle;
+    placed.withAuxiliary = true;
+    return placed;
+  };
   int tense = 0;
-  for (const ItemPlace& place : kLayout) {
-    const int t = place.tense, g = place.formPerson, slot = place.slot;
+  for (std::size_t n = 0; n < kLayout.size(); ++n) {
+    const ItemPlace& at = kLayout[n];
+    const int t = at.tense, g = at.formPerson, slot = at.slot;
     if (t != tense) {
       tense = t;
       made.fill(false);
     }
     if (!made[slot]) {
       made[slot] = true;
-      const SharedTable* auxiliaries = AuxiliaryTable(t);
       const string_view special =
           g == kVos ? SpecialVosForm(infinitive, t) : string_view(forms[FileTenseCode(t) + 2][slot - 1]);
       const bool irregular = special != kError;
-      const string_view auxiliary = auxiliaries ? (*auxiliaries)[RowOf(g)] : string_view();
-      const string_view blank = auxiliaries ? " " : "";
-      if (irregular) {
+      const string_view auxiliary = CompoundAuxiliary(t, g);
+      if (irregular && !auxiliary.empty()) {
+        // What follows the auxiliary and its blank once the whole form is trimmed
+        // (nothing when the file gives only blanks).
         form_.assign(auxiliary);
-        form_ += blank;
+        form_ += ' ';
         form_ += special;
-        slotForm[slot] = list.Keep(TrimmedView(form_));
+        const string_view whole = TrimmedView(form_);
+        slotForm[slot] = placeParticiple(whole.size() > auxiliary.size() ? whole.substr(auxiliary.size() + 1) : "");
+      } else if (irregular) {
+        slotForm[slot] = place(TrimmedView(special));
       } else if (g == kVos) {
         word_.clear();
         AppendRegularForm(word_, stem, verbClass, t, g);
         // A generated vos form of one syllable takes no written accent (das, ve, hui).
         if (IsSingleSyllable(word_)) DropLastAccent(word_);
-        slotForm[slot] = list.Keep(word_);
+        slotForm[slot] = place(word_);
       } else {
-        string_view theme;
-        string_view ending = RegularEnding(t, g, verbClass, theme);
-        if (ending.data() == nullptr) ending = kError;
-        slotForm[slot] = list.KeepJoined({auxiliary, blank, stem, theme, ending});
+        word_.clear();
+        AppendRegularForm(word_, stem, verbClass, t, g);
+        slotForm[slot] = auxiliary.empty() ? place(word_) : placeParticiple(word_);
       }
-      slotIrregular[slot] = irregular;
+      slotForm[slot].irregular = irregular;
     }
-    list.AddItem(verb, slotForm[slot], slotIrregular[slot], place.person, place.tense, verbClass);
+    itemForm[n] = slotForm[slot];
+  }
+  list.AddVerb(infinitive, translation, verbForms_);
+  for (std::size_t n = 0; n < kLayout.size(); ++n) {
+    const Placed& form = itemForm[n];
+    list.AddItem(form.offset, form.size, form.withAuxiliary, form.irregular, kLayout[n].person, kLayout[n].tense,
+                 verbClass);
   }
   LastAuxiliary.clear();
 }

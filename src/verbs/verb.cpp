@@ -17,6 +17,7 @@ constexpr std::string_view kTenseNames[] = {
 // clang-format on
 
 constexpr std::string_view kIrregularTag = "\t(Irregular)";
+constexpr std::size_t kLongestAuxiliary = 10;  // "hubiéramos"
 
 }  // namespace
 
@@ -63,39 +64,47 @@ std::uint8_t VerbClassOf(std::string_view infinitive) {
   return 2;
 }
 
-namespace {
-// What a fresh item refers to.
-constexpr VerbText kNoVerb{kError, kError, kError.data()};
-}  // namespace
-
 void TVerb::ResetVerb() {
-  verb_ = &kNoVerb;
+  back_ = 0;
   formOffset_ = 0;
-  formSize_ = static_cast<std::uint16_t>(kError.size());
+  withAuxiliary_ = 0;
+  formSize_ = kNoVerb.Infinitive.size() & kLongestForm;
   Irregular = false;
   Person = 1;
   Tense = 1;
   VerbClass = 0;
 }
 
-void TVerb::InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person,
-                     std::uint8_t tense) {
-  InitVerb(verb, form, irregular, person, tense, VerbClassOf(verb.Infinitive));
+void TVerb::AppendForm(std::string& out) const {
+  const std::string_view kept = KeptForm();
+  if (withAuxiliary_) {
+    const std::string_view auxiliary = CompoundAuxiliary(Tense, Person);
+    out += auxiliary;
+    if (!auxiliary.empty() && !kept.empty()) out += ' ';
+  }
+  out += kept;
+}
+
+std::string TVerb::Form() const {
+  std::string form;
+  AppendForm(form);
+  return form;
 }
 
 std::string TVerb::DisplayLine() const {
   const std::string_view head = Tense == kGerund ? std::string_view() : PersonName();
   std::string line;
-  line.reserve(head.size() + 1 + formSize_ + kIrregularTag.size());
+  line.reserve(head.size() + 1 + kLongestAuxiliary + 1 + formSize_ + kIrregularTag.size());
   line += head;
   line += '\t';
-  line += Form();
+  AppendForm(line);
   if (Irregular) line += kIrregularTag;
   return line;
 }
 
 std::string TVerb::ResultLine(int number) const {
-  std::string line(Form());
+  std::string line;
+  AppendForm(line);
   line += ',';
   line += Infinitive();
   line += ',';

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "text.h"
 
 namespace parlavo {
 
@@ -40,6 +43,9 @@ std::string_view PersonNameOf(int person);
 std::string_view TenseNameOf(int tense);
 
 bool IsCompoundTense(int tense);
+// The form of haber that opens a compound tense's forms for a person ("" for a
+// tense that is not compound or a person outside 1..11).
+std::string_view CompoundAuxiliary(int tense, int person);
 // Whether the item (tense, person) exists: the Imperative has no Yo or Nosotros,
 // the Gerund only person 1.
 bool ItemExists(int tense, int person);
@@ -51,53 +57,40 @@ std::string EndingOf(std::string_view infinitive);
 // 0 for -ar/-ár, 1 for -er/-ér, 2 for anything else.
 std::uint8_t VerbClassOf(std::string_view infinitive);
 
-// What the 153 items of one verb share, kept once per verb rather than once per item.
+// What the items of one verb share, kept once per verb rather than once per item.
 struct VerbText {
   std::string_view Infinitive;
   std::string_view Translation;
-  // Where the forms of its items are kept: an item holds its form as a short offset
-  // from here, which keeps an item at 16 bytes (the list holds 173,000 of them).
+  // Where the forms of the verb's items are kept: an item holds its form as an
+  // offset from here.
   const char* Forms = nullptr;
 };
 
 // How far an item's form may lie from its verb's Forms, and how long it may be.
-inline constexpr std::size_t kFormReach = 0xFFFF;
+inline constexpr std::size_t kFormReach = (std::size_t{1} << 19) - 1;
+inline constexpr std::size_t kLongestForm = (std::size_t{1} << 12) - 1;
 
-// An item refers to its texts instead of owning them: the verb item list keeps every
-// text once (verb_list.h), so an item is a few words and the load allocates no
-// string per item.
+union VerbSlot;
+
+// An item is eight bytes (the list holds 173,000 of them), so it holds no pointer:
+// a VerbList keeps each verb's texts in a slot before its items, and an item finds
+// them from where it lies, `back_` slots on. Items therefore live in a VerbList and
+// are never copied out of it; one made on its own belongs to no verb and reads "ERROR".
 class TVerb {
  public:
   TVerb() { ResetVerb(); }
-  TVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person, std::uint8_t tense,
-        std::uint8_t verbClass) {
-    InitVerb(verb, form, irregular, person, tense, verbClass);
-  }
 
+  // Back to an item of no verb.
   void ResetVerb();
-  // The item refers to `verb` and `form` without copying them, so both must outlive
-  // it; VerbList::Add keeps its own copy of the texts. `form` must be empty or lie
-  // within kFormReach bytes after verb.Forms (VerbList sees to it). VerbClass
-  // follows the infinitive.
-  void InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person, std::uint8_t tense);
-  // The same with the class already known, for the loader's 153 items per verb.
-  void InitVerb(const VerbText& verb, std::string_view form, bool irregular, std::uint8_t person, std::uint8_t tense,
-                std::uint8_t verbClass) {
-    verb_ = &verb;
-    formOffset_ = form.empty() ? 0 : static_cast<std::uint16_t>(form.data() - verb.Forms);
-    formSize_ = static_cast<std::uint16_t>(form.size());
-    Irregular = irregular;
-    Person = person;
-    Tense = tense;
-    VerbClass = verbClass;
-  }
 
   // The verb as written in its header line, "se" included.
-  std::string_view Infinitive() const { return verb_->Infinitive; }
+  std::string_view Infinitive() const { return Verb().Infinitive; }
   // The full answer: for a compound tense the auxiliary, a blank and the participle.
-  std::string_view Form() const { return {verb_->Forms + formOffset_, formSize_}; }
+  std::string Form() const;
+  // The same, added to `out` (no allocation when `out` has room).
+  void AppendForm(std::string& out) const;
   // The English translation from the header line.
-  std::string_view Translation() const { return verb_->Translation; }
+  std::string_view Translation() const { return Verb().Translation; }
 
   std::string_view PersonName() const { return PersonNameOf(Person); }
   std::string_view TenseName() const { return TenseNameOf(Tense); }
@@ -113,17 +106,49 @@ class TVerb {
                      const TExtra& extra) const;
 
  private:
-  const VerbText* verb_;
-  std::uint16_t formOffset_;
-  std::uint16_t formSize_;
+  friend union VerbSlot;  // holds items and copies them when the list grows
+  friend class VerbList;  // places items after their verb
+  TVerb(const TVerb&) = default;
+  TVerb& operator=(const TVerb&) = default;
+
+  inline const VerbText& Verb() const;
+  // What the item keeps of its form (without the auxiliary when withAuxiliary_).
+  std::string_view KeptForm() const { return {Verb().Forms + formOffset_, formSize_}; }
+
+  std::uint32_t formOffset_ : 19;
+  // A compound form keeps only its participle, which all its persons share; the
+  // auxiliary follows from tense and person.
+  std::uint32_t withAuxiliary_ : 1;
+  std::uint32_t formSize_ : 12;
+  std::uint8_t back_;  // slots back to the verb's texts; 0 for no verb
 
  public:
-  bool Irregular;
   std::uint8_t Person;
   std::uint8_t Tense;
-  std::uint8_t VerbClass;
+  bool Irregular : 1;
+  std::uint8_t VerbClass : 2;
 };
 
-static_assert(sizeof(TVerb) == 16, "an item is two words: the list holds 173,000 of them");
+static_assert(sizeof(TVerb) == 8, "an item is one word: the list holds 173,000 of them");
+
+// One place in a VerbList: the texts of a verb, or one of the items that follow them.
+union VerbSlot {
+  explicit VerbSlot(const VerbText* texts) : verb(texts) {}
+  explicit VerbSlot(const TVerb& one) : item(one) {}
+
+  const VerbText* verb;
+  TVerb item;
+};
+
+static_assert(sizeof(VerbSlot) == sizeof(TVerb));
+
+// What an item of no verb refers to.
+inline constexpr VerbText kNoVerb{kError, kError, kError.data()};
+
+inline const VerbText& TVerb::Verb() const {
+  if (back_ == 0) return kNoVerb;
+  // An item and the slot holding it share one address.
+  return *(reinterpret_cast<const VerbSlot*>(this) - back_)->verb;
+}
 
 }  // namespace parlavo

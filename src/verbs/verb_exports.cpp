@@ -42,12 +42,12 @@ void WriteAllVerbs(std::ostream& out, const std::vector<std::string>& infinitive
   LineWriter lines(out);
   // Items grouped by infinitive once, so the listing takes time linear in the items
   // however many verbs there are. A duplicated infinitive collects the items of every copy.
-  std::unordered_map<std::string_view, std::vector<std::size_t>> byInfinitive;
+  std::unordered_map<std::string_view, std::vector<const TVerb*>> byInfinitive;
   byInfinitive.reserve(infinitives.size());
   for (const std::string& verb : infinitives) byInfinitive.try_emplace(verb);
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    const auto group = byInfinitive.find(items[i].Infinitive());
-    if (group != byInfinitive.end()) group->second.push_back(i);
+  for (const TVerb& item : items) {
+    const auto group = byInfinitive.find(item.Infinitive());
+    if (group != byInfinitive.end()) group->second.push_back(&item);
   }
 
   std::string line;
@@ -56,10 +56,10 @@ void WriteAllVerbs(std::ostream& out, const std::vector<std::string>& infinitive
   std::unordered_set<std::string_view> listed;
   for (const std::string& verb : infinitives) {
     if (!listed.insert(verb).second) continue;
-    const std::vector<std::size_t>& group = byInfinitive.find(verb)->second;
+    const std::vector<const TVerb*>& group = byInfinitive.find(verb)->second;
     int lastTense = -1;
     for (std::size_t k = 0; k < group.size(); ++k) {
-      const TVerb& item = items[group[k]];
+      const TVerb& item = *group[k];
       if (k == 0) {
         lines.Add(kStars);
         line = "*  ";

@@ -227,7 +227,7 @@ bool TVerbMaker::LoadVerbBytes(std::string_view bytes, VerbList& list, LoadObser
     watch.SetFinalPosition(static_cast<int>(4 * n));
     std::size_t headers = 0;
     for (const std::string& line : FileLines) headers += IsVerbHeader(line) ? 1 : 0;
-    list.reserve(list.size() + headers * kItemsPerVerb);
+    list.ReserveMore(headers * kItemsPerVerb, headers);
     for (std::size_t i = 0; i < n; ++i) {
       watch.SetLoadPosition(static_cast<int>(i));
       watch.ProcessPendingMessages();

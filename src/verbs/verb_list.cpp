@@ -1,8 +1,8 @@
 #include "verb_list.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
+#include <stdexcept>
 
 namespace parlavo {
 
@@ -10,83 +10,111 @@ namespace {
 // Large enough that the shipped data fills a few dozen blocks, small enough that a
 // test list wastes little.
 constexpr std::size_t kBlockBytes = 64 * 1024;
+// How many slots an item can look back to its verb's texts.
+constexpr std::size_t kLongestRun = 0xFF;
 }  // namespace
 
-std::string_view VerbList::KeepJoined(std::initializer_list<std::string_view> parts) {
-  std::size_t size = 0;
-  for (std::string_view part : parts) size += part.size();
-  if (size == 0) return {};
-  if (size > left_) {
-    const std::size_t bytes = std::max(kBlockBytes, size);
+std::string_view VerbList::Keep(std::string_view text) {
+  if (text.empty()) return {};
+  if (text.size() > left_) {
+    const std::size_t bytes = std::max(kBlockBytes, text.size());
     blocks_.push_back(std::make_unique_for_overwrite<char[]>(bytes));
     free_ = blocks_.back().get();
     left_ = bytes;
     blockBytes_ += bytes;
   }
-  const std::string_view kept(free_, size);
-  for (std::string_view part : parts) {
-    if (part.empty()) continue;  // an empty view may have no data pointer at all
-    std::memcpy(free_, part.data(), part.size());
-    free_ += part.size();
-  }
-  left_ -= size;
+  const std::string_view kept(free_, text.size());
+  std::memcpy(free_, text.data(), text.size());
+  free_ += text.size();
+  left_ -= text.size();
   return kept;
 }
 
-const VerbText& VerbList::AddVerb(std::string_view infinitive, std::string_view translation) {
+void VerbList::StartRun(const VerbText& texts) {
+  runs_.push_back({slots_.size(), itemCount_});
+  slots_.emplace_back(&verbs_.emplace_back(texts));
+}
+
+TVerb& VerbList::Place(std::size_t formOffset, std::size_t formSize, bool withAuxiliary, bool irregular, int person,
+                       int tense, std::uint8_t verbClass) {
+  if (slots_.size() - runs_.back().textsSlot > kLongestRun) StartRun(verbs_.back());
+  TVerb item;
+  item.back_ = static_cast<std::uint8_t>(slots_.size() - runs_.back().textsSlot);
+  item.formOffset_ = static_cast<std::uint32_t>(formOffset) & kFormReach;
+  item.formSize_ = static_cast<std::uint32_t>(formSize) & kLongestForm;
+  item.withAuxiliary_ = withAuxiliary;
+  item.Irregular = irregular;
+  item.Person = static_cast<std::uint8_t>(person);
+  item.Tense = static_cast<std::uint8_t>(tense);
+  item.VerbClass = verbClass & 3;
+  ++itemCount_;
+  return slots_.emplace_back(item).item;
+}
+
+void VerbList::AddVerb(std::string_view infinitive, std::string_view translation, std::string_view forms) {
+  if (forms.size() > kFormReach) throw std::length_error("a verb's forms are longer than its items can reach");
   const std::string_view keptInfinitive = Keep(infinitive);
-  return verbs_.emplace_back(VerbText{keptInfinitive, Keep(translation)});
+  const std::string_view keptTranslation = Keep(translation);
+  StartRun({keptInfinitive, keptTranslation, Keep(forms).data()});
 }
 
-namespace {
+void VerbList::AddItem(std::size_t formOffset, std::size_t formSize, bool withAuxiliary, bool irregular,
+                       std::uint8_t person, std::uint8_t tense, std::uint8_t verbClass) {
+  if (formSize > kLongestForm) throw std::length_error("a form is longer than an item can hold");
+  Place(formOffset, formSize, withAuxiliary, irregular, person, tense, verbClass);
+}
 
-bool Reaches(const VerbText& verb, std::string_view form) {
+bool VerbList::LastRunTakes(std::string_view form) const {
   if (form.empty()) return true;
-  if (verb.Forms == nullptr) return false;
-  const auto base = reinterpret_cast<std::uintptr_t>(verb.Forms);
+  const char* forms = verbs_.back().Forms;
+  if (forms == nullptr) return false;
+  // Compared as numbers: the form may lie in another block than the verb's forms.
+  const auto base = reinterpret_cast<std::uintptr_t>(forms);
   const auto start = reinterpret_cast<std::uintptr_t>(form.data());
-  return start >= base && start - base <= kFormReach && form.size() <= kFormReach;
-}
-
-}  // namespace
-
-const VerbText& VerbList::Reaching(const VerbText& verb, std::string_view keptForm) {
-  if (Reaches(verb, keptForm)) return verb;
-  // The verb's first form, or its first in a new block: later items of the verb
-  // find this copy at the back and use it while it reaches.
-  const VerbText& last = verbs_.back();
-  const bool sameTexts =
-      last.Infinitive.data() == verb.Infinitive.data() && last.Infinitive.size() == verb.Infinitive.size() &&
-      last.Translation.data() == verb.Translation.data() && last.Translation.size() == verb.Translation.size();
-  if (sameTexts && Reaches(last, keptForm)) return last;
-  if (&last == &verb && verb.Forms == nullptr) {
-    // Still the list's own last verb with no form yet: it starts here. Only the
-    // list made it, so it may set where its forms begin.
-    verbs_.back().Forms = keptForm.data();
-    return verbs_.back();
-  }
-  return verbs_.emplace_back(VerbText{verb.Infinitive, verb.Translation, keptForm.data()});
+  return start >= base && start - base <= kFormReach;
 }
 
 TVerb& VerbList::Add(std::string_view infinitive, std::string_view form, bool irregular, int person, int tense,
                      std::string_view translation) {
-  const bool sameVerb =
-      !verbs_.empty() && verbs_.back().Infinitive == infinitive && verbs_.back().Translation == translation;
-  const VerbText& verb = sameVerb ? verbs_.back() : AddVerb(infinitive, translation);
+  if (form.size() > kLongestForm) throw std::length_error("a form is longer than an item can hold");
+  const bool sameTexts =
+      !runs_.empty() && verbs_.back().Infinitive == infinitive && verbs_.back().Translation == translation;
+  if (!sameTexts) StartRun({Keep(infinitive), Keep(translation), nullptr});
   const std::string_view kept = Keep(form);
-  TVerb& item = items_.emplace_back();
-  item.InitVerb(Reaching(verb, kept), kept, irregular, static_cast<std::uint8_t>(person),
-                static_cast<std::uint8_t>(tense));
-  return item;
+  if (!kept.empty() && verbs_.back().Forms == nullptr) {
+    // The run's first form: its earlier items have empty forms, which any start serves.
+    verbs_.back().Forms = kept.data();
+  } else if (!LastRunTakes(kept)) {
+    VerbText texts = verbs_.back();
+    texts.Forms = kept.data();
+    StartRun(texts);
+  }
+  const std::size_t offset = kept.empty() ? 0 : static_cast<std::size_t>(kept.data() - verbs_.back().Forms);
+  return Place(offset, kept.size(), false, irregular, person, tense, VerbClassOf(infinitive));
+}
+
+const TVerb& VerbList::operator[](std::size_t i) const {
+  // The last run that starts at or before item i holds it (runs may be empty).
+  const auto run = std::upper_bound(runs_.begin(), runs_.end(), i,
+                                    [](std::size_t item, const Run& r) { return item < r.itemsBefore; }) -
+                   1;
+  return slots_[run->textsSlot + 1 + (i - run->itemsBefore)].item;
+}
+
+void VerbList::ReserveMore(std::size_t items, std::size_t verbs) {
+  slots_.reserve(slots_.size() + items + verbs);
+  runs_.reserve(runs_.size() + verbs);
 }
 
 std::size_t VerbList::BytesUsed() const {
-  return items_.capacity() * sizeof(TVerb) + verbs_.size() * sizeof(VerbText) + blockBytes_ +
-         blocks_.capacity() * sizeof(blocks_[0]);
+  return slots_.capacity() * sizeof(VerbSlot) + runs_.capacity() * sizeof(Run) + verbs_.size() * sizeof(VerbText) +
+         blockBytes_ + blocks_.capacity() * sizeof(blocks_[0]);
 }
 
 void VerbList::clear() {
-  items_.clear();
+  slots_.clear();
+  runs_.clear();
+  itemCount_ = 0;
   verbs_.clear();
   blocks_.clear();
   blockBytes_ = 0;

@@ -81,6 +81,7 @@ class TVerbMaker {
   FormTable forms_ = EmptyFormTable();
   std::array<bool, 10> formRowUsed_{};  // rows that no longer hold "ERROR" alone
   std::string word_, form_;             // scratch of the item builder, reused from verb to verb
+  std::string verbForms_;               // the forms of the verb being built, one after another
   // Markers and count; adds every problem to the load's status. False when the
   // load must stop before any verb is read: the count line holds no number in a
   // file that opens with its marker.

@@ -224,6 +224,60 @@ TEST(BuildVerbItems, ParticipleLineMakesEveryCompoundItemIrregular) {
   EXPECT_EQ(compound, 66);
 }
 
+// A compound item keeps only its participle and takes the auxiliary from its tense
+// and person: the whole form must read as the auxiliary, a blank and the participle,
+// trimmed as one text.
+TEST(BuildVerbItems, CompoundFormsAreTheAuxiliaryAndTheParticiple) {
+  struct Case {
+    std::vector<std::string> block;
+    int tense, person;
+    const char* form;
+  };
+  const Case cases[] = {
+      {{"@hacer;to do", "-2:hecho"}, kPerfect, kYo, "he hecho"},
+      {{"@hacer;to do", "-2:hecho"},
+       kPluperfect,
+       kVos,
+       "hab\xED"
+       "as hecho"},
+      {{"@hacer;to do", "-2:hecho"}, kFuturePerfect, kUstedes, "habr\xE1n hecho"},
+      {{"@hacer;to do", "-2:he cho"}, kSubjPluperfect, kNosotros, "hubi\xE9ramos he cho"},
+      {{"@hacer;to do", "-2:"},
+       kCondPerfect,
+       kEl,
+       "habr\xED"
+       "a hacido"},  // an empty line gives no form
+      {{"@hablar;to speak"}, kPerfect, kVos, "has hablado"},
+      {{"@vivir;to live"}, kSubjPerfect, kEllas, "hayan vivido"},
+      {{"@hablar;to speak", "-2:hablado"}, kPresent, kEl, "habla"},
+  };
+  for (const Case& c : cases) {
+    const VerbList items = ItemsOf(c.block);
+    const TVerb* item = Find(items, c.tense, c.person);
+    ASSERT_NE(item, nullptr) << c.block.back();
+    EXPECT_EQ(item->Form(), c.form) << c.block.back() << " tense " << c.tense << " person " << c.person;
+    EXPECT_EQ(item->ResultLine(3).substr(0, item->Form().size() + 1), std::string(c.form) + ",") << c.block.back();
+  }
+}
+
+// Verbs one after another keep their own participles; an empty one leaves the
+// auxiliary alone, as the whole form trimmed would.
+TEST(BuildVerbItems, EachVerbKeepsItsOwnParticiple) {
+  VerbList items;
+  TVerbMaker maker;
+  FormTable irregular = EmptyFormTable(), empty = EmptyFormTable();
+  irregular[TVerbMaker::FileTenseCode(kPerfect) + 2].fill("puesto");
+  empty[TVerbMaker::FileTenseCode(kPerfect) + 2].fill("");
+  maker.BuildVerbItems("poner", "to put", irregular, items);
+  maker.BuildVerbItems("comer", "to eat", EmptyFormTable(), items);
+  maker.BuildVerbItems("callar", "to be quiet", empty, items);
+  maker.BuildVerbItems("reponer", "to replace", irregular, items);
+  std::vector<std::string> perfect;
+  for (const TVerb& item : items)
+    if (item.Tense == kPerfect && item.Person == kEllos) perfect.push_back(item.Form());
+  EXPECT_EQ(perfect, (std::vector<std::string>{"han puesto", "han comido", "han", "han puesto"}));
+}
+
 TEST(BuildVerbItems, ItemsKeepTheHeaderInfinitive) {
   const VerbList items = ItemsOf({"@ir;to go"});
   const TVerb* vos = Find(items, kImperative, kVos);

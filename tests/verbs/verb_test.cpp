@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,16 +12,18 @@ namespace {
 
 TEST(TVerb, NewItemHoldsDefaults) {
   VerbList list;
-  TVerb v;
-  v = list.Add("hablar", "hablo", true, 2, 3, "to speak");
-  v.ResetVerb();
-  EXPECT_EQ(v.Infinitive(), "ERROR");
-  EXPECT_EQ(v.Form(), "ERROR");
-  EXPECT_EQ(v.Translation(), "ERROR");
-  EXPECT_FALSE(v.Irregular);
-  EXPECT_EQ(v.Person, 1);
-  EXPECT_EQ(v.Tense, 1);
-  EXPECT_EQ(v.VerbClass, 0);
+  const TVerb fresh;
+  TVerb& reset = list.Add("hablar", "hablo", true, 2, 3, "to speak");
+  reset.ResetVerb();
+  for (const TVerb* v : {&fresh, static_cast<const TVerb*>(&reset)}) {
+    EXPECT_EQ(v->Infinitive(), "ERROR");
+    EXPECT_EQ(v->Form(), "ERROR");
+    EXPECT_EQ(v->Translation(), "ERROR");
+    EXPECT_FALSE(v->Irregular);
+    EXPECT_EQ(v->Person, 1);
+    EXPECT_EQ(v->Tense, 1);
+    EXPECT_EQ(v->VerbClass, 0);
+  }
 }
 
 // An item holds its form as a short offset from its verb's texts: a verb whose forms
@@ -55,6 +58,53 @@ TEST(VerbList, FormsBeyondABlockAndTheOffsetsReach) {
   }
 }
 
+// Each verb's texts sit in the list before its items: walking, indexing and slots
+// must all see the items alone, in order, whatever the runs look like.
+TEST(VerbList, ItemsAloneInOrderAcrossVerbs) {
+  const struct {
+    const char* what;
+    std::vector<int> itemsPerVerb;
+  } cases[] = {
+      {"empty list", {}},
+      {"one verb", {3}},
+      {"verbs without items among others", {0, 2, 0, 0, 1, 0}},
+      {"runs longer than an item can look back", {600, 1, 300}},
+  };
+  for (const auto& c : cases) {
+    VerbList list;
+    std::vector<std::string> expected;
+    for (std::size_t v = 0; v < c.itemsPerVerb.size(); ++v) {
+      const std::string infinitive = "v" + std::to_string(v) + "ar";
+      std::string forms;
+      for (int i = 0; i < c.itemsPerVerb[v]; ++i) forms += infinitive + std::to_string(i) + "|";
+      list.AddVerb(infinitive, "to " + std::to_string(v), forms);
+      std::size_t at = 0;
+      for (int i = 0; i < c.itemsPerVerb[v]; ++i) {
+        const std::size_t end = forms.find('|', at);
+        list.AddItem(at, end - at, false, i % 2 == 0, kEl, kPresent, 0);
+        expected.push_back(forms.substr(at, end - at));
+        at = end + 1;
+      }
+    }
+    ASSERT_EQ(list.size(), expected.size()) << c.what;
+    EXPECT_EQ(list.empty(), expected.empty()) << c.what;
+    std::size_t i = 0;
+    std::set<std::size_t> slots;
+    for (const TVerb& item : list) {
+      ASSERT_LT(i, expected.size()) << c.what;
+      EXPECT_EQ(item.Form(), expected[i]) << c.what << " " << i;
+      EXPECT_EQ(&list[i], &item) << c.what << " " << i;
+      EXPECT_EQ(item.Infinitive(), expected[i].substr(0, item.Infinitive().size())) << c.what << " " << i;
+      EXPECT_EQ(&list.ItemInSlot(list.SlotOf(item)), &item) << c.what;
+      EXPECT_LT(list.SlotOf(item), list.SlotCount()) << c.what;
+      slots.insert(list.SlotOf(item));
+      ++i;
+    }
+    EXPECT_EQ(i, expected.size()) << c.what;
+    EXPECT_EQ(slots.size(), expected.size()) << c.what;
+  }
+}
+
 TEST(TVerb, ClassAndEndingFromInfinitive) {
   struct Case {
     const char* infinitive;
@@ -68,8 +118,7 @@ TEST(TVerb, ClassAndEndingFromInfinitive) {
   };
   VerbList list;
   for (const Case& c : cases) {
-    TVerb v;
-    v = list.Add(c.infinitive, "f", false, 1, 1, "t");
+    const TVerb& v = list.Add(c.infinitive, "f", false, 1, 1, "t");
     EXPECT_EQ(v.VerbClass, c.verbClass) << c.infinitive;
     EXPECT_EQ(v.Ending(), c.ending) << c.infinitive;
   }
@@ -87,18 +136,17 @@ TEST(TVerb, NamesOfCodes) {
 
 TEST(TVerb, DisplayAndResultLines) {
   VerbList list;
-  TVerb v;
-  v = list.Add("hablar", "hablo", false, kYo, kPresent, "to speak");
-  EXPECT_EQ(v.DisplayLine(), "Yo\thablo");
-  EXPECT_EQ(v.ResultLine(10), "hablo,hablar,1,1,0,10");
-  v = list.Add("ser", "soy", true, kYo, kPresent, "to be");
-  EXPECT_EQ(v.DisplayLine(), "Yo\tsoy\t(Irregular)");
-  EXPECT_EQ(v.ResultLine(-5), "soy,ser,1,1,1,-5");
-  v = list.Add("ir", "yendo", true, kYo, kGerund, "to go");
-  EXPECT_EQ(v.DisplayLine(), "\tyendo\t(Irregular)");
-  v = list.Add("ir", "has ido", false, kVos, kPerfect, "to go");
-  EXPECT_EQ(v.DisplayLine(), "Vos\thas ido");
-  EXPECT_EQ(v.ResultLine(7), "has ido,ir,3,4,0,7");
+  list.Add("hablar", "hablo", false, kYo, kPresent, "to speak");
+  list.Add("ser", "soy", true, kYo, kPresent, "to be");
+  list.Add("ir", "yendo", true, kYo, kGerund, "to go");
+  list.Add("ir", "has ido", false, kVos, kPerfect, "to go");
+  EXPECT_EQ(list[0].DisplayLine(), "Yo\thablo");
+  EXPECT_EQ(list[0].ResultLine(10), "hablo,hablar,1,1,0,10");
+  EXPECT_EQ(list[1].DisplayLine(), "Yo\tsoy\t(Irregular)");
+  EXPECT_EQ(list[1].ResultLine(-5), "soy,ser,1,1,1,-5");
+  EXPECT_EQ(list[2].DisplayLine(), "\tyendo\t(Irregular)");
+  EXPECT_EQ(list[3].DisplayLine(), "Vos\thas ido");
+  EXPECT_EQ(list[3].ResultLine(7), "has ido,ir,3,4,0,7");
 }
 
 class MatchesFilterTest : public ::testing::Test {
@@ -107,9 +155,14 @@ class MatchesFilterTest : public ::testing::Test {
     people.fill(true);
     tenses.fill(true);
     classes.fill(true);
-    regular = list.Add("hablar", "hablo", false, kYo, kPresent, "to speak");
-    irregular = list.Add("estar", "est\xE1", true, kEl, kPresent, "to be");
-    gerund = list.Add("comer", "comiendo", false, kYo, kGerund, "to eat");
+  }
+  static VerbList Items() {
+    VerbList list;
+    list.Add("hablar", "hablo", false, kYo, kPresent, "to speak");
+    list.Add("estar", "est\xE1", true, kEl, kPresent, "to be");
+    list.Add("comer", "comiendo", false, kYo, kGerund, "to eat");
+    list.Add("est\xE1", "x", false, kYo, kPresent, "t");
+    return list;
   }
   bool Passes(const TVerb& v, int mode = 2, const std::string& extra = "") const {
     return v.MatchesFilter(people, tenses, classes, mode, TExtra{extra});
@@ -117,8 +170,9 @@ class MatchesFilterTest : public ::testing::Test {
   PeopleFlags people{};
   TenseFlags tenses{};
   ClassFlags classes{};
-  VerbList list;
-  TVerb regular, irregular, gerund;
+  VerbList list = Items();
+  TVerb& regular = list[0];
+  const TVerb &irregular = list[1], &gerund = list[2], &accented = list[3];
 };
 
 TEST_F(MatchesFilterTest, AllFlagsModeTwoPassEverything) {
@@ -166,22 +220,19 @@ TEST_F(MatchesFilterTest, PersonTenseAndClassFlags) {
 }
 
 TEST_F(MatchesFilterTest, OutOfRangeCodesNeverPass) {
-  TVerb odd = regular;
-  odd.Person = 12;
-  EXPECT_FALSE(Passes(odd));
-  odd = regular;
-  odd.Tense = 16;
-  EXPECT_FALSE(Passes(odd));
-  odd.Tense = 0;
-  EXPECT_FALSE(Passes(odd));
+  regular.Person = 12;
+  EXPECT_FALSE(Passes(regular));
+  regular.Person = kYo;
+  regular.Tense = 16;
+  EXPECT_FALSE(Passes(regular));
+  regular.Tense = 0;
+  EXPECT_FALSE(Passes(regular));
 }
 
 TEST_F(MatchesFilterTest, SingleVerbUpperCasesOnlyAsciiLetters) {
   EXPECT_TRUE(Passes(regular, 2, "HABLAR"));
   EXPECT_TRUE(Passes(regular, 2, "hablar"));
   EXPECT_FALSE(Passes(regular, 2, "HABLA"));
-  TVerb accented;
-  accented = list.Add("est\xE1", "x", false, kYo, kPresent, "t");
   EXPECT_FALSE(Passes(accented, 2, "EST\xC1"));
   EXPECT_TRUE(Passes(accented, 2, "EST\xE1"));
 }
