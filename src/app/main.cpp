@@ -18,6 +18,7 @@
 #include "main_window.h"
 #include "screenshots.h"
 #include "shutdown_signals.h"
+#include "style_pictures.h"
 #include "stale_temporaries.h"
 
 namespace {
@@ -31,6 +32,7 @@ int RunWindow(int argc, char** argv, const std::string& screenshotDir) {
   QApplication::setApplicationName("Parlavo");
   QApplication::setApplicationVersion(PARLAVO_VERSION);
   QApplication::setDesktopFileName("app.parlavo.Parlavo");  // the menu entry, so the desktop shows its icon
+  parlavo::LoadStylePictures();
   // The sizes a window's icon is given in; every size added is decoded at the start
   // (a 256-pixel one cost about 10 ms and was never used). Menus and launchers take
   // the larger ones from the installed icon theme.

@@ -9,7 +9,6 @@
 #include <deque>
 #include <iterator>
 #include <memory>
-#include <ranges>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -150,8 +149,16 @@ class VerbList {
 };
 
 // Consecutive items of a list, with their count.
-using ItemRange =
-    std::ranges::subrange<VerbList::const_iterator, VerbList::const_iterator, std::ranges::subrange_kind::sized>;
+struct ItemRange {
+  VerbList::const_iterator first, last;
+  std::size_t count = 0;
+
+  VerbList::const_iterator begin() const { return first; }
+  VerbList::const_iterator end() const { return last; }
+  std::size_t size() const { return count; }
+  bool empty() const { return count == 0; }
+  const TVerb& front() const { return *first; }
+};
 
 inline VerbList::const_iterator VerbList::begin() const { return {this, 0, 0}; }
 inline VerbList::const_iterator VerbList::end() const { return {this, slots_.size(), runs_.size()}; }
