@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <utility>
 
 namespace parlavo {
 
@@ -24,6 +26,18 @@ class LazyPage : public QWidget {
 
  private:
   QWidget* content_ = nullptr;
+};
+
+// A part of a page made when first shown, by a function of the page.
+class LazyPart : public LazyPage {
+ public:
+  explicit LazyPart(std::function<void(QWidget* holder)> build) : build_(std::move(build)) {}
+
+ protected:
+  void Build(QWidget* holder) override { build_(holder); }
+
+ private:
+  std::function<void(QWidget*)> build_;
 };
 
 }  // namespace parlavo

@@ -15,6 +15,7 @@
 
 #include "button_tabs.h"
 #include "fonts.h"
+#include "lazy_page.h"
 #include "place.h"
 #include "presets.h"
 #include "question_loop.h"
@@ -127,7 +128,8 @@ TesterPage::TesterPage(QWidget* parent) : QWidget(parent) {
   PLACE(pcDisplay, ButtonTabs, page, 352, 44, 196, 330);
   tsVerbList = new QWidget;
   tsVerbList->setObjectName("tsVerbList");
-  tsSingleVerb = new QWidget;
+  // A tab few runs open: its 36 buttons are made when it is first shown.
+  tsSingleVerb = new LazyPart([this](QWidget* holder) { BuildSingleVerbTests(holder); });
   tsSingleVerb->setObjectName("tsSingleVerb");
   pcDisplay->addTab(tsVerbList, "Verb List");
   pcDisplay->addTab(tsSingleVerb, "SINGLE Verb Tests");
@@ -142,32 +144,6 @@ TesterPage::TesterPage(QWidget* parent) : QWidget(parent) {
   PLACE(Button4, QPushButton, tsVerbList, 4, 272, 184, 24);
   Button4->setText("Randomise");
 
-  PLACE(Label14, QLabel, tsSingleVerb, 6, 8, 40, 16);
-  Label14->setText("Tense:");
-  PLACE(cbTenses, QComboBox, tsSingleVerb, 46, 4, 142, 22);
-  cbTenses->setEditable(true);
-  cbTenses->setInsertPolicy(QComboBox::NoInsert);
-  for (std::string_view tense : kSpecificTenseCaptions) cbTenses->addItem(ToQString(tense));
-  cbTenses->setCurrentIndex(0);
-  PLACE(pcRegIreg, ButtonTabs, tsSingleVerb, 2, 32, 186, 264);
-  tsRegular = new QWidget;
-  tsRegular->setObjectName("tsRegular");
-  tsIrregular = new QWidget;
-  tsIrregular->setObjectName("tsIrregular");
-  pcRegIreg->addTab(tsRegular, "Regular");
-  pcRegIreg->addTab(tsIrregular, "Irregular");
-  for (int i = 0; i < 36; ++i) {
-    const bool regular = i < 18;
-    const int k = i % 18;
-    const QString caption = ToQString(regular ? kRegularVerbButtons[k] : kIrregularVerbButtons[k]);
-    // Row by row, left column first.
-    const int x = 20 + (k % 2) * 74;
-    const int y = 6 + (k / 2) * 23;
-    QPushButton* button = Place<QPushButton>(regular ? tsRegular : tsIrregular,
-                                             ("bnSingle" + caption).toLatin1().constData(), x, y, 68, 20);
-    button->setText(caption);
-    SingleVerbButtons[i] = button;
-  }
   for (QPushButton* accent : {Button8, Button9, Button10, Button11, Button12, Button13, bnUDiaeresis})
     connect(accent, &QPushButton::clicked, this, [this, accent] {
       const QTextCursor cursor = reVerb->textCursor();
@@ -194,6 +170,35 @@ TesterPage::TesterPage(QWidget* parent) : QWidget(parent) {
   connect(Button4, &QPushButton::clicked, this, &TesterPage::randomiseClicked);
   connect(Button14, &QPushButton::clicked, this, &TesterPage::goClicked);
   connect(bnStatistics, &QPushButton::clicked, this, &TesterPage::statisticsClicked);
+}
+
+void TesterPage::BuildSingleVerbTests(QWidget* holder) {
+  PLACE(Label14, QLabel, holder, 6, 8, 40, 16);
+  Label14->setText("Tense:");
+  PLACE(cbTenses, QComboBox, holder, 46, 4, 142, 22);
+  cbTenses->setEditable(true);
+  cbTenses->setInsertPolicy(QComboBox::NoInsert);
+  for (std::string_view tense : kSpecificTenseCaptions) cbTenses->addItem(ToQString(tense));
+  cbTenses->setCurrentIndex(0);
+  PLACE(pcRegIreg, ButtonTabs, holder, 2, 32, 186, 264);
+  tsRegular = new QWidget;
+  tsRegular->setObjectName("tsRegular");
+  tsIrregular = new QWidget;
+  tsIrregular->setObjectName("tsIrregular");
+  pcRegIreg->addTab(tsRegular, "Regular");
+  pcRegIreg->addTab(tsIrregular, "Irregular");
+  for (int i = 0; i < 36; ++i) {
+    const bool regular = i < 18;
+    const int k = i % 18;
+    const QString caption = ToQString(regular ? kRegularVerbButtons[k] : kIrregularVerbButtons[k]);
+    // Row by row, left column first.
+    const int x = 20 + (k % 2) * 74;
+    const int y = 6 + (k / 2) * 23;
+    QPushButton* button = Place<QPushButton>(regular ? tsRegular : tsIrregular,
+                                             ("bnSingle" + caption).toLatin1().constData(), x, y, 68, 20);
+    button->setText(caption);
+    SingleVerbButtons[i] = button;
+  }
   for (QPushButton* verb : SingleVerbButtons)
     connect(verb, &QPushButton::clicked, this, [this, verb] {
       // Typed text in the tense box is no position: it counts as Present.

@@ -91,6 +91,8 @@ class TesterPage : public QWidget {
 
  private:
   void AnswerEdited();
+  // The "SINGLE Verb Tests" tab's controls, made in `holder` when it is first shown.
+  void BuildSingleVerbTests(QWidget* holder);
 
   bool showing_ = false;  // the page writes its controls: no input signalled
   QGroupBox* GroupBox11 = nullptr;

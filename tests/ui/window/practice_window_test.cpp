@@ -72,7 +72,7 @@ class PracticeWindowTest : public QObject {
     Child<TNewIntEdit>(w_, "reVIT")->setText("3");
     Child<QTabWidget>(w_, "pcDisplay")->setCurrentIndex(1);
     Child<QComboBox>(w_, "cbTenses")->setCurrentIndex(0);
-    Click(w_->findChild<QPushButton*>("bnSingleTener"));
+    Click(Child<QPushButton>(w_, "bnSingleTener"));
   }
 
   // Answers the current question by typing its form; with `help` the learner first

@@ -96,7 +96,7 @@ class TesterWindowTest : public QObject {
   bool AskTener(int tense, const QString& form, int person = 1) {
     Child<QTabWidget>(w_, "pcDisplay")->setCurrentIndex(1);
     Child<QComboBox>(w_, "cbTenses")->setCurrentIndex(tense);
-    Click(w_->findChild<QPushButton*>("bnSingleTener"));
+    Click(Child<QPushButton>(w_, "bnSingleTener"));
     const TestList& rows = w_->Session().Loop().Rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
       if (ToQString(rows[i]->Form()) != form || rows[i]->Person != person) continue;
@@ -326,7 +326,7 @@ class TesterWindowTest : public QObject {
 
   void nextAndPreviousWrapAround() {
     Open();
-    Click(w_->findChild<QPushButton*>("bnSingleTener"));
+    Click(Child<QPushButton>(w_, "bnSingleTener"));
     const int rows = Child<QListWidget>(w_, "lbVerbs")->count();
     QVERIFY(rows > 2);
     Child<QListWidget>(w_, "lbVerbs")->setCurrentRow(0);
@@ -352,7 +352,7 @@ class TesterWindowTest : public QObject {
     Open();
     QApplication::setActiveWindow(w_);
     QVERIFY(QTest::qWaitForWindowActive(w_));
-    Click(w_->findChild<QPushButton*>("bnSingleTener"));
+    Click(Child<QPushButton>(w_, "bnSingleTener"));
     QVERIFY(Child<QListWidget>(w_, "lbVerbs")->count() > 3);
     if (control == "lbVerbs") {
       const QRect row = Child<QListWidget>(w_, "lbVerbs")->visualItemRect(Child<QListWidget>(w_, "lbVerbs")->item(2));
@@ -410,7 +410,7 @@ class TesterWindowTest : public QObject {
       Child<QComboBox>(w_, "cbSimple")->setCurrentIndex(0);  // the Advanced page as it starts: every item
       Click(Child<QPushButton>(w_, "Button14"));
     } else if (way == "single verb") {
-      Click(w_->findChild<QPushButton*>("bnSingleSer"));
+      Click(Child<QPushButton>(w_, "bnSingleSer"));
     } else if (way == "Randomise") {
       Click(Child<QPushButton>(w_, "Button4"));
     } else if (way == "Next->") {
