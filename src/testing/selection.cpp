@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <numeric>
+#include <string>
 #include <string_view>
 #include <unordered_set>
 #include <utility>
@@ -53,11 +54,16 @@ TestList SelectTest(const TFilter& criteria, const VerbList& verbs, TFileMan* re
   std::size_t done = 0;
   static const std::vector<std::string> kNoResults;
   const TestedForms tested(skipTested ? results->TestedIndex() : kNoResults);
+  std::string form;  // reused: a compound form is made from its parts
   for (const TVerb& item : verbs) {
     if (progress) progress(++done, total);
     if (!item.MatchesFilter(criteria.People, criteria.Tenses, criteria.Verbs, criteria.Irreg, criteria.Extra)) continue;
     if (IsUnusedItem(item.Infinitive(), item.Tense)) continue;
-    if (skipTested && tested.Contains(item.Form())) continue;
+    if (skipTested) {
+      form.clear();
+      item.AppendForm(form);
+      if (tested.Contains(form)) continue;
+    }
     test.push_back(&item);
   }
   return test;
