@@ -247,22 +247,31 @@ void TVerbMaker::BuildVerbItems(std::string_view infinitive, std::string_view tr
   // The verb's distinct forms are gathered one after another, so the list keeps
   // them together and each item holds where its own form starts in them. A
   // compound form keeps only its participle, once for all the persons that share it.
-  struct Placed {
-    std::uint32_t offset = 0, size = 0;
-    bool irregular = false, withAuxiliary = false;
-  };
+  using Placed = VerbList::NewItem;
   std::array<Placed, 7> slotForm;
-  std::array<Placed, kItemsPerVerb> itemForm;
+  std::array<Placed, kItemsPerVerb> items;
   std::array<bool, 7> made{};
+  // A slot's participle is the same in every compound tense: only the auxiliary differs.
+  std::array<Placed, 7> compoundForm;
+  std::array<bool, 7> compoundMade{};
   verbForms_.clear();
   Placed participle;  // the last one kept
-  const auto place = [&](string_view text) {
-    const Placed placed{static_cast<std::uint32_t>(verbForms_.size()), static_cast<std::uint32_t>(text.size())};
-    verbForms_ += text;
-    return placed;
+  // The form appended to verbForms_ since `start`.
+  const auto placedSince = [&](std::size_t start) {
+    return Placed{static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(verbForms_.size() - start)};
   };
-  const auto placeParticiple = [&](string_view text) {
-    if (string_view(verbForms_).substr(participle.offset, participle.size) != text) participle = place(text);
+  const auto place = [&](string_view text) {
+    const std::size_t start = verbForms_.size();
+    verbForms_ += text;
+    return placedSince(start);
+  };
+  // The participle appended since `start`, or the one kept before when the same.
+  const auto participleSince = [&](std::size_t start) {
+    const string_view text = string_view(verbForms_).substr(start);
+    if (string_view(verbForms_).substr(participle.formOffset, participle.formSize) == text)
+      verbForms_.resize(start);
+    else
+      participle = placedSince(start);
     Placed placed = participle;
     placed.withAuxiliary = true;
     return placed;
@@ -275,12 +284,17 @@ void TVerbMaker::BuildVerbItems(std::string_view infinitive, std::string_view tr
       tense = t;
       made.fill(false);
     }
+    if (!made[slot] && IsCompoundTense(t) && compoundMade[slot]) {
+      made[slot] = true;
+      slotForm[slot] = compoundForm[slot];
+    }
     if (!made[slot]) {
       made[slot] = true;
       const string_view special =
           g == kVos ? SpecialVosForm(infinitive, t) : string_view(forms[FileTenseCode(t) + 2][slot - 1]);
       const bool irregular = special != kError;
       const string_view auxiliary = CompoundAuxiliary(t, g);
+      const std::size_t start = verbForms_.size();
       if (irregular && !auxiliary.empty()) {
         // What follows the auxiliary and its blank once the whole form is trimmed
         // (nothing when the file gives only blanks).
@@ -288,7 +302,8 @@ void TVerbMaker::BuildVerbItems(std::string_view infinitive, std::string_view tr
         form_ += ' ';
         form_ += special;
         const string_view whole = TrimmedView(form_);
-        slotForm[slot] = placeParticiple(whole.size() > auxiliary.size() ? whole.substr(auxiliary.size() + 1) : "");
+        if (whole.size() > auxiliary.size()) verbForms_ += whole.substr(auxiliary.size() + 1);
+        slotForm[slot] = participleSince(start);
       } else if (irregular) {
         slotForm[slot] = place(TrimmedView(special));
       } else if (g == kVos) {
@@ -298,20 +313,20 @@ void TVerbMaker::BuildVerbItems(std::string_view infinitive, std::string_view tr
         if (IsSingleSyllable(word_)) DropLastAccent(word_);
         slotForm[slot] = place(word_);
       } else {
-        word_.clear();
-        AppendRegularForm(word_, stem, verbClass, t, g);
-        slotForm[slot] = auxiliary.empty() ? place(word_) : placeParticiple(word_);
+        AppendRegularForm(verbForms_, stem, verbClass, t, g);
+        slotForm[slot] = auxiliary.empty() ? placedSince(start) : participleSince(start);
       }
       slotForm[slot].irregular = irregular;
+      if (!auxiliary.empty()) {
+        compoundMade[slot] = true;
+        compoundForm[slot] = slotForm[slot];
+      }
     }
-    itemForm[n] = slotForm[slot];
+    items[n] = slotForm[slot];
+    items[n].person = at.person;
+    items[n].tense = at.tense;
   }
-  list.AddVerb(infinitive, translation, verbForms_);
-  for (std::size_t n = 0; n < kLayout.size(); ++n) {
-    const Placed& form = itemForm[n];
-    list.AddItem(form.offset, form.size, form.withAuxiliary, form.irregular, kLayout[n].person, kLayout[n].tense,
-                 verbClass);
-  }
+  list.AddVerb(infinitive, translation, verbForms_, items, verbClass);
   LastAuxiliary.clear();
 }
 

@@ -110,6 +110,17 @@ class TVerb {
   friend class VerbList;  // places items after their verb
   TVerb(const TVerb&) = default;
   TVerb& operator=(const TVerb&) = default;
+  // An item `back` slots after its verb's texts, its form at `formOffset` of them.
+  TVerb(std::uint8_t back, std::uint32_t formOffset, std::uint32_t formSize, bool withAuxiliary, bool irregular,
+        std::uint8_t person, std::uint8_t tense, std::uint8_t verbClass)
+      : formOffset_(formOffset & kFormReach),
+        withAuxiliary_(withAuxiliary),
+        formSize_(formSize & kLongestForm),
+        back_(back),
+        Person(person),
+        Tense(tense),
+        Irregular(irregular),
+        VerbClass(verbClass & 3) {}
 
   inline const VerbText& Verb() const;
   // What the item keeps of its form (without the auxiliary when withAuxiliary_).

@@ -35,33 +35,26 @@ void VerbList::StartRun(const VerbText& texts) {
   slots_.emplace_back(&verbs_.emplace_back(texts));
 }
 
-TVerb& VerbList::Place(std::size_t formOffset, std::size_t formSize, bool withAuxiliary, bool irregular, int person,
-                       int tense, std::uint8_t verbClass) {
+inline TVerb& VerbList::Place(std::size_t formOffset, std::size_t formSize, bool withAuxiliary, bool irregular,
+                              int person, int tense, std::uint8_t verbClass) {
   if (slots_.size() - runs_.back().textsSlot > kLongestRun) StartRun(verbs_.back());
-  TVerb item;
-  item.back_ = static_cast<std::uint8_t>(slots_.size() - runs_.back().textsSlot);
-  item.formOffset_ = static_cast<std::uint32_t>(formOffset) & kFormReach;
-  item.formSize_ = static_cast<std::uint32_t>(formSize) & kLongestForm;
-  item.withAuxiliary_ = withAuxiliary;
-  item.Irregular = irregular;
-  item.Person = static_cast<std::uint8_t>(person);
-  item.Tense = static_cast<std::uint8_t>(tense);
-  item.VerbClass = verbClass & 3;
   ++itemCount_;
+  const TVerb item(static_cast<std::uint8_t>(slots_.size() - runs_.back().textsSlot),
+                   static_cast<std::uint32_t>(formOffset), static_cast<std::uint32_t>(formSize), withAuxiliary,
+                   irregular, static_cast<std::uint8_t>(person), static_cast<std::uint8_t>(tense), verbClass);
   return slots_.emplace_back(item).item;
 }
 
-void VerbList::AddVerb(std::string_view infinitive, std::string_view translation, std::string_view forms) {
+void VerbList::AddVerb(std::string_view infinitive, std::string_view translation, std::string_view forms,
+                       std::span<const NewItem> items, std::uint8_t verbClass) {
   if (forms.size() > kFormReach) throw std::length_error("a verb's forms are longer than its items can reach");
+  for (const NewItem& item : items)
+    if (item.formSize > kLongestForm) throw std::length_error("a form is longer than an item can hold");
   const std::string_view keptInfinitive = Keep(infinitive);
   const std::string_view keptTranslation = Keep(translation);
   StartRun({keptInfinitive, keptTranslation, Keep(forms).data()});
-}
-
-void VerbList::AddItem(std::size_t formOffset, std::size_t formSize, bool withAuxiliary, bool irregular,
-                       std::uint8_t person, std::uint8_t tense, std::uint8_t verbClass) {
-  if (formSize > kLongestForm) throw std::length_error("a form is longer than an item can hold");
-  Place(formOffset, formSize, withAuxiliary, irregular, person, tense, verbClass);
+  for (const NewItem& item : items)
+    Place(item.formOffset, item.formSize, item.withAuxiliary, item.irregular, item.person, item.tense, verbClass);
 }
 
 bool VerbList::LastRunTakes(std::string_view form) const {

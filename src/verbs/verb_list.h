@@ -9,6 +9,7 @@
 #include <deque>
 #include <iterator>
 #include <memory>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -78,13 +79,18 @@ class VerbList {
   VerbList(const VerbList&) = delete;
   VerbList& operator=(const VerbList&) = delete;
 
-  // A new verb whose items follow, given with the forms of all of them one after
-  // another (at most kFormReach bytes).
-  void AddVerb(std::string_view infinitive, std::string_view translation, std::string_view forms);
-  // An item of the verb added last; its form is bytes [formOffset, formOffset +
-  // formSize) of that verb's forms, after the tense's auxiliary when withAuxiliary.
-  void AddItem(std::size_t formOffset, std::size_t formSize, bool withAuxiliary, bool irregular, std::uint8_t person,
-               std::uint8_t tense, std::uint8_t verbClass);
+  // What the list needs to know of a new verb's item.
+  struct NewItem {
+    // Bytes [formOffset, formOffset + formSize) of the verb's forms hold the item's
+    // form, after the tense's auxiliary when withAuxiliary.
+    std::uint32_t formOffset = 0, formSize = 0;
+    bool withAuxiliary = false, irregular = false;
+    std::uint8_t person = 0, tense = 0;
+  };
+  // A new verb and its items, given with the forms of all of them one after another
+  // (at most kFormReach bytes, each item's at most kLongestForm).
+  void AddVerb(std::string_view infinitive, std::string_view translation, std::string_view forms,
+               std::span<const NewItem> items, std::uint8_t verbClass);
   // An item with texts of any lifetime: all are copied. Items added one after another
   // with the same infinitive and translation share them. A form longer than
   // kLongestForm bytes throws std::length_error (the loader's lines are far shorter).

@@ -76,15 +76,15 @@ TEST(VerbList, ItemsAloneInOrderAcrossVerbs) {
     for (std::size_t v = 0; v < c.itemsPerVerb.size(); ++v) {
       const std::string infinitive = "v" + std::to_string(v) + "ar";
       std::string forms;
-      for (int i = 0; i < c.itemsPerVerb[v]; ++i) forms += infinitive + std::to_string(i) + "|";
-      list.AddVerb(infinitive, "to " + std::to_string(v), forms);
-      std::size_t at = 0;
+      std::vector<VerbList::NewItem> items;
       for (int i = 0; i < c.itemsPerVerb[v]; ++i) {
-        const std::size_t end = forms.find('|', at);
-        list.AddItem(at, end - at, false, i % 2 == 0, kEl, kPresent, 0);
-        expected.push_back(forms.substr(at, end - at));
-        at = end + 1;
+        const std::string form = infinitive + std::to_string(i);
+        items.push_back({static_cast<std::uint32_t>(forms.size()), static_cast<std::uint32_t>(form.size()), false,
+                         i % 2 == 0, kEl, kPresent});
+        forms += form;
+        expected.push_back(form);
       }
+      list.AddVerb(infinitive, "to " + std::to_string(v), forms, items, 0);
     }
     ASSERT_EQ(list.size(), expected.size()) << c.what;
     EXPECT_EQ(list.empty(), expected.empty()) << c.what;
