@@ -68,7 +68,7 @@ void TVerb::ResetVerb() {
   back_ = 0;
   formOffset_ = 0;
   withAuxiliary_ = 0;
-  formSize_ = kNoVerb.Infinitive.size() & kLongestForm;
+  formSize_ = kError.size() & kLongestForm;
   Irregular = false;
   Person = 1;
   Tense = 1;

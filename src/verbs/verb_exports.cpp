@@ -100,7 +100,7 @@ void WriteSpecialVerbs(std::ostream& out, const VerbList& items) {
     line += "\",\"";
     line += item.TenseName();
     line += "\",\"";
-    line += item.Form();
+    item.AppendForm(line);
     line += item.Irregular ? "\",\"true\",\"" : "\",\"false\",\"";
     line += item.PersonName();
     line += '"';

@@ -36,11 +36,10 @@ class VerbList {
     using reference = const TVerb&;
 
     const_iterator() = default;
-    reference operator*() const { return list_->slots_[slot_].item; }
-    pointer operator->() const { return &**this; }
+    reference operator*() const { return slot_->item; }
+    pointer operator->() const { return &slot_->item; }
     const_iterator& operator++() {
-      ++slot_;
-      SkipTexts();
+      if (++slot_ == nextTexts_) SkipTexts();
       return *this;
     }
     const_iterator operator++(int) {
@@ -53,20 +52,26 @@ class VerbList {
    private:
     friend class VerbList;
     const_iterator(const VerbList* list, std::size_t slot, std::size_t nextRun)
-        : list_(list), slot_(slot), nextRun_(nextRun) {
+        : slot_(list->slots_.data() + slot),
+          slots_(list->slots_.data()),
+          nextRun_(list->runs_.data() + nextRun),
+          runsEnd_(list->runs_.data() + list->runs_.size()) {
       SkipTexts();
     }
+    // Steps over the slots of texts at slot_, and finds where the next one lies.
     void SkipTexts() {
-      const std::vector<Run>& runs = list_->runs_;
-      while (nextRun_ < runs.size() && slot_ == runs[nextRun_].textsSlot) {
+      while (nextRun_ != runsEnd_ && slot_ == slots_ + nextRun_->textsSlot) {
         ++slot_;
         ++nextRun_;
       }
+      nextTexts_ = nextRun_ == runsEnd_ ? nullptr : slots_ + nextRun_->textsSlot;
     }
 
-    const VerbList* list_ = nullptr;
-    std::size_t slot_ = 0;
-    std::size_t nextRun_ = 0;  // the first run whose texts' slot lies ahead
+    const VerbSlot* slot_ = nullptr;
+    const VerbSlot* nextTexts_ = nullptr;  // the next slot of texts ahead, if any
+    const VerbSlot* slots_ = nullptr;
+    const Run* nextRun_ = nullptr;  // the run of nextTexts_
+    const Run* runsEnd_ = nullptr;
   };
 
   using value_type = TVerb;
