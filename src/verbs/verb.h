@@ -74,8 +74,8 @@ union VerbSlot;
 
 // An item is eight bytes (the list holds 173,000 of them), so it holds no pointer:
 // a VerbList keeps each verb's texts in a slot before its items, and an item finds
-// them from where it lies, `back_` slots on. Items therefore live in a VerbList and
-// are never copied out of it; one made on its own belongs to no verb and reads "ERROR".
+// them `back_` slots before its own. Items therefore live in a VerbList and are never
+// copied out of it; one made on its own belongs to no verb and reads "ERROR".
 class TVerb {
  public:
   TVerb() { ResetVerb(); }
