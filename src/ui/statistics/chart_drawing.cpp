@@ -55,14 +55,18 @@ ChartDrawing* Charts(QString& problem) {
 
 void UseChartDrawing(ChartDrawing* drawing, const QString& problem) { State() = {true, drawing, problem}; }
 
-QWidget* NoChartsNotice(QWidget* parent, const QString& problem) {
-  auto* notice = new QLabel(problem, parent);
-  notice->setObjectName(QStringLiteral("lbNoCharts"));
+QLabel* ChartNotice(QWidget* parent, const QString& text, const QString& name) {
+  auto* notice = new QLabel(text, parent);
+  notice->setObjectName(name);
   notice->setTextFormat(Qt::PlainText);
   notice->setWordWrap(true);
   notice->setAlignment(Qt::AlignCenter);
   notice->setMargin(24);
   return notice;
+}
+
+QWidget* NoChartsNotice(QWidget* parent, const QString& problem) {
+  return ChartNotice(parent, problem, QStringLiteral("lbNoCharts"));
 }
 
 }  // namespace parlavo

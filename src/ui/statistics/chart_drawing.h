@@ -3,6 +3,7 @@
 // is made: a start that shows no chart does not pay for linking and mapping it.
 #pragma once
 
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -44,6 +45,8 @@ ChartDrawing* Charts(QString& problem);
 // module were missing, for `problem`). For programs that link the module, as tests do.
 void UseChartDrawing(ChartDrawing* drawing, const QString& problem = QString());
 
+// A text in a chart's place (plain, centred, wrapped), named `name`.
+QLabel* ChartNotice(QWidget* parent, const QString& text, const QString& name);
 // A chart's place when the module is missing: the reason, in the chart's place.
 QWidget* NoChartsNotice(QWidget* parent, const QString& problem);
 

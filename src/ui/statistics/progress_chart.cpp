@@ -15,12 +15,7 @@ ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
   drawing_ = Charts(problem);
   view_ = drawing_ ? drawing_->NewView(this, QStringLiteral("chProgress")) : NoChartsNotice(this, problem);
   layout->addWidget(view_);
-  empty_ = new QLabel(ToQString(std::string(kNoProgressYet)), this);
-  empty_->setObjectName(QStringLiteral("lbNoProgress"));
-  empty_->setTextFormat(Qt::PlainText);
-  empty_->setWordWrap(true);
-  empty_->setAlignment(Qt::AlignCenter);
-  empty_->setMargin(24);
+  empty_ = ChartNotice(this, ToQString(std::string(kNoProgressYet)), QStringLiteral("lbNoProgress"));
   layout->addWidget(empty_);
   empty_->hide();
 }
