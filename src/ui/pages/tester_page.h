@@ -120,6 +120,8 @@ class TesterPage : public QWidget {
   QPushButton* Button14 = nullptr;
   QPushButton *Button3 = nullptr, *Button2 = nullptr, *Button4 = nullptr;  // "<- Previous", "Next->", "Randomise"
   QPushButton* bnStatistics = nullptr;                                     // "Statistics", in the tester's header band
+  // The "SINGLE Verb Tests" tab's controls (Label14, pcRegIreg, tsRegular and
+  // tsIrregular too) are null until the tab is first shown.
   QComboBox* cbTenses = nullptr;
   // The 36 single-verb buttons, regular ones first, in the order of their captions.
   std::array<QPushButton*, 36> SingleVerbButtons{};

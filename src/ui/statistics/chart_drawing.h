@@ -3,11 +3,12 @@
 // is made: a start that shows no chart does not pay for linking and mapping it.
 #pragma once
 
-#include <QLabel>
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <vector>
+
+class QLabel;
 
 namespace parlavo {
 
